@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <QTime>
+#include <QUrl>
+
+#include <functional>
+
+// The program folder: the folder of the running executable. Every file the
+// program keeps lives there. Tests point it at a temporary folder.
+class ProgramFolder {
+public:
+    static QString path();
+    // path() + "/" + name
+    static QString file(const QString& name);
+    static void set(const QString& folder); // empty: back to the executable's folder
+};
+
+// Today's date and the time of day. Tests pin them.
+class Clock {
+public:
+    static QDate today();
+    static QTime timeOfDay();
+    static void pin(const QDateTime& when); // invalid: back to the real clock
+};
+
+// Hands a file path (in double quotes), a web address or a "mailto:" text to
+// the desktop's open action. Reports nothing: when nothing can open the
+// argument, nothing visible happens.
+class TMisc {
+public:
+    static void Open(const QString& sCommand);
+    // Replaces the desktop hand-over (tests record the calls); empty: back to the desktop.
+    static void setOpener(std::function<void(const QString&)> opener);
+    // The URL the desktop receives for sCommand.
+    static QUrl urlFor(const QString& sCommand);
+};

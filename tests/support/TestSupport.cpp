@@ -1,0 +1,51 @@
+#include "TestSupport.h"
+
+#include <QElapsedTimer>
+#include <QLocale>
+#include <QTimer>
+
+TempProgramFolder::TempProgramFolder()
+{
+    ProgramFolder::set(dir_.path());
+}
+
+TempProgramFolder::~TempProgramFolder()
+{
+    ProgramFolder::set(QString());
+}
+
+void onNextModal(std::function<void(QWidget*)> fn, int timeoutMs)
+{
+    auto* timer = new QTimer(qApp);
+    auto started = std::make_shared<QElapsedTimer>();
+    started->start();
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, fn, started, timeoutMs] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->isVisible()) {
+            timer->stop();
+            timer->deleteLater();
+            fn(modal);
+        } else if (started->elapsed() > timeoutMs) {
+            timer->stop();
+            timer->deleteLater();
+            QTest::qFail("no modal window appeared", __FILE__, __LINE__);
+        }
+    });
+    timer->start();
+}
+
+QStringList& openedByShell()
+{
+    static QStringList list;
+    return list;
+}
+
+int runTessariaTest(int argc, char** argv, QObject* suite)
+{
+    Dialogs::install(&testDialogs());
+    TMisc::setOpener([](const QString& s) { openedByShell().append(s); });
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    return QTest::qExec(suite, argc, argv);
+}
+

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "Platform.h"
+#include "ScriptedDialogs.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+#include <functional>
+
+// A fresh, empty program folder for one test, removed afterwards.
+class TempProgramFolder {
+public:
+    TempProgramFolder();
+    ~TempProgramFolder();
+    QString path() const { return dir_.path(); }
+    QString file(const QString& name) const { return dir_.path() + QLatin1Char('/') + name; }
+
+private:
+    QTemporaryDir dir_;
+};
+
+// Runs fn on the next modal window that opens (polled from the event loop),
+// so a test can drive a window that a click shows with exec().
+void onNextModal(std::function<void(QWidget*)> fn, int timeoutMs = 5000);
+
+// Finds a named child or fails the test.
+template <typename T>
+T* child(QObject* parent, const QString& name)
+{
+    T* w = parent->findChild<T*>(name);
+    if (!w)
+        QTest::qFail(qPrintable(QStringLiteral("no child named ") + name), __FILE__, __LINE__);
+    return w;
+}
+
+// Every test suite starts here: offscreen platform, scripted dialogs, a shell
+// opener that records instead of opening, and a check after each test that
+// every expected dialog was shown.
+int runTessariaTest(int argc, char** argv, QObject* suite);
+QStringList& openedByShell();
+
+#define TESSARIA_TEST_MAIN(Suite)                                                                                      \
+    int main(int argc, char** argv)                                                                                    \
+    {                                                                                                                  \
+        qputenv("QT_QPA_PLATFORM", "offscreen");                                                                       \
+        QApplication app(argc, argv);                                                                                  \
+        Suite suite;                                                                                                   \
+        return runTessariaTest(argc, argv, &suite);                                                                    \
+    }
