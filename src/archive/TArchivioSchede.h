@@ -1,0 +1,107 @@
+#pragma once
+
+#include "Categoria.h"
+#include "FileLock.h"
+#include "Tracciato.h"
+
+#include <QFile>
+#include <QString>
+
+#include <exception>
+#include <functional>
+#include <string>
+
+// A failure of the record file: it could not be created or opened, a card
+// number was out of range, a read came up short, a write or a sync failed.
+// By the time it is thrown the store has closed the file. Callers catch it
+// and show their own message; what() is for logs and tests only.
+class ErroreArchivio : public std::exception {
+public:
+    explicit ErroreArchivio(const QString& dettaglio)
+        : dettaglio_(dettaglio.toStdString())
+    { }
+    const char* what() const noexcept override { return dettaglio_.c_str(); }
+
+private:
+    std::string dettaglio_;
+};
+
+// The record file of one category: a bare sequence of fixed-size records,
+// card n (from 1) at byte (n - 1) x record size. Nothing is cached; every
+// operation works on the file. A user action opens the store, does its work
+// and closes it again (the destructor closes too).
+//
+// Every operation that fails closes the file and throws ErroreArchivio.
+// Writes touch only the bytes of their own record and are on the disk before
+// Riscrivi or Aggiungi returns.
+//
+// Appends from several processes or workstations are serialised by a lock
+// on a byte far past the data (see FileLock), so two saves at the same
+// moment never land on the same position. Readers never lock and are never
+// held up. On a file system without locks appends go unguarded rather than
+// fail. One thread only.
+class TArchivioSchede {
+public:
+    enum class Accesso {
+        // Reading and rewriting cards in place; no lock is held. An Aggiungi
+        // still takes the append lock for its own duration.
+        Lettura,
+        // As Lettura, and the append lock is held from Apri to Chiudi, so
+        // Conta stays the number of the last card until this store appends.
+        // Waits up to about ten seconds for another writer, then fails.
+        Scrittura,
+    };
+
+    explicit TArchivioSchede(const Categoria& categoria);
+    ~TArchivioSchede();
+    TArchivioSchede(const TArchivioSchede&) = delete;
+    TArchivioSchede& operator=(const TArchivioSchede&) = delete;
+
+    // Opens the category's file in the program folder for reading and
+    // writing; when there is no file, creates an empty one. An existing file
+    // that cannot be opened is a failure and is never created anew. Opening
+    // an open store first closes it.
+    void Apri(Accesso accesso = Accesso::Lettura);
+    // Whole records in the file: its length divided by the record size,
+    // rounded down (a short tail left by a damaged write is not a card).
+    int Conta();
+    // Card n, 1 <= n <= Conta().
+    Scheda Leggi(int n);
+    // Overwrites card n, 1 <= n <= Conta(), in place.
+    void Riscrivi(int n, const Scheda& scheda);
+    // Writes the record just after the last whole one (over a short tail, if
+    // any) and returns its card number, the old Conta() + 1.
+    int Aggiungi(const Scheda& scheda);
+    // Closes the file and lets the append lock go. Harmless when closed.
+    void Chiudi();
+
+    // Whole-file scans (search, unpaid summary, export): visits cards 1 to
+    // Conta() in order, reading the file in large blocks rather than one read
+    // per card. `visita` receives each card's number and a view of its bytes,
+    // valid only during the call (copy it with Scheda(vista) to keep it), and
+    // returns true to go on or false to stop. Cards appended meanwhile by
+    // others are not visited. The store must be open.
+    using Visitatore = std::function<bool(int n, const VistaScheda& scheda)>;
+    void Scorri(const Visitatore& visita);
+
+    bool aperto() const { return file_.isOpen(); }
+    const Categoria& categoria() const { return categoria_; }
+    const Tracciato& tracciato() const { return tracciato_; }
+    // A blank record of this category's layout.
+    Scheda nuovaScheda() const { return Scheda(tracciato_.tipo()); }
+
+private:
+    [[noreturn]] void fallisci(const QString& motivo);
+    // Takes the append lock; false when the file system has no locks.
+    bool prendiBlocco(const char* operazione);
+    void richiediAperto(const char* operazione);
+    void controllaNumero(int n, const char* operazione);
+    void controllaTipo(const Scheda& scheda, const char* operazione);
+    int contaRecord(const char* operazione);
+    void scrivi(qint64 offset, const Scheda& scheda, const char* operazione);
+
+    const Categoria categoria_; // a copy, so the caller may pass a temporary
+    const Tracciato& tracciato_;
+    QFile file_;
+    FileLock blocco_;
+};

@@ -1,0 +1,125 @@
+#include "Testo.h"
+
+#include <cstring>
+
+namespace {
+
+// Bytes 80 to 9F of Windows-1252. The five undefined bytes stand for the
+// control characters with their own code, so they survive a round trip.
+constexpr char16_t daByte80[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 80-87
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 88-8F
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90-97
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98-9F
+};
+
+// Every other byte is the character with the same code.
+struct TabellaDecodifica {
+    char16_t c[256];
+    constexpr TabellaDecodifica()
+        : c()
+    {
+        for (int b = 0; b < 256; ++b)
+            c[b] = (b >= 0x80 && b < 0xA0) ? daByte80[b - 0x80] : char16_t(b);
+    }
+};
+constexpr TabellaDecodifica tabella;
+
+constexpr char sostituto = '?';
+
+// The byte for one UTF-16 unit that is not a surrogate.
+char byteDi(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return char(c);
+    for (int i = 0; i < 32; ++i) {
+        if (daByte80[i] == c)
+            return char(0x80 + i);
+    }
+    return sostituto;
+}
+
+// Encodes at most `massimo` characters of `testo` into `out`; returns the
+// number of bytes written.
+int codificaIn(QStringView testo, char* out, int massimo)
+{
+    const char16_t* p = testo.utf16();
+    const char16_t* fine = p + testo.size();
+    int n = 0;
+    while (p < fine && n < massimo) {
+        const char16_t c = *p++;
+        if (QChar::isHighSurrogate(c)) {
+            // A pair is one character: one replacement for both halves.
+            if (p < fine && QChar::isLowSurrogate(*p))
+                ++p;
+            out[n++] = sostituto;
+        } else if (QChar::isLowSurrogate(c)) {
+            out[n++] = sostituto;
+        } else {
+            out[n++] = byteDi(c);
+        }
+    }
+    return n;
+}
+
+} // namespace
+
+namespace Testo {
+
+QStringView pulito(QStringView testo)
+{
+    qsizetype inizio = 0;
+    qsizetype fine = testo.size();
+    while (inizio < fine && bianco(testo[inizio].unicode()))
+        ++inizio;
+    while (fine > inizio && bianco(testo[fine - 1].unicode()))
+        --fine;
+    return testo.mid(inizio, fine - inizio);
+}
+
+QString decodifica(const char* dati, int n)
+{
+    if (n <= 0)
+        return QString();
+    QString s(n, Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(s.data());
+    const auto* in = reinterpret_cast<const unsigned char*>(dati);
+    // A plain table look-up per byte: measured faster than an ASCII fast path
+    // or a fix-up pass, and the string's allocation costs more than both.
+    for (int i = 0; i < n; ++i)
+        out[i] = tabella.c[in[i]];
+    return s;
+}
+
+QByteArray codifica(QStringView testo)
+{
+    QByteArray b(testo.size(), Qt::Uninitialized);
+    b.truncate(codificaIn(testo, b.data(), int(testo.size())));
+    return b;
+}
+
+QString daCampo(const char* campo, int larghezza)
+{
+    const auto* byte = reinterpret_cast<const unsigned char*>(campo);
+    int lunghezza = byte[0];
+    if (lunghezza > larghezza)
+        lunghezza = larghezza;
+    // Every byte that decodes to a blank is itself below 33, so trimming the
+    // bytes first trims the text and spares a second string.
+    int inizio = 1;
+    int fine = lunghezza + 1;
+    while (inizio < fine && byte[inizio] <= 32)
+        ++inizio;
+    while (fine > inizio && byte[fine - 1] <= 32)
+        --fine;
+    return decodifica(campo + inizio, fine - inizio);
+}
+
+void inCampo(QStringView testo, char* campo, int larghezza)
+{
+    const int n = codificaIn(pulito(testo), campo + 1, larghezza);
+    campo[0] = char(static_cast<unsigned char>(n));
+    std::memset(campo + 1 + n, 0, size_t(larghezza - n));
+}
+
+} // namespace Testo

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringView>
+
+// The one place where texts cross between the program's strings and the bytes
+// of a record file.
+//
+// Record files hold Windows-1252 text. The table is our own, so the result is
+// the same on every platform and on a Qt built without ICU. The five bytes
+// that Windows-1252 leaves undefined (81 8D 8F 90 9D) are read as the control
+// characters with the same code (U+0081 and so on) and written back as the
+// same byte, so whatever a file holds survives a read and a rewrite. A
+// character that Windows-1252 cannot hold is written as one "?" (a surrogate
+// pair, being one character, also gives one "?").
+//
+// A field of width W takes W + 1 bytes: the length L, then L bytes of text,
+// then W - L bytes that mean nothing.
+namespace Testo {
+
+// Blanks, for trimming: every character whose code is 32 or less. A no-break
+// space (U+00A0) is not one of them.
+constexpr bool bianco(char16_t c)
+{
+    return c <= 32;
+}
+
+// The text without its leading and trailing blanks.
+QStringView pulito(QStringView testo);
+
+// Windows-1252 bytes to text, with nothing trimmed.
+QString decodifica(const char* dati, int n);
+// Text to Windows-1252 bytes, with nothing trimmed: one byte per character.
+QByteArray codifica(QStringView testo);
+
+// Field to text: the trimmed text of the field whose length byte is at
+// campo[0]. A length larger than the width (a damaged file) is taken as the
+// width, so nothing outside the field is ever read. Decodes straight from the
+// record's bytes; the returned string is the only allocation.
+QString daCampo(const char* campo, int larghezza);
+
+// Text to field: trims, encodes, keeps at most `larghezza` bytes (the rest is
+// dropped), writes the length and the bytes at campo[0..larghezza] and clears
+// the unused bytes after the text, so no earlier text lingers in the file.
+void inCampo(QStringView testo, char* campo, int larghezza);
+
+} // namespace Testo
