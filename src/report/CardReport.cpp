@@ -1,0 +1,270 @@
+#include "CardReport.h"
+
+#include "Platform.h"
+#include "ReportOutput.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace report {
+
+namespace {
+
+const QString kAcquisti = QStringLiteral("Acquisti");
+
+// One captioned field box. Its caption object, the caption of the bill card,
+// and the value object it frames. Columns: left and right half, or full width.
+enum class Column { Left, Right, Full };
+struct FieldBox {
+    const char* caption;
+    const char* text;
+    const char* value;
+    int top; // mm
+    Column column;
+};
+
+// In the order the captions are laid out, left before right.
+const FieldBox kBillFields[] = {
+    {"Memo7", "DATA EMISSIONE:", "txtDataEmi", 145, Column::Left},
+    {"Memo8", "DATA SCADENZA:", "txtDataSca", 145, Column::Right},
+    {"Memo6", "BENEFICIARIO:", "txtBeneficiario", 159, Column::Left},
+    {"Memo12", "CONTO CORRENTE / IBAN:", "txtCC", 159, Column::Right},
+    {"Memo5", "PERIODO DI RIFERIMENTO:", "txtPeriodo", 173, Column::Left},
+    {"Memo9", "DATA PAGAMENTO:", "txtDataPag", 173, Column::Right},
+    {"Memo4", "MODALITA' DI PAGAMENTO:", "txtModalita", 187, Column::Left},
+    {"Memo13", "ESTREMI RICEVUTA:", "txtEstremi", 187, Column::Right},
+    {"Memo3", "CAUSALE:", "txtCausale", 201, Column::Full},
+    {"Memo2", "CONSUMI:", "txtConsumi", 215, Column::Full},
+    {"Memo1", "PAGATORE:", "txtPagatore", 229, Column::Full},
+    {"Memo10", "CODICE FISCALE:", "txtCodFisc", 243, Column::Left},
+    {"Memo11", "CODICE CLIENTE:", "txtCodCliente", 243, Column::Right},
+};
+
+// Captions (and, for purchases, value objects) that differ from the bill card.
+struct Difference {
+    const char* category;
+    const char* caption;
+    const char* text;
+    const char* value; // nullptr: the bill card's value object
+};
+const Difference kDifferences[] = {
+    {"Tasse", "Memo7", "DATA DECORRENZA:", nullptr},
+    {"Tasse", "Memo6", "ENTE BENEFICIARIO:", nullptr},
+    {"Tasse", "Memo2", "CODICI:", nullptr},
+    {"Automezzi", "Memo5", "TARGA VEICOLO:", nullptr},
+    {"Automezzi", "Memo2", "MARCA E MODELLO VEICOLO:", nullptr},
+    {"Condominio", "Memo2", "IMMOBILE:", nullptr},
+    {"Acquisti", "Memo8", "TEL.", "txtTel"},
+    {"Acquisti", "Memo6", "ATTIVITA' COMMERCIALE:", "txtAttivita"},
+    {"Acquisti", "Memo12", "E-MAIL:", "txtEmail"},
+    {"Acquisti", "Memo5", "SITO WEB:", "txtSito"},
+    {"Acquisti", "Memo9", "GARANZIA:", "txtGaranzia"},
+    {"Acquisti", "Memo13", "DOCUMENTI ACQUISTO:", "txtDocumenti"},
+    {"Acquisti", "Memo3", "PRODOTTI ACQUISTATI:", "txtProdotti"},
+    {"Acquisti", "Memo2", "DETTAGLI:", "txtDettagli"},
+};
+
+const char* const kBillValues[] = {"txtNumero", "txtDataEmi", "txtBeneficiario", "txtCC", "txtDataSca", "txtPeriodo",
+    "txtDataPag", "txtCausale", "txtConsumi", "txtModalita", "txtEstremi", "txtPagatore", "txtCodFisc", "txtCodCliente",
+    "txtNote", "txtPrezzo"};
+const char* const kPurchaseValues[] = {"txtNumero", "txtDataEmi", "txtAttivita", "txtEmail", "txtTel", "txtSito",
+    "txtGaranzia", "txtProdotti", "txtDettagli", "txtModalita", "txtDocumenti", "txtPagatore", "txtCodFisc",
+    "txtCodCliente", "txtNote", "txtPrezzo"};
+
+QString s(const char* latin1)
+{
+    return QString::fromLatin1(latin1);
+}
+
+// Trimmed as everywhere in the program: without the leading and trailing
+// characters whose code is 32 or less.
+QString trimmed(const QString& t)
+{
+    qsizetype b = 0, e = t.size();
+    while (b < e && t.at(b).unicode() <= 32)
+        ++b;
+    while (e > b && t.at(e - 1).unicode() <= 32)
+        --e;
+    return t.mid(b, e - b);
+}
+
+ReportObject rectangle(const char* name, const QRectF& box, const QColor& fill)
+{
+    ReportObject o;
+    o.name = s(name);
+    o.kind = ObjectKind::Rectangle;
+    o.box = box;
+    o.boxStyle.fill = fill;
+    o.boxStyle.border = Qt::black;
+    return o;
+}
+
+ReportObject text(
+    const QString& name, const QRectF& box, double pointSize, Qt::Alignment alignment, const QString& content)
+{
+    ReportObject o;
+    o.name = name;
+    o.box = box;
+    o.textStyle.family = QStringLiteral("Arial");
+    o.textStyle.pointSize = pointSize;
+    o.textStyle.alignment = alignment;
+    o.setText(content);
+    return o;
+}
+
+ReportObject picture(const char* name, const QRectF& box, const QImage& image)
+{
+    ReportObject o;
+    o.name = s(name);
+    o.kind = ObjectKind::Picture;
+    o.box = box;
+    o.picture = image;
+    return o;
+}
+
+QString numberPlaceholder(const QString& category)
+{
+    if (category == kAcquisti)
+        return QStringLiteral("Numero Scontrino");
+    if (category == QLatin1String("Tasse"))
+        return QStringLiteral("Tipologia tassa");
+    if (category == QLatin1String("Condominio"))
+        return QStringLiteral("Numero Documento");
+    return QStringLiteral("Numero Bolletta");
+}
+
+} // namespace
+
+QString cardTemplateName(const QString& category)
+{
+    if (category == kAcquisti)
+        return QStringLiteral("Scheda Acquisti");
+    for (const char* k : {"Varie", "Tasse", "Automezzi", "Condominio"})
+        if (category == QLatin1String(k))
+            return QStringLiteral("Scheda Pagamento");
+    return QStringLiteral("Scheda Bolletta");
+}
+
+QStringList cardValueObjects(const QString& category)
+{
+    QStringList out;
+    if (category == kAcquisti)
+        for (const char* v : kPurchaseValues)
+            out.append(s(v));
+    else
+        for (const char* v : kBillValues)
+            out.append(s(v));
+    return out;
+}
+
+Report cardTemplate(const QString& category)
+{
+    Report r(cardTemplateName(category));
+    QList<ReportObject>& o = r.pageObjects;
+    const QColor lightSteelBlue(0xB0, 0xC4, 0xDE);
+    const QColor lavender(0xE6, 0xE6, 0xFA);
+    const QColor gold(0xFF, 0xD7, 0x00);
+
+    // Title: the card number.
+    o.append(rectangle("shpNumFatt", mmBox(1, 1, 188, 10), lightSteelBlue));
+    o.append(text(s("txtNumero"), mmBox(3, 3, 184, 6), 12, Qt::AlignCenter, numberPlaceholder(category)));
+
+    o.append(picture("imgLogo", mmBox(1, 14, 188, 112), QImage()));
+
+    // Amount.
+    o.append(rectangle("Shape10", mmBox(49, 131, 92, 8), Qt::white));
+    o.append(
+        text(s("titImporto"), mmBox(68, 133, 21, 5), 11, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Importo:")));
+    o.append(picture("imgEuro", mmBox(91, 133, 5, 5), euroPicture()));
+    o.append(text(s("txtPrezzo"), mmBox(98, 133, 41, 5), 11, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("0,00")));
+
+    // The other fields: a caption, and below it a 6 mm frame holding the value.
+    for (const FieldBox& f : kBillFields) {
+        QString caption = s(f.text);
+        QString value = s(f.value);
+        for (const Difference& d : kDifferences) {
+            if (category == QLatin1String(d.category) && qstrcmp(d.caption, f.caption) == 0) {
+                caption = QString::fromUtf8(d.text);
+                if (d.value)
+                    value = s(d.value);
+            }
+        }
+        const double left = f.column == Column::Right ? 97 : 1;
+        const double width = f.column == Column::Full ? 188 : 92;
+        o.append(text(s(f.caption), mmBox(left + 1, f.top, width - 2, 4), 8, Qt::AlignLeft | Qt::AlignBottom, caption));
+        ReportObject frame = rectangle("", mmBox(left, f.top + 5, width, 6), Qt::white);
+        frame.name = QStringLiteral("shp") + value.mid(3);
+        o.append(frame);
+        o.append(text(value, mmBox(left + 1, f.top + 6, width - 2, 4), 8, Qt::AlignLeft | Qt::AlignVCenter, QString()));
+    }
+
+    // Notes and the time of printing.
+    o.append(rectangle("Shape15", mmBox(1, 257, 188, 6), lavender));
+    o.append(text(s("titRaccomandazioni"), mmBox(2, 258, 186, 4), 9, Qt::AlignCenter, QStringLiteral("NOTE:")));
+    o.append(rectangle("Shape16", mmBox(1, 263, 188, 6), Qt::white));
+    o.append(text(s("txtNote"), mmBox(2, 264, 186, 4), 8, Qt::AlignLeft | Qt::AlignVCenter, QString()));
+    o.append(rectangle("Shape23", mmBox(1, 270, 188, 6), gold));
+    o.append(text(s("txtCalce"), mmBox(2, 271, 186, 4), 8, Qt::AlignCenter, QStringLiteral("Data e ora stampa")));
+    return r;
+}
+
+void fillCard(Report& r, const CardData& card)
+{
+    r.setOrientation(QPageLayout::Portrait);
+    if (ReportObject* logo = r.findObject(QStringLiteral("imgLogo")))
+        logo->setPicture(card.photo);
+    for (const QString& name : cardValueObjects(card.category))
+        if (ReportObject* o = r.findObject(name))
+            o->setText(trimmed(card.fields.value(name.mid(3))));
+    if (ReportObject* calce = r.findObject(QStringLiteral("txtCalce")))
+        calce->setText(QStringLiteral("Stampa eseguita in data ")
+            + Clock::today().toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral(" alle ore ")
+            + Clock::timeOfDay().toString(QStringLiteral("HH:mm:ss")));
+}
+
+Report prepareCard(const CardData& card)
+{
+    Report r = cardTemplate(card.category);
+    fillCard(r, card);
+    r.prepare();
+    return r;
+}
+
+bool printCard(QWidget* parent, const CardData& card)
+{
+    Report r = prepareCard(card);
+    return printReport(parent, r);
+}
+
+QImage euroPicture(int size)
+{
+    QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 100.0, size / 100.0);
+    const QColor blue(0x1F, 0x4E, 0xB4);
+
+    // The C: an open ring, cut on the right.
+    QPen ring(blue, 11, Qt::SolidLine, Qt::FlatCap);
+    p.setPen(ring);
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(24, 12, 70, 76), 45 * 16, 270 * 16);
+
+    // The two bars across it, slanting up a little to the right.
+    p.setPen(Qt::NoPen);
+    p.setBrush(blue);
+    for (double y : {38.0, 55.0}) {
+        QPainterPath bar;
+        bar.moveTo(8, y + 9);
+        bar.lineTo(66, y + 9);
+        bar.lineTo(70, y);
+        bar.lineTo(12, y);
+        bar.closeSubpath();
+        p.drawPath(bar);
+    }
+    p.end();
+    return img;
+}
+
+} // namespace report
