@@ -68,7 +68,47 @@ Categoria bolletta(const char* chiave, const char* riquadro, const char* titoloR
                      QString::fromUtf8(articolata),
                      QString::fromUtf8(riepilogo),
                      QString::fromUtf8(suggerimento),
-                     etichetteBolletta(diverse)};
+                     etichetteBolletta(diverse),
+                     {}};
+}
+
+QString serve(const char* cosa)
+{
+    return QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ") + QString::fromUtf8(cosa) +
+           QLatin1Char('.');
+}
+
+// The checks of the bills layout; categories that word them differently, or
+// check one field more, say so.
+QList<CampoObbligatorio> obbligatoriBolletta(const char* numero = "il numero della bolletta o fattura",
+                                              const char* beneficiario = "il nome del beneficiario del pagamento",
+                                              const char* importo = "l'importo della bolletta o fattura",
+                                              bool targa = false)
+{
+    QList<CampoObbligatorio> o = {
+        {QStringLiteral("txtNumero"), serve(numero)},
+        {QStringLiteral("txtBeneficiario"), serve(beneficiario)},
+        {QStringLiteral("txtDataSca"), serve("la data di scadenza del pagamento")},
+        {QStringLiteral("txtCausale"), serve("la causale del pagamento")},
+        {QStringLiteral("txtPagatore"), serve("il nome del pagatore")},
+        {QStringLiteral("txtPrezzo"), serve(importo)},
+    };
+    if (targa)
+        o.insert(3, {QStringLiteral("txtPeriodo"), serve("la targa del veicolo")});
+    return o;
+}
+
+QList<CampoObbligatorio> obbligatoriAcquisto()
+{
+    return {
+        {QStringLiteral("txtNumero"), serve("il numero dello scontrino o fattura")},
+        // Worded exactly as the users see it, doubled "di" included.
+        {QStringLiteral("txtDataEmi"), serve("la data di di emissione dello scontrino o fattura")},
+        {QStringLiteral("txtAttivita"), serve("la denominazione dell'attività commerciale")},
+        {QStringLiteral("txtProdotti"), serve("i prodotti acquistati")},
+        {QStringLiteral("txtPagatore"), serve("il nome del pagatore")},
+        {QStringLiteral("txtPrezzo"), serve("l'importo dell'acquisto")},
+    };
 }
 
 QList<Categoria> costruisci()
@@ -109,6 +149,22 @@ QList<Categoria> costruisci()
                    {consumi, QStringLiteral("Codici:")}});
     c << bolletta("Varie", "Varie", "VARIE", "Varie", "pagamenti vari", "dei pagamenti vari",
                   "pagamenti da saldare", "Visualizza il riepilogo dei pagamenti non saldati.");
+    for (Categoria& cat : c) {
+        if (cat.Chiave == QLatin1String("Automezzi"))
+            cat.Obbligatori = obbligatoriBolletta(
+                "il numero della bolletta o fattura", "il nome del beneficiario del pagamento",
+                "l'importo della bolletta o fattura", true);
+        else if (cat.Chiave == QLatin1String("Condominio"))
+            cat.Obbligatori = obbligatoriBolletta("il numero del documento o fattura",
+                                                  "il nome del beneficiario del pagamento", "l'importo del pagamento");
+        else if (cat.Chiave == QLatin1String("Tasse"))
+            cat.Obbligatori = obbligatoriBolletta("la tipologia di tassa", "l'Ente beneficiario del pagamento",
+                                                  "l'importo della tassa");
+        else if (cat.tipo == Tipo::TSchedaAcquisto)
+            cat.Obbligatori = obbligatoriAcquisto();
+        else
+            cat.Obbligatori = obbligatoriBolletta();
+    }
     return c;
 }
 

@@ -13,6 +13,12 @@ struct Etichetta {
     QString testo;      // e.g. "Bolletta / Fattura n."
 };
 
+// A field that a card may not leave blank, and what the user is told.
+struct CampoObbligatorio {
+    QString controllo; // the edit box, e.g. "txtNumero"
+    QString avviso;
+};
+
 // Everything that makes one archive differ from another. The ten values are
 // the catalogue; every per-category name, text and file name comes from here.
 struct Categoria {
@@ -27,6 +33,8 @@ struct Categoria {
     QString TitoloRiepilogo;
     QString SuggerimentoRiepilogo;
     QList<Etichetta> Etichette; // in the archive screen's tab order
+    // The checks a save makes, in order; the first blank field stops it.
+    QList<CampoObbligatorio> Obbligatori;
 
     QString FileArchivio() const { return QStringLiteral("Archivio_") + Chiave + QStringLiteral(".pro"); }
     QString FileExcel() const { return QStringLiteral("Database_") + Chiave + QStringLiteral(".xls"); }

@@ -36,9 +36,9 @@ T* child(QObject* parent, const QString& name)
     return w;
 }
 
-// Every test suite starts here: offscreen platform, scripted dialogs, a shell
-// opener that records instead of opening, and a check after each test that
-// every expected dialog was shown.
+// Every test suite starts here: offscreen platform, scripted dialogs, and a
+// shell opener that records instead of opening. Suites check in cleanup()
+// that every expected dialog was shown: QVERIFY(testDialogs().verify()).
 int runTessariaTest(int argc, char** argv, QObject* suite);
 QStringList& openedByShell();
 

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+#include <vector>
+
+struct Categoria;
+class TfrmArchivio;
+class TfrmAvvio;
+class TfrmCambiaPassword;
+class TfrmPassword;
+class QWidget;
+
+// The thirteen windows that live for the whole run and how they hand over to
+// one another. Only one of them is visible at a time; every hand-over shows
+// the next window first and then hides the current one.
+class AppWindows : public QObject {
+    Q_OBJECT
+public:
+    // Creates the login window first, then the main menu, the change-password
+    // window and one archive screen per category.
+    AppWindows();
+    ~AppWindows() override;
+
+    // Shows the login window.
+    void start();
+
+    TfrmPassword* login() const { return login_.get(); }
+    TfrmAvvio* menu() const { return menu_.get(); }
+    TfrmCambiaPassword* changePassword() const { return changePassword_.get(); }
+    TfrmArchivio* archive(const Categoria& categoria) const;
+
+signals:
+    // The program is over: "Esci" on the login window, the exit icon or the
+    // window close of the main menu.
+    void ended();
+
+private:
+    void showArchive(const Categoria& categoria);
+    static void handOver(QWidget* from, QWidget* to, bool maximised);
+
+    std::unique_ptr<TfrmPassword> login_;
+    std::unique_ptr<TfrmAvvio> menu_;
+    std::unique_ptr<TfrmCambiaPassword> changePassword_;
+    std::vector<std::unique_ptr<TfrmArchivio>> archives_;
+};

@@ -1,0 +1,111 @@
+#include "TfrmAvvio.h"
+
+#include "Art.h"
+#include "Categoria.h"
+#include "Formats.h"
+#include "Maker.h"
+#include "PictureButton.h"
+#include "Platform.h"
+#include "ShapeBox.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+
+namespace {
+// Tile columns and rows; the caption strip sits one unit further left,
+// 166 below the picture's top.
+constexpr int TileX[] = {26, 218, 410, 602, 794};
+constexpr int TileY[] = {154, 392};
+constexpr int CaptionDrop = 166;
+
+QLabel* addLabel(QWidget* parent, const QString& name, const QPixmap& picture, const QRect& where)
+{
+    auto* l = new QLabel(parent);
+    l->setObjectName(name);
+    l->setPixmap(picture);
+    l->setGeometry(where);
+    return l;
+}
+} // namespace
+
+TfrmAvvio::TfrmAvvio(QWidget* parent)
+    : GradientWindow(QColor(0x46, 0x82, 0xB4), Qt::white, PanelSize, parent)
+{
+    Formats::apply();
+    setObjectName(QStringLiteral("frmAvvio"));
+    setWindowTitle(QStringLiteral(" Tessaria 3.0"));
+    setDesignSize(DesignSize);
+    QWidget* p = panel();
+
+    auto* bkg = new ShapeBox(p, Qt::white, QColor(0x9C, 0xC8, 0xEC), 2, 6);
+    bkg->setObjectName(QStringLiteral("bkgMenu"));
+    bkg->setGeometry(p->rect());
+
+    // Top band: information at the left, help at the right, between them the
+    // bulb, the name and the version; the subtitle below.
+    auto* info = addPicture(QStringLiteral("imgInfo"), Art::info({52, 52}), {24, 20, 52, 52});
+    auto* guida = addPicture(QStringLiteral("imgGuida"), Art::help({52, 52}), {919, 20, 52, 52});
+    addLabel(p, QStringLiteral("imgLampadina"), Art::lightBulb({66, 66}), {236, 12, 66, 66});
+    addLabel(p, QStringLiteral("imgTitolo"), Art::title({380, 66}), {308, 12, 380, 66});
+    addLabel(p, QStringLiteral("imgVersione"), Art::versionBadge({66, 66}), {694, 12, 66, 66});
+    addLabel(p, QStringLiteral("imgSottotitolo"), Art::subtitle({944, 38}), {26, 96, 944, 38});
+
+    const QList<Categoria>& all = Catalogo::Tutte();
+    for (int i = 0; i < all.size(); ++i) {
+        const Categoria& c = all.at(i);
+        const QPoint at(TileX[i % 5], TileY[i / 5]);
+        PictureButton* img = addPicture(QStringLiteral("img") + c.Riquadro, Art::tile(c), QRect(at, Art::TileSize));
+        PictureButton* btn = addPicture(QStringLiteral("btn") + c.Riquadro, Art::tileCaption(c),
+            QRect(at + QPoint(-1, CaptionDrop), Art::TileCaptionSize));
+        for (PictureButton* b : {img, btn})
+            connect(b, &PictureButton::clicked, this, [this, &c] { imgRiquadroClick(c); });
+    }
+
+    // Bottom band: presentation at the left, the maker's strip, exit at the right.
+    auto* copyright = addPicture(QStringLiteral("imgCopyright"), Art::copyright({34, 34}), {26, 632, 34, 34});
+    auto* sito = addPicture(QStringLiteral("imgSito"), Art::makerStrip({600, 36}), {198, 631, 600, 36});
+    auto* esci = addPicture(QStringLiteral("imgEsci"), Art::exit({48, 48}), {921, 625, 48, 48});
+    connect(info, &PictureButton::clicked, this, &TfrmAvvio::imgInfoClick);
+    connect(guida, &PictureButton::clicked, this, &TfrmAvvio::imgGuidaClick);
+    connect(copyright, &PictureButton::clicked, this, &TfrmAvvio::imgCopyrightClick);
+    connect(sito, &PictureButton::clicked, this, &TfrmAvvio::imgSitoClick);
+    connect(esci, &PictureButton::clicked, this, &TfrmAvvio::imgEsciClick);
+}
+
+PictureButton* TfrmAvvio::addPicture(const QString& name, const QPixmap& picture, const QRect& where)
+{
+    auto* b = new PictureButton(picture, panel());
+    b->setObjectName(name);
+    b->setGeometry(where);
+    return b;
+}
+
+void TfrmAvvio::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    emit quitRequested();
+}
+
+void TfrmAvvio::imgRiquadroClick(const Categoria& categoria)
+{
+    emit archiveRequested(categoria);
+}
+
+void TfrmAvvio::imgInfoClick()
+{ }
+
+void TfrmAvvio::imgGuidaClick()
+{ }
+
+void TfrmAvvio::imgCopyrightClick()
+{ }
+
+void TfrmAvvio::imgSitoClick()
+{
+    TMisc::Open(QString(Maker::WebSite));
+}
+
+void TfrmAvvio::imgEsciClick()
+{
+    emit quitRequested();
+}

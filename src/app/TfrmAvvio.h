@@ -1,0 +1,39 @@
+#pragma once
+
+#include "GradientWindow.h"
+
+struct Categoria;
+class PictureButton;
+
+// The main menu: one tile per category, in catalogue order, and the icons of
+// the top and bottom bands. Closing it ends the program.
+class TfrmAvvio : public GradientWindow {
+    Q_OBJECT
+public:
+    static constexpr QSize DesignSize {1016, 713};
+    static constexpr QSize PanelSize {995, 692};
+
+    explicit TfrmAvvio(QWidget* parent = nullptr);
+
+signals:
+    // A tile was clicked: its picture or its caption strip.
+    void archiveRequested(const Categoria& categoria);
+    void quitRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override; // FormClose
+
+private:
+    // img + Riquadro + Click: the handler of both parts of a tile (imgLuceClick,
+    // imgAutoClick...), one for all ten.
+    void imgRiquadroClick(const Categoria& categoria);
+    // The information, help and presentation windows come with the help
+    // subsystem; until then these three icons do nothing.
+    void imgInfoClick();
+    void imgGuidaClick();
+    void imgCopyrightClick();
+    void imgSitoClick();
+    void imgEsciClick();
+
+    PictureButton* addPicture(const QString& name, const QPixmap& picture, const QRect& where);
+};

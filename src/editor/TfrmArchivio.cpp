@@ -1,0 +1,866 @@
+#include "TfrmArchivio.h"
+
+#include "Allegati.h"
+#include "Art.h"
+#include "Categoria.h"
+#include "Dialogs.h"
+#include "Formats.h"
+#include "Foto.h"
+#include "Icone.h"
+#include "ImageBox.h"
+#include "Importo.h"
+#include "Navigazione.h"
+#include "ShapeBox.h"
+#include "TArchivioSchede.h"
+#include "TfrmCalendario.h"
+#include "Testo.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+const QString MessaggioAccesso =
+    QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                   "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
+const QString MessaggioVuoto = QStringLiteral("L'archivio non contiene nessuna scheda.");
+const QString StatoIniziale = QStringLiteral("Pronto per archiviare una nuova scheda...");
+
+// One field slot of the screen: where it stands and what kind of field it is.
+// The purchases layout puts other fields in some slots (below).
+struct Posto {
+    const char* controllo;
+    const char* campo;
+    const char* etichetta; // label component; nullptr: no label
+    int x, y, larghezza;
+    int genere;            // 0 text, 1 date, 2 amount, 3 codice fiscale
+};
+
+// Tab order is the order of this table.
+constexpr Posto PostiBolletta[] = {
+    {"txtNumero", "Numero", "lblCampo001", 620, 164, 196, 0},
+    {"txtDataEmi", "DataEmi", "lblCampo016", 824, 164, 140, 1},
+    {"txtBeneficiario", "Beneficiario", "lblCampo002", 620, 212, 344, 0},
+    {"txtCC", "CC", "lblCampo003", 620, 260, 196, 0},
+    {"txtDataSca", "DataSca", "lblCampo013", 824, 260, 140, 1},
+    {"txtPeriodo", "Periodo", "lblCampo004", 620, 308, 196, 0},
+    {"txtDataPag", "DataPag", "lblCampo014", 824, 308, 140, 1},
+    {"txtCausale", "Causale", "lblCampo005", 620, 356, 344, 0},
+    {"txtConsumi", "Consumi", "lblCampo006", 620, 404, 344, 0},
+    {"txtModalita", "Modalita", "lblCampo007", 620, 452, 344, 0},
+    {"txtEstremi", "Estremi", "lblCampo008", 620, 500, 344, 0},
+    {"txtPagatore", "Pagatore", "lblCampo009", 620, 548, 344, 0},
+    {"txtCodFisc", "CodFisc", "lblCampo011", 620, 596, 162, 3},
+    {"txtCodCliente", "CodCliente", "lblCampo015", 820, 596, 144, 0},
+    {"txtPrezzo", "Prezzo", nullptr, 455, 512, 150, 2},
+    {"txtNote", "Note", "lblCampo010", 30, 596, 583, 0},
+};
+
+// Purchases: the slots that hold other fields.
+struct Sostituto {
+    const char* slot;
+    const char* controllo;
+    const char* campo;
+};
+constexpr Sostituto PostiAcquisto[] = {
+    {"txtBeneficiario", "txtAttivita", "Attivita"}, {"txtCC", "txtEmail", "Email"},
+    {"txtDataSca", "txtTel", "Tel"},                {"txtPeriodo", "txtSito", "Sito"},
+    {"txtDataPag", "txtGaranzia", "Garanzia"},      {"txtCausale", "txtProdotti", "Prodotti"},
+    {"txtConsumi", "txtDettagli", "Dettagli"},      {"txtEstremi", "txtDocumenti", "Documenti"},
+};
+
+// Where Enter moves the focus to, per layout. Date fields open the date
+// picker instead.
+constexpr const char* InvioBolletta[][2] = {
+    {"txtNumero", "txtDataEmi"},       {"txtBeneficiario", "txtCC"},   {"txtCC", "txtDataSca"},
+    {"txtPeriodo", "txtDataPag"},      {"txtCausale", "txtConsumi"},   {"txtConsumi", "txtModalita"},
+    {"txtModalita", "txtEstremi"},     {"txtEstremi", "txtPagatore"},  {"txtPagatore", "txtCodFisc"},
+    {"txtCodFisc", "txtCodCliente"},   {"txtCodCliente", "txtPrezzo"}, {"txtPrezzo", "txtNote"},
+    {"txtNote", "txtNumero"},
+};
+constexpr const char* InvioAcquisto[][2] = {
+    {"txtNumero", "txtDataEmi"},     {"txtAttivita", "txtEmail"},     {"txtEmail", "txtTel"},
+    {"txtTel", "txtSito"},           {"txtSito", "txtGaranzia"},      {"txtGaranzia", "txtProdotti"},
+    {"txtProdotti", "txtDettagli"},  {"txtDettagli", "txtModalita"},  {"txtModalita", "txtDocumenti"},
+    {"txtDocumenti", "txtPagatore"}, {"txtPagatore", "txtCodFisc"},   {"txtCodFisc", "txtCodCliente"},
+    {"txtCodCliente", "txtPrezzo"},  {"txtPrezzo", "txtNote"},        {"txtNote", "txtNumero"},
+};
+
+const QColor Marrone(0xA5, 0x2A, 0x2A);
+
+QString stileCampo(const QString& fondo, const QString& testo)
+{
+    return QStringLiteral("QLineEdit { background: %1; color: %2; border: 1px solid #87CEEB; padding: 0 2px; }"
+                          "QLineEdit:focus { background: #FFFF00; }")
+        .arg(fondo, testo);
+}
+
+QHash<QString, TfrmArchivio*>& schermi()
+{
+    static QHash<QString, TfrmArchivio*> s;
+    return s;
+}
+
+QHash<int, TfrmArchivio::Apritore>& apritori()
+{
+    static QHash<int, TfrmArchivio::Apritore> a;
+    return a;
+}
+
+bool invio(const QKeyEvent* e) { return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter; }
+
+bool cancella(const QKeyEvent* e) { return e->key() == Qt::Key_Backspace || e->key() == Qt::Key_Delete; }
+
+// Keys that move the focus or only change others: they never reach a field's
+// own key handling.
+bool diServizio(const QKeyEvent* e)
+{
+    switch (e->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_CapsLock:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+TfrmArchivio::TfrmArchivio(const Categoria& categoria, QWidget* parent)
+    : GradientWindow(QColor(0x42, 0x7A, 0xA8), Qt::white, PanelSize, parent), categoria_(categoria)
+{
+    Formats::apply();
+    setObjectName(categoria.NomeArchivio());
+    setWindowTitle(categoria.CaptionArchivio());
+    setDesignSize(DesignSize);
+    setPanelGradient(true);
+    bianco_ = Art::placeholder(categoria).toImage();
+
+    creaBarra();
+    creaAreaLavoro();
+    creaCampi();
+    creaStato();
+
+    btnFocus = new QPushButton(panel());
+    btnFocus->setObjectName(QStringLiteral("btnFocus"));
+    btnFocus->setGeometry(0, 0, 1, 1);
+    btnFocus->setFlat(true);
+    // Invisible to the eye but able to take the focus away from a field.
+    btnFocus->setStyleSheet(QStringLiteral("QPushButton { border: none; background: transparent; }"));
+
+    for (int i = 0; i < 3; ++i) {
+        lblFile[i] = new QLabel(panel());
+        lblFile[i]->setObjectName(QStringLiteral("lblFile0%1").arg(i + 1));
+        lblFile[i]->hide();
+        lblDesc[i] = new QLabel(panel());
+        lblDesc[i]->setObjectName(QStringLiteral("lblDesc0%1").arg(i + 1));
+        lblDesc[i]->hide();
+    }
+
+    // Tab order: the fields in table order, then the "Da pagare" box, then
+    // the focus sink.
+    QWidget* prima = nullptr;
+    for (const auto& c : campi_) {
+        if (prima)
+            setTabOrder(prima, c.edit);
+        prima = c.edit;
+    }
+    setTabOrder(prima, chkSegnala);
+    setTabOrder(chkSegnala, btnFocus);
+
+    decorativo(this);
+    decorativo(panel());
+    schermi().insert(categoria.Sigla, this);
+    mostraFoto(bianco_, true);
+}
+
+TfrmArchivio::~TfrmArchivio()
+{
+    if (schermi().value(categoria_.Sigla) == this)
+        schermi().remove(categoria_.Sigla);
+}
+
+TfrmArchivio* TfrmArchivio::PerSigla(const QString& sigla) { return schermi().value(sigla, nullptr); }
+
+void TfrmArchivio::ImpostaApritore(Finestra finestra, Apritore apritore)
+{
+    apritori().insert(int(finestra), std::move(apritore));
+}
+
+// ---- Building the screen ---------------------------------------------------
+
+QPushButton* TfrmArchivio::comando(const QString& nome, const QRect& geometria, void (TfrmArchivio::*handler)())
+{
+    auto* b = new QPushButton(panel());
+    b->setObjectName(nome);
+    b->setGeometry(geometria);
+    b->setCursor(Qt::PointingHandCursor);
+    b->setFocusPolicy(Qt::NoFocus);
+    connect(b, &QPushButton::clicked, this, handler);
+    return b;
+}
+
+void TfrmArchivio::suggerimento(QWidget* w, const QString& testo)
+{
+    suggerimenti_.insert(w, testo);
+    w->setMouseTracking(true);
+    w->installEventFilter(this);
+}
+
+void TfrmArchivio::decorativo(QWidget* w)
+{
+    suggerimenti_.insert(w, QString());
+    w->setMouseTracking(true);
+    w->installEventFilter(this);
+}
+
+ShapeBox* TfrmArchivio::riquadro(const QRect& geometria, const QColor& fondo, const QColor& bordo)
+{
+    auto* b = new ShapeBox(panel(), fondo, bordo, 1, bordo.isValid() ? 4 : 0);
+    b->setGeometry(geometria);
+    decorativo(b);
+    return b;
+}
+
+void TfrmArchivio::creaBarra()
+{
+    const QColor bordo(0xB8, 0xC8, 0xD8);
+    for (const QRect& r : {QRect(16, 16, 172, 57), QRect(193, 16, 162, 57), QRect(361, 16, 162, 57),
+                           QRect(528, 16, 254, 57), QRect(787, 16, 92, 57), QRect(884, 16, 94, 57)})
+        riquadro(r, Qt::white, bordo);
+
+    const QSize icona(37, 39);
+    struct Pulsante {
+        const char* nome;
+        int x;
+        Icona icona;
+        void (TfrmArchivio::*handler)();
+        const char* suggerimento;
+    };
+    const Pulsante pulsanti[] = {
+        {"cmdNuovo", 24, Icona::Nuovo, &TfrmArchivio::cmdNuovoClick,
+         "Prepara la schermata per l'inserimento di una nuova scheda."},
+        {"cmdDuplica", 64, Icona::Duplica, &TfrmArchivio::cmdDuplicaClick,
+         "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},
+        {"cmdSalva", 104, Icona::Salva, &TfrmArchivio::cmdSalvaClick, "Salva la scheda in archivio."},
+        {"cmdTrova", 144, Icona::Trova, &TfrmArchivio::cmdTrovaClick, "Trova una scheda in archivio."},
+        {"cmdPrimo", 538, Icona::Primo, &TfrmArchivio::cmdPrimoClick, "Visualizza la prima scheda in archivio."},
+        {"cmdIndietro", 580, Icona::Indietro, &TfrmArchivio::cmdIndietroClick,
+         "Visualizza la scheda precedente in archivio."},
+        {"cmdAvanti", 696, Icona::Avanti, &TfrmArchivio::cmdAvantiClick,
+         "Visualizza la scheda successiva in archivio."},
+        {"cmdUltimo", 738, Icona::Ultimo, &TfrmArchivio::cmdUltimoClick, "Visualizza l'ultima scheda in archivio."},
+        {"cmdEsporta", 795, Icona::Esporta, &TfrmArchivio::cmdEsportaClick,
+         "Esporta le schede in archivio in un file di Microsoft Excel."},
+        {"cmdSegnalati", 835, Icona::Segnalati, &TfrmArchivio::cmdSegnalatiClick, nullptr},
+        {"cmdGuida", 892, Icona::Guida, &TfrmArchivio::cmdGuidaClick,
+         "Visualizza la pagina della guida sensibile al contesto."},
+        {"cmdEsci", 934, Icona::Esci, &TfrmArchivio::cmdEsciClick, "Esci da questa schermata di lavoro."},
+    };
+    for (const auto& p : pulsanti) {
+        QPushButton* b = comando(QString::fromLatin1(p.nome), QRect(QPoint(p.x, 26), icona), p.handler);
+        b->setIcon(Icone::disegna(p.icona, QSize(30, 30)));
+        b->setIconSize(QSize(30, 30));
+        b->setFlat(true);
+        suggerimento(b, p.suggerimento ? QString::fromUtf8(p.suggerimento) : categoria_.SuggerimentoRiepilogo);
+    }
+
+    QPushButton* file = comando(QStringLiteral("cmdFile"), QRect(200, 28, 148, 32), &TfrmArchivio::cmdFileClick);
+    file->setText(QStringLiteral("Allega file"));
+    file->setIcon(Icone::disegna(Icona::Allega, QSize(22, 22)));
+    suggerimento(file, QStringLiteral("Allega file alla scheda."));
+    QPushButton* stampa =
+        comando(QStringLiteral("cmdStampa"), QRect(368, 28, 148, 32), &TfrmArchivio::cmdStampaClick);
+    stampa->setText(QStringLiteral("Stampa"));
+    stampa->setIcon(Icone::disegna(Icona::Stampa, QSize(22, 22)));
+    suggerimento(stampa, QStringLiteral("Stampa la scheda."));
+
+    lblPosizione = new QLabel(panel());
+    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
+    lblPosizione->setGeometry(619, 34, 74, 24);
+    lblPosizione->setAlignment(Qt::AlignCenter);
+    QFont f(QStringLiteral("Verdana"));
+    f.setPointSize(12);
+    f.setBold(true);
+    lblPosizione->setFont(f);
+    lblPosizione->setStyleSheet(QStringLiteral("QLabel { color: #1E4E8C; background: #F0F8FF; "
+                                               "border: 1px solid #87CEEB; }"));
+    lblPosizione->setAttribute(Qt::WA_NoMousePropagation);
+}
+
+void TfrmArchivio::creaAreaLavoro()
+{
+    riquadro(QRect(16, 80, 962, 554), QColor(0xC8, 0xD6, 0xE3));
+    riquadro(QRect(24, 88, 946, 538), Qt::white);
+    riquadro(QRect(30, 94, 583, 394), QColor(0xE0, 0xE9, 0xF1));
+    riquadro(QRect(30, 494, 374, 56), QColor(0xE0, 0xE9, 0xF1));
+    riquadro(QRect(415, 494, 198, 56), QColor(0xE0, 0xE9, 0xF1));
+    riquadro(QRect(496, 556, 117, 34), QColor(0xFD, 0xD3, 0xA0));
+
+    imgFoto = new ImageBox(panel());
+    imgFoto->setObjectName(QStringLiteral("imgFoto"));
+    imgFoto->setGeometry(QRect(QPoint(38, 102), Art::PlaceholderSize));
+    decorativo(imgFoto);
+
+    auto* icoTitolo = new QLabel(panel());
+    icoTitolo->setObjectName(QStringLiteral("icoTitolo"));
+    icoTitolo->setPixmap(Art::titleStrip(categoria_));
+    icoTitolo->setGeometry(QRect(QPoint(618, 96), Art::TitleStripSize));
+    decorativo(icoTitolo);
+
+    // The photo panel.
+    QPushButton* carica =
+        comando(QStringLiteral("btnCaricaFoto"), QRect(38, 502, 157, 40), &TfrmArchivio::btnCaricaFotoClick);
+    carica->setText(QStringLiteral("Carica foto"));
+    carica->setIcon(Icone::disegna(Icona::CaricaFoto, QSize(26, 26)));
+    carica->setIconSize(QSize(26, 26));
+    suggerimento(carica, QStringLiteral("Carica una foto esistente."));
+    struct Piccolo {
+        const char* nome;
+        int x;
+        Icona icona;
+        void (TfrmArchivio::*handler)();
+        const char* suggerimento;
+    };
+    const Piccolo piccoli[] = {
+        {"btnSalvaFoto", 204, Icona::SalvaFoto, &TfrmArchivio::btnSalvaFotoClick, "Salva la foto su disco."},
+        {"btnCancFoto", 254, Icona::CancFoto, &TfrmArchivio::btnCancFotoClick, "Cancella la foto."},
+        {"btnWebcam", 304, Icona::Webcam, &TfrmArchivio::btnWebcamClick, "Scatta la foto con la tua WebCam."},
+        {"btnZoomFoto", 354, Icona::Zoom, &TfrmArchivio::btnZoomFotoClick,
+         "Visualizza la foto nelle sue dimensioni reali."},
+    };
+    for (const auto& p : piccoli) {
+        QPushButton* b = comando(QString::fromLatin1(p.nome), QRect(p.x, 502, 42, 40), p.handler);
+        b->setIcon(Icone::disegna(p.icona, QSize(28, 28)));
+        b->setIconSize(QSize(28, 28));
+        suggerimento(b, QString::fromUtf8(p.suggerimento));
+    }
+
+    // The euro sign beside the amount, the "Da pagare" box and its icon.
+    auto* euro = new QLabel(panel());
+    euro->setObjectName(QStringLiteral("imgEuro"));
+    euro->setPixmap(Icone::disegna(Icona::Euro, QSize(26, 26)));
+    euro->setGeometry(424, 510, 26, 26);
+    decorativo(euro);
+    auto* sveglia = new QLabel(panel());
+    sveglia->setObjectName(QStringLiteral("imgSegnala"));
+    sveglia->setPixmap(Icone::disegna(Icona::DaPagare, QSize(26, 26)));
+    sveglia->setGeometry(448, 560, 26, 26);
+    decorativo(sveglia);
+
+    chkSegnala = new QCheckBox(QStringLiteral("Da pagare"), panel());
+    chkSegnala->setObjectName(QStringLiteral("chkSegnala"));
+    chkSegnala->setGeometry(504, 561, 105, 24);
+    QFont f(QStringLiteral("Verdana"));
+    f.setPointSize(9);
+    f.setBold(true);
+    chkSegnala->setFont(f);
+    chkSegnala->setStyleSheet(QStringLiteral("QCheckBox { background: transparent; }"));
+    suggerimento(chkSegnala, QStringLiteral("Spunta questa casella per annotare che il pagamento deve ancora "
+                                            "essere effettuato."));
+
+    QPushButton* codFisc =
+        comando(QStringLiteral("btnCodFisc"), QRect(787, 596, 22, 22), &TfrmArchivio::btnCodFiscClick);
+    codFisc->setIcon(Icone::disegna(Icona::Spunta, QSize(20, 20)));
+    codFisc->setIconSize(QSize(20, 20));
+    codFisc->setFlat(true);
+    suggerimento(codFisc, QStringLiteral("Controlla il codice fiscale."));
+}
+
+void TfrmArchivio::creaCampi()
+{
+    const Tracciato& tracciato = Tracciato::di(categoria_.tipo);
+    const bool acquisti = categoria_.tipo == Tipo::TSchedaAcquisto;
+
+    QFont fCampo(QStringLiteral("Verdana"));
+    fCampo.setPointSize(12);
+    fCampo.setBold(true);
+    fCampo.setPixelSize(14);
+    QFont fPrezzo(QStringLiteral("Verdana"));
+    fPrezzo.setBold(true);
+    fPrezzo.setPixelSize(17);
+    QFont fEtichetta(QStringLiteral("Verdana"));
+    fEtichetta.setPixelSize(11);
+    fEtichetta.setBold(true);
+
+    for (const Posto& p : PostiBolletta) {
+        QString controllo = QString::fromLatin1(p.controllo);
+        QString campo = QString::fromLatin1(p.campo);
+        Genere genere = Genere(p.genere);
+        bool marrone = campo == QLatin1String("DataSca");
+        if (acquisti) {
+            for (const Sostituto& s : PostiAcquisto) {
+                if (controllo == QLatin1String(s.slot)) {
+                    controllo = QString::fromLatin1(s.controllo);
+                    campo = QString::fromLatin1(s.campo);
+                    genere = Genere::Testo;
+                    marrone = false;
+                }
+            }
+        }
+
+        auto* edit = new QLineEdit(panel());
+        edit->setObjectName(controllo);
+        const bool prezzo = genere == Genere::Importo;
+        edit->setGeometry(p.x, p.y, p.larghezza, prezzo ? 24 : 22);
+        edit->setFont(prezzo ? fPrezzo : fCampo);
+        edit->setMaxLength(tracciato.larghezza(tracciato.indice(campo)));
+        edit->setReadOnly(genere == Genere::Data);
+        edit->setStyleSheet(stileCampo(prezzo ? QStringLiteral("#FFFFFF") : QStringLiteral("#F0F8FF"),
+                                       prezzo || marrone ? Marrone.name() : QStringLiteral("#000000")));
+        edit->setFrame(false);
+        edit->setAttribute(Qt::WA_NoMousePropagation);
+        edit->setContextMenuPolicy(genere == Genere::Data ? Qt::NoContextMenu : Qt::DefaultContextMenu);
+        if (prezzo) {
+            edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            edit->setText(QStringLiteral("0,00"));
+        }
+        edit->installEventFilter(this);
+        if (genere == Genere::CodFisc) {
+            // What the user types is kept trimmed and in capitals.
+            connect(edit, &QLineEdit::textEdited, this, [edit](const QString& testo) {
+                const QString pulito = NormalizzaCodFisc(testo);
+                if (pulito != testo) {
+                    const int cursore = edit->cursorPosition();
+                    edit->setText(pulito);
+                    edit->setCursorPosition(qMin(cursore, int(pulito.size())));
+                }
+            });
+        }
+
+        if (p.etichetta) {
+            auto* lbl = new QLabel(categoria_.TestoEtichetta(campo), panel());
+            lbl->setObjectName(QString::fromLatin1(p.etichetta));
+            lbl->setGeometry(p.x, p.y - 18, qMax(p.larghezza, 196), 16);
+            lbl->setFont(fEtichetta);
+            lbl->setStyleSheet(QStringLiteral("QLabel { color: %1; }")
+                                   .arg(marrone ? Marrone.name() : QStringLiteral("#1E3A5C")));
+            lbl->setAttribute(Qt::WA_NoMousePropagation);
+        }
+
+        CampoVivo c;
+        c.campo = campo;
+        c.edit = edit;
+        c.genere = genere;
+        campi_.append(c);
+    }
+
+    for (const auto& coppia : InvioBolletta) {
+        if (acquisti)
+            break;
+        for (auto& c : campi_)
+            if (c.edit->objectName() == QLatin1String(coppia[0]))
+                c.invio = QString::fromLatin1(coppia[1]);
+    }
+    for (const auto& coppia : InvioAcquisto) {
+        if (!acquisti)
+            break;
+        for (auto& c : campi_)
+            if (c.edit->objectName() == QLatin1String(coppia[0]))
+                c.invio = QString::fromLatin1(coppia[1]);
+    }
+}
+
+void TfrmArchivio::creaStato()
+{
+    auto* barra = new ShapeBox(panel(), QColor(0x30, 0x30, 0xDD));
+    barra->setObjectName(QStringLiteral("shpStato"));
+    barra->setGeometry(16, 642, 962, 32);
+    barra->setAttribute(Qt::WA_NoMousePropagation);
+    panInfo = new QLabel(StatoIniziale, panel());
+    panInfo->setObjectName(QStringLiteral("panInfo"));
+    panInfo->setGeometry(22, 650, 950, 18);
+    QFont f(QStringLiteral("Tahoma"));
+    f.setPixelSize(16);
+    panInfo->setFont(f);
+    panInfo->setStyleSheet(QStringLiteral("QLabel { color: white; background: transparent; }"));
+    panInfo->setAttribute(Qt::WA_NoMousePropagation);
+}
+
+// ---- The card on display ---------------------------------------------------
+
+QWidget* TfrmArchivio::controllo(const QString& nome) const { return panel()->findChild<QWidget*>(nome); }
+
+const TfrmArchivio::CampoVivo* TfrmArchivio::campoDi(const QObject* edit) const
+{
+    for (const auto& c : campi_)
+        if (c.edit == edit)
+            return &c;
+    return nullptr;
+}
+
+QLineEdit* TfrmArchivio::Campo(const QString& campo) const
+{
+    for (const auto& c : campi_)
+        if (c.campo == campo)
+            return c.edit;
+    return nullptr;
+}
+
+QString TfrmArchivio::Posizione() const { return lblPosizione->text(); }
+
+QString TfrmArchivio::Allegato(int slot) const { return slot >= 1 && slot <= 3 ? lblFile[slot - 1]->text() : QString(); }
+
+QString TfrmArchivio::DescrizioneAllegato(int slot) const
+{
+    return slot >= 1 && slot <= 3 ? lblDesc[slot - 1]->text() : QString();
+}
+
+void TfrmArchivio::ImpostaAllegato(int slot, const QString& file, const QString& descrizione)
+{
+    if (slot < 1 || slot > 3)
+        return;
+    lblFile[slot - 1]->setText(file);
+    lblDesc[slot - 1]->setText(descrizione);
+}
+
+bool TfrmArchivio::ScriviData(const QString& campo, const QString& data)
+{
+    QLineEdit* e = Campo(campo);
+    const CampoVivo* c = campoDi(e);
+    if (!c || c->genere != Genere::Data)
+        return false;
+    e->setText(data);
+    return true;
+}
+
+void TfrmArchivio::mostraFoto(const QImage& immagine, bool segnaposto)
+{
+    foto_ = immagine;
+    segnaposto_ = segnaposto;
+    imgFoto->setImage(immagine);
+}
+
+void TfrmArchivio::ImpostaFoto(const QImage& immagine)
+{
+    if (immagine.isNull())
+        return;
+    mostraFoto(immagine, false);
+    fotoSostituita_ = true;
+}
+
+void TfrmArchivio::CancellaFoto()
+{
+    mostraFoto(bianco_, true);
+    fotoSostituita_ = true;
+}
+
+void TfrmArchivio::PulisciScheda()
+{
+    for (const auto& c : campi_)
+        c.edit->setText(c.genere == Genere::Importo ? QStringLiteral("0,00") : QString());
+    chkSegnala->setChecked(false);
+    for (int i = 0; i < 3; ++i) {
+        lblFile[i]->clear();
+        lblDesc[i]->clear();
+    }
+    mostraFoto(bianco_, true);
+    fotoIllegibile_ = false;
+    fotoSostituita_ = true;
+    lblPosizione->clear();
+    campi_.constFirst().edit->setFocus();
+}
+
+void TfrmArchivio::MostraScheda(const Scheda& scheda, int n)
+{
+    for (const auto& c : campi_)
+        c.edit->setText(scheda.testo(c.campo));
+    const QString segnala = scheda.testo("Segnala");
+    if (segnala == QStringLiteral("Sì"))
+        chkSegnala->setChecked(true);
+    else if (segnala == QLatin1String("No"))
+        chkSegnala->setChecked(false);
+    for (int i = 0; i < 3; ++i) {
+        lblFile[i]->setText(scheda.testo(QStringLiteral("File0%1").arg(i + 1)));
+        lblDesc[i]->setText(scheda.testo(QStringLiteral("Desc0%1").arg(i + 1)));
+    }
+    lblPosizione->setText(QString::number(n));
+    CaricaFotoScheda();
+}
+
+void TfrmArchivio::CaricaFotoScheda()
+{
+    fotoSostituita_ = false;
+    fotoIllegibile_ = false;
+    Foto::CreaCartella();
+    const QString percorso = Foto::Percorso(categoria_, lblPosizione->text());
+    const QImage immagine = Foto::Leggi(percorso);
+    if (immagine.isNull()) {
+        fotoIllegibile_ = !percorso.isEmpty() && QFileInfo::exists(percorso);
+        mostraFoto(bianco_, true);
+        return;
+    }
+    mostraFoto(immagine, false);
+}
+
+bool TfrmArchivio::SalvaFotoScheda()
+{
+    // A stored photo that could not be read stays as it is unless the user
+    // replaced it: writing the placeholder over it would destroy it.
+    if (fotoIllegibile_ && !fotoSostituita_)
+        return true;
+    if (!Foto::CreaCartella())
+        return false;
+    if (!Foto::Scrivi(foto_, Foto::Percorso(categoria_, lblPosizione->text())))
+        return false;
+    fotoIllegibile_ = false;
+    fotoSostituita_ = false;
+    return true;
+}
+
+Scheda TfrmArchivio::SchedaDaControlli() const
+{
+    Scheda s(categoria_.tipo);
+    for (const auto& c : campi_)
+        s.imposta(c.campo, c.edit->text());
+    s.imposta("Segnala", chkSegnala->isChecked() ? QStringLiteral("Sì") : QStringLiteral("No"));
+    for (int i = 0; i < 3; ++i) {
+        s.imposta(QStringLiteral("File0%1").arg(i + 1), lblFile[i]->text());
+        s.imposta(QStringLiteral("Desc0%1").arg(i + 1), lblDesc[i]->text());
+    }
+    return s;
+}
+
+// ---- Commands ----------------------------------------------------------------
+
+void TfrmArchivio::messaggioAccesso()
+{
+    Dialogs::current().message(this, Dialogs::Kind::Error, MessaggioAccesso);
+}
+
+void TfrmArchivio::cmdNuovoClick() { PulisciScheda(); }
+
+void TfrmArchivio::cmdDuplicaClick()
+{
+    if (Testo::pulito(lblPosizione->text()).isEmpty()) {
+        Dialogs::current().message(this, Dialogs::Kind::Warning,
+                                   QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto "
+                                                  "dopo che questa è stata inserita in archivio."));
+        return;
+    }
+    for (int i = 0; i < 3; ++i) {
+        lblFile[i]->clear();
+        lblDesc[i]->clear();
+    }
+    lblPosizione->clear();
+    mostraFoto(bianco_, true);
+    fotoIllegibile_ = false;
+    fotoSostituita_ = true;
+    campi_.constFirst().edit->setFocus();
+    Dialogs::current().message(this, Dialogs::Kind::Information,
+                               QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente."
+                                              "\n\r\n\rAl termine premere Salva per inserire la scheda in archivio."));
+}
+
+void TfrmArchivio::cmdSalvaClick()
+{
+    btnFocus->setFocus();
+    // The amount is stored as the field leaves it, even when the user saves
+    // without leaving the field first.
+    QLineEdit* prezzo = Campo(QStringLiteral("Prezzo"));
+    prezzo->setText(NormalizzaImporto(prezzo->text()));
+
+    for (const CampoObbligatorio& o : categoria_.Obbligatori) {
+        auto* edit = qobject_cast<QLineEdit*>(controllo(o.controllo));
+        if (edit && Testo::pulito(edit->text()).isEmpty()) {
+            Dialogs::current().message(this, Dialogs::Kind::Warning, o.avviso);
+            edit->setFocus();
+            return;
+        }
+    }
+
+    const QString p = Testo::pulito(lblPosizione->text()).toString();
+    int n = 0;
+    bool nuova = p.isEmpty();
+    try {
+        TArchivioSchede archivio(categoria_);
+        archivio.Apri(TArchivioSchede::Accesso::Scrittura);
+        const Scheda scheda = SchedaDaControlli();
+        if (nuova) {
+            n = archivio.Aggiungi(scheda);
+        } else {
+            bool ok = false;
+            n = p.toInt(&ok);
+            if (!ok)
+                throw ErroreArchivio(QStringLiteral("position label is not a number"));
+            archivio.Riscrivi(n, scheda);
+        }
+        archivio.Chiudi();
+    } catch (const ErroreArchivio&) {
+        messaggioAccesso();
+        return;
+    }
+    lblPosizione->setText(QString::number(n));
+
+    const QString esito = nuova ? QStringLiteral("La scheda corrente è stata inserita in archivio.")
+                                : QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in "
+                                                 "archivio.");
+    if (SalvaFotoScheda()) {
+        Dialogs::current().message(this, Dialogs::Kind::Information, esito);
+    } else {
+        // The card is saved, the photo is not: say so, and keep the picture
+        // on screen so a later save can write it.
+        Dialogs::current().message(this, Dialogs::Kind::Warning,
+                                   esito + QStringLiteral("\r\n\r\nAttenzione: non è stato possibile salvare la foto "
+                                                          "della ricevuta nella cartella Foto_Ricevute."));
+    }
+}
+
+void TfrmArchivio::naviga(int comando)
+{
+    int n = 0;
+    Scheda scheda(categoria_.tipo);
+    try {
+        TArchivioSchede archivio(categoria_);
+        archivio.Apri();
+        const Passo passo = Naviga(Comando(comando), archivio.Conta(), lblPosizione->text());
+        switch (passo.azione) {
+        case Passo::Azione::Nulla:
+            archivio.Chiudi();
+            return;
+        case Passo::Azione::Vuoto:
+            archivio.Chiudi();
+            if (passo.svuotaPosizione)
+                lblPosizione->clear();
+            Dialogs::current().message(this, Dialogs::Kind::Information, MessaggioVuoto);
+            return;
+        case Passo::Azione::Errore:
+            throw ErroreArchivio(QStringLiteral("position label is not a number"));
+        case Passo::Azione::Mostra:
+            scheda = archivio.Leggi(passo.scheda);
+            n = passo.scheda;
+            break;
+        }
+        archivio.Chiudi();
+    } catch (const ErroreArchivio&) {
+        messaggioAccesso();
+        return;
+    }
+    MostraScheda(scheda, n);
+}
+
+void TfrmArchivio::cmdPrimoClick() { naviga(int(Comando::Primo)); }
+void TfrmArchivio::cmdIndietroClick() { naviga(int(Comando::Indietro)); }
+void TfrmArchivio::cmdAvantiClick() { naviga(int(Comando::Avanti)); }
+void TfrmArchivio::cmdUltimoClick() { naviga(int(Comando::Ultimo)); }
+
+namespace {
+void apri(TfrmArchivio::Finestra f, TfrmArchivio& schermo)
+{
+    const auto a = apritori().value(int(f));
+    if (a)
+        a(schermo);
+}
+} // namespace
+
+void TfrmArchivio::cmdTrovaClick() { apri(Finestra::Trova, *this); }
+void TfrmArchivio::cmdSegnalatiClick() { apri(Finestra::Riepilogo, *this); }
+void TfrmArchivio::cmdEsportaClick() { apri(Finestra::Esporta, *this); }
+void TfrmArchivio::cmdStampaClick() { apri(Finestra::Stampa, *this); }
+void TfrmArchivio::cmdGuidaClick() { apri(Finestra::Guida, *this); }
+void TfrmArchivio::cmdEsciClick() { close(); }
+
+// The photo panel, attachments, webcam and code checks come with their
+// dialogs.
+void TfrmArchivio::cmdFileClick() {}
+void TfrmArchivio::btnCaricaFotoClick() {}
+void TfrmArchivio::btnSalvaFotoClick() {}
+void TfrmArchivio::btnCancFotoClick() {}
+void TfrmArchivio::btnWebcamClick() {}
+void TfrmArchivio::btnZoomFotoClick() {}
+void TfrmArchivio::btnCodFiscClick() {}
+
+// ---- Events ------------------------------------------------------------------
+
+void TfrmArchivio::showEvent(QShowEvent* event)
+{
+    GradientWindow::showEvent(event);
+    if (!event->spontaneous())
+        PulisciScheda();
+}
+
+void TfrmArchivio::closeEvent(QCloseEvent* event)
+{
+    Q_EMIT closed();
+    event->accept();
+}
+
+void TfrmArchivio::apriCalendario(const CampoVivo& c)
+{
+    TfrmCalendario calendario(this);
+    calendario.ImpostaTag(categoria_.TagData(c.campo));
+    calendario.exec();
+    c.edit->setFocus();
+}
+
+bool TfrmArchivio::tastoCampo(const CampoVivo& c, QKeyEvent* e)
+{
+    if (diServizio(e))
+        return false;
+    switch (c.genere) {
+    case Genere::Data:
+        if (cancella(e))
+            c.edit->clear();
+        else
+            apriCalendario(c);
+        return true;
+    case Genere::Importo:
+    case Genere::CodFisc:
+        if (invio(e))
+            break;
+        if (cancella(e) || e->key() == Qt::Key_Left || e->key() == Qt::Key_Right)
+            return false;
+        {
+            const QString t = e->text();
+            const bool ammesso = t.size() == 1 && (c.genere == Genere::Importo ? CarattereImportoAmmesso(t[0])
+                                                                               : CarattereCodFiscAmmesso(t[0]));
+            return !ammesso;
+        }
+    case Genere::Testo:
+        break;
+    }
+    if (invio(e)) {
+        if (QWidget* w = controllo(c.invio))
+            w->setFocus();
+        return true;
+    }
+    return false;
+}
+
+bool TfrmArchivio::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (const CampoVivo* c = campoDi(watched))
+            return tastoCampo(*c, static_cast<QKeyEvent*>(event));
+        break;
+    case QEvent::FocusOut:
+        if (const CampoVivo* c = campoDi(watched); c && c->genere == Genere::Importo)
+            c->edit->setText(NormalizzaImporto(c->edit->text()));
+        break;
+    case QEvent::MouseMove: {
+        auto* w = qobject_cast<QWidget*>(watched);
+        const auto it = suggerimenti_.constFind(w);
+        if (it == suggerimenti_.constEnd())
+            break;
+        panInfo->setText(*it);
+        // Handled here: a command's move must not go on to the panel behind
+        // it, which would clear the hint again.
+        return true;
+    }
+    default:
+        break;
+    }
+    return GradientWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,163 @@
+#pragma once
+
+#include "GradientWindow.h"
+#include "Tracciato.h"
+
+#include <QHash>
+#include <QImage>
+#include <QPointer>
+
+#include <functional>
+
+struct Categoria;
+class ImageBox;
+class QAbstractButton;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class ShapeBox;
+
+// The archive screen of one category: shows one card at a time, browses the
+// category's record file, creates, duplicates and saves cards, and opens every
+// other window of the category. Created once at start-up, shown from the main
+// menu; every showing starts on a blank card.
+//
+// The card on display lives in the controls; the position label lblPosizione
+// says which stored card it is (empty: not stored yet) and is the only link to
+// the record file and to the card's photo file.
+class TfrmArchivio : public GradientWindow {
+    Q_OBJECT
+public:
+    static constexpr QSize DesignSize{1016, 713};
+    static constexpr QSize PanelSize{996, 692};
+
+    explicit TfrmArchivio(const Categoria& categoria, QWidget* parent = nullptr);
+    ~TfrmArchivio() override;
+
+    const Categoria& categoria() const { return categoria_; }
+
+    // The live archive screen of a category, found by its tag (exact);
+    // nullptr when none. The dialogs that write back into a screen use it.
+    static TfrmArchivio* PerSigla(const QString& sigla);
+
+    // The windows this screen opens that belong to the screens built on top of
+    // it (search, summary, export, card print, help). The program installs
+    // them at start-up; an opener not installed does nothing.
+    enum class Finestra { Trova, Riepilogo, Esporta, Stampa, Guida };
+    using Apritore = std::function<void(TfrmArchivio&)>;
+    static void ImpostaApritore(Finestra finestra, Apritore apritore);
+
+    // Blank card: fields empty, amount "0,00", box unticked, no attachments,
+    // placeholder photo, empty position label, focus on txtNumero.
+    void PulisciScheda();
+    // Shows a stored record as card n, photo included.
+    void MostraScheda(const Scheda& scheda, int n);
+    // Loads the photo of the card named by the position label; the
+    // placeholder when there is none or it cannot be read.
+    void CaricaFotoScheda();
+    // Writes the picture on display as the photo of the card named by the
+    // position label. False when the file could not be written; the picture
+    // stays on screen either way.
+    bool SalvaFotoScheda();
+
+    // The record the controls hold now, as a save would write it.
+    Scheda SchedaDaControlli() const;
+    // The edit of a record field ("Numero" -> txtNumero); nullptr for none.
+    QLineEdit* Campo(const QString& campo) const;
+    QString Posizione() const;
+
+    // The picture on display and whether it is the placeholder.
+    QImage Foto() const { return foto_; }
+    bool FotoSegnaposto() const { return segnaposto_; }
+    // The user put a new picture on the card (loaded, captured).
+    void ImpostaFoto(const QImage& immagine);
+    // The user cleared the picture: the placeholder stands in until saved.
+    void CancellaFoto();
+
+    // The attachment slots 1 to 3 of the card on display.
+    QString Allegato(int slot) const;
+    QString DescrizioneAllegato(int slot) const;
+    void ImpostaAllegato(int slot, const QString& file, const QString& descrizione);
+
+    // Writes a picked date into one of the date fields ("DataEmi", "DataSca",
+    // "DataPag"); false when this screen has no such date field.
+    bool ScriviData(const QString& campo, const QString& data);
+
+public Q_SLOTS:
+    void cmdNuovoClick();
+    void cmdDuplicaClick();
+    void cmdSalvaClick();
+    void cmdTrovaClick();
+    void cmdFileClick();
+    void cmdStampaClick();
+    void cmdPrimoClick();
+    void cmdIndietroClick();
+    void cmdAvantiClick();
+    void cmdUltimoClick();
+    void cmdEsportaClick();
+    void cmdSegnalatiClick();
+    void cmdGuidaClick();
+    void cmdEsciClick();
+    void btnCaricaFotoClick();
+    void btnSalvaFotoClick();
+    void btnCancFotoClick();
+    void btnWebcamClick();
+    void btnZoomFotoClick();
+    void btnCodFiscClick();
+
+Q_SIGNALS:
+    // The user closed the screen; whoever opened it takes over.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    enum class Genere { Testo, Data, Importo, CodFisc };
+    struct CampoVivo {
+        QString campo;
+        QLineEdit* edit = nullptr;
+        Genere genere = Genere::Testo;
+        QString invio; // the control Enter moves to; empty for date fields
+    };
+
+    void creaBarra();
+    void creaAreaLavoro();
+    void creaCampi();
+    void creaStato();
+    QPushButton* comando(const QString& nome, const QRect& geometria, void (TfrmArchivio::*handler)());
+    ShapeBox* riquadro(const QRect& geometria, const QColor& fondo, const QColor& bordo = QColor());
+    void suggerimento(QWidget* w, const QString& testo);
+    void decorativo(QWidget* w);
+
+    void naviga(int comando);
+    void messaggioAccesso();
+    void mostraFoto(const QImage& immagine, bool segnaposto);
+    bool tastoCampo(const CampoVivo& c, QKeyEvent* e);
+    void apriCalendario(const CampoVivo& c);
+    const CampoVivo* campoDi(const QObject* edit) const;
+    QWidget* controllo(const QString& nome) const;
+
+    const Categoria& categoria_;
+    QList<CampoVivo> campi_;
+    QHash<QWidget*, QString> suggerimenti_;
+
+    QLabel* lblPosizione = nullptr;
+    QLabel* panInfo = nullptr;
+    QCheckBox* chkSegnala = nullptr;
+    ImageBox* imgFoto = nullptr;
+    QLabel* lblFile[3] = {};
+    QLabel* lblDesc[3] = {};
+    QPushButton* btnFocus = nullptr;
+
+    QImage bianco_;      // the category's placeholder picture
+    QImage foto_;        // the picture on display
+    bool segnaposto_ = true;
+    // A photo file that exists but could not be read is never overwritten by
+    // a save, unless the user put another picture on the card meanwhile.
+    bool fotoIllegibile_ = false;
+    bool fotoSostituita_ = false;
+};

@@ -1,0 +1,78 @@
+#include "TfrmCalendario.h"
+
+#include "Categoria.h"
+#include "Formats.h"
+#include "Platform.h"
+#include "ShapeBox.h"
+#include "TfrmArchivio.h"
+
+#include <QCalendarWidget>
+#include <QLabel>
+#include <QPushButton>
+
+TfrmCalendario::TfrmCalendario(QWidget* owner)
+    : GradientDialog(owner, Qt::white, QColor(0x46, 0x82, 0xB4), QSize(253, 294), QSize(230, 266))
+{
+    Formats::apply();
+    setObjectName(QStringLiteral("frmCalendario"));
+    setWindowTitle(QStringLiteral(" Importazione data"));
+
+    auto* titolo = new QLabel(QStringLiteral("Importare una data:"), panel());
+    titolo->setObjectName(QStringLiteral("lblRigo01"));
+    titolo->setGeometry(12, 6, 206, 22);
+    QFont f(QStringLiteral("Verdana"));
+    f.setBold(true);
+    f.setPixelSize(13);
+    titolo->setFont(f);
+
+    auto* fondo = new ShapeBox(panel(), QColor(0xD6, 0xDC, 0xE1), Qt::white, 1, 4);
+    fondo->setObjectName(QStringLiteral("shpCalendario"));
+    fondo->setGeometry(12, 32, 206, 188);
+
+    calAppuntamenti = new QCalendarWidget(panel());
+    calAppuntamenti->setObjectName(QStringLiteral("calAppuntamenti"));
+    calAppuntamenti->setGeometry(24, 44, 182, 164);
+    calAppuntamenti->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    calAppuntamenti->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    calAppuntamenti->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
+    calAppuntamenti->setGridVisible(false);
+    QFont fc(QStringLiteral("Verdana"));
+    fc.setPixelSize(10);
+    calAppuntamenti->setFont(fc);
+    calAppuntamenti->setSelectedDate(Clock::today());
+
+    btnAnnulla = new QPushButton(QStringLiteral("Annulla"), panel());
+    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
+    btnAnnulla->setGeometry(12, 230, 96, 28);
+    btnImportaData = new QPushButton(QStringLiteral("Importa"), panel());
+    btnImportaData->setObjectName(QStringLiteral("btnImportaData"));
+    btnImportaData->setGeometry(122, 230, 96, 28);
+    btnImportaData->setAutoDefault(false);
+    btnAnnulla->setAutoDefault(false);
+    connect(btnImportaData, &QPushButton::clicked, this, &TfrmCalendario::btnImportaDataClick);
+    connect(btnAnnulla, &QPushButton::clicked, this, &TfrmCalendario::btnAnnullaClick);
+
+    lblMemory = new QLabel(panel());
+    lblMemory->setObjectName(QStringLiteral("lblMemory"));
+    lblMemory->hide();
+
+    setTabOrder(calAppuntamenti, btnImportaData);
+    setTabOrder(btnImportaData, btnAnnulla);
+    calAppuntamenti->setFocus();
+}
+
+void TfrmCalendario::ImpostaTag(const QString& tag) { lblMemory->setText(tag); }
+
+void TfrmCalendario::btnImportaDataClick()
+{
+    const DataTag tag = Catalogo::PerTagData(lblMemory->text());
+    if (!tag.categoria)
+        return;
+    TfrmArchivio* schermo = TfrmArchivio::PerSigla(tag.categoria->Sigla);
+    if (!schermo)
+        return;
+    schermo->ScriviData(tag.campo, calAppuntamenti->selectedDate().toString(Formats::ShortDate));
+    accept();
+}
+
+void TfrmCalendario::btnAnnullaClick() { reject(); }

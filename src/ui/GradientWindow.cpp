@@ -1,0 +1,103 @@
+#include "GradientWindow.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QScreen>
+#include <QShowEvent>
+
+namespace {
+// The panel: transparent unless asked to repeat the window's gradient.
+class Panel : public QWidget {
+public:
+    Panel(const QColor& top, const QColor& bottom, QWidget* parent)
+        : QWidget(parent)
+        , top_(top)
+        , bottom_(bottom)
+    { }
+    bool gradient = false;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (!gradient)
+            return;
+        QPainter p(this);
+        QLinearGradient g(0, 0, 0, height());
+        g.setColorAt(0, top_);
+        g.setColorAt(1, bottom_);
+        p.fillRect(rect(), g);
+    }
+
+private:
+    QColor top_;
+    QColor bottom_;
+};
+} // namespace
+
+GradientWindow::GradientWindow(const QColor& top, const QColor& bottom, const QSize& panelSize, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , panel_(new Panel(top, bottom, this))
+    , top_(top)
+    , bottom_(bottom)
+{
+    panel_->setObjectName(QStringLiteral("panPannello"));
+    panel_->setFixedSize(panelSize);
+    resize(panelSize);
+}
+
+void GradientWindow::makeFixed(const QSize& clientSize)
+{
+    fixed_ = true;
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setFixedSize(clientSize);
+    designSize_ = clientSize;
+}
+
+void GradientWindow::setDesignSize(const QSize& size)
+{
+    designSize_ = size;
+    resize(size);
+}
+
+void GradientWindow::setPanelGradient(bool on)
+{
+    static_cast<Panel*>(panel_)->gradient = on;
+    panel_->update();
+}
+
+void GradientWindow::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    QLinearGradient g(0, 0, 0, height());
+    g.setColorAt(0, top_);
+    g.setColorAt(1, bottom_);
+    p.fillRect(rect(), g);
+}
+
+void GradientWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    centrePanel();
+    update();
+}
+
+void GradientWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    centrePanel();
+    if (fixed_ && !centredOnce_ && !event->spontaneous()) {
+        centredOnce_ = true;
+        if (QScreen* s = screen()) {
+            const QRect area = s->availableGeometry();
+            move(area.center() - QPoint(width() / 2, height() / 2));
+        }
+    }
+}
+
+void GradientWindow::centrePanel()
+{
+    // A screen smaller than the panel keeps its top left corner in view.
+    const int x = qMax(0, (width() - panel_->width()) / 2);
+    const int y = qMax(0, (height() - panel_->height()) / 2);
+    panel_->move(x, y);
+}

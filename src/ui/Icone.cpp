@@ -1,0 +1,403 @@
+#include "Icone.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+const QColor Blu(0x2B, 0x5F, 0x9E);
+const QColor BluChiaro(0x6F, 0xA3, 0xD8);
+const QColor Carta(0xFF, 0xFF, 0xFF);
+const QColor Bordo(0x5A, 0x6B, 0x7D);
+const QColor Verde(0x2E, 0x9E, 0x4F);
+const QColor Oro(0xE8, 0xB4, 0x2A);
+const QColor Rosso(0xC8, 0x3C, 0x32);
+const QColor Legno(0x9A, 0x63, 0x38);
+
+QPen penna(const QColor& c, qreal w)
+{
+    QPen p(c, w);
+    p.setCapStyle(Qt::RoundCap);
+    p.setJoinStyle(Qt::RoundJoin);
+    return p;
+}
+
+void pagina(QPainter& p, const QRectF& r)
+{
+    const qreal piega = r.width() * 0.3;
+    QPainterPath path;
+    path.moveTo(r.topLeft());
+    path.lineTo(r.right() - piega, r.top());
+    path.lineTo(r.right(), r.top() + piega);
+    path.lineTo(r.bottomRight());
+    path.lineTo(r.bottomLeft());
+    path.closeSubpath();
+    p.setPen(penna(Bordo, 1.2));
+    p.setBrush(Carta);
+    p.drawPath(path);
+    QPainterPath orecchio;
+    orecchio.moveTo(r.right() - piega, r.top());
+    orecchio.lineTo(r.right() - piega, r.top() + piega);
+    orecchio.lineTo(r.right(), r.top() + piega);
+    p.setBrush(QColor(0xDD, 0xE6, 0xEF));
+    p.drawPath(orecchio);
+    p.setPen(penna(BluChiaro, 1.2));
+    for (int i = 1; i <= 3; ++i) {
+        const qreal y = r.top() + piega + i * (r.height() - piega) / 4.5;
+        p.drawLine(QPointF(r.left() + r.width() * 0.18, y), QPointF(r.right() - r.width() * 0.18, y));
+    }
+}
+
+void floppy(QPainter& p, const QRectF& r)
+{
+    QPainterPath corpo;
+    const qreal taglio = r.width() * 0.18;
+    corpo.moveTo(r.topLeft());
+    corpo.lineTo(r.right() - taglio, r.top());
+    corpo.lineTo(r.right(), r.top() + taglio);
+    corpo.lineTo(r.bottomRight());
+    corpo.lineTo(r.bottomLeft());
+    corpo.closeSubpath();
+    p.setPen(penna(Blu.darker(130), 1.2));
+    p.setBrush(Blu);
+    p.drawPath(corpo);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xD8, 0xDE, 0xE6));
+    p.drawRect(QRectF(r.left() + r.width() * 0.25, r.top(), r.width() * 0.45, r.height() * 0.32));
+    p.setBrush(Blu);
+    p.drawRect(QRectF(r.left() + r.width() * 0.52, r.top() + r.height() * 0.05, r.width() * 0.1, r.height() * 0.2));
+    p.setBrush(Carta);
+    p.drawRoundedRect(QRectF(r.left() + r.width() * 0.15, r.top() + r.height() * 0.5, r.width() * 0.7,
+                             r.height() * 0.42),
+                      1.5, 1.5);
+}
+
+void lente(QPainter& p, const QRectF& r, bool piu)
+{
+    const qreal d = r.width() * 0.62;
+    const QRectF vetro(r.left(), r.top(), d, d);
+    p.setPen(penna(Legno.darker(120), r.width() * 0.14));
+    p.drawLine(vetro.center() + QPointF(d * 0.36, d * 0.36), r.bottomRight() - QPointF(r.width() * 0.05, r.width() * 0.05));
+    p.setPen(penna(Bordo, r.width() * 0.08));
+    p.setBrush(QColor(0xCF, 0xE8, 0xFA));
+    p.drawEllipse(vetro);
+    if (piu) {
+        p.setPen(penna(Blu, r.width() * 0.08));
+        const QPointF c = vetro.center();
+        const qreal l = d * 0.24;
+        p.drawLine(c - QPointF(l, 0), c + QPointF(l, 0));
+        p.drawLine(c - QPointF(0, l), c + QPointF(0, l));
+    }
+}
+
+void freccia(QPainter& p, const QRectF& r, bool destra, bool barra)
+{
+    QPolygonF tri;
+    const qreal w = r.width() * (barra ? 0.6 : 0.7);
+    const qreal x0 = destra ? r.left() + (barra ? 0 : r.width() * 0.15) : r.right() - (barra ? 0 : r.width() * 0.15);
+    const qreal x1 = destra ? x0 + w : x0 - w;
+    tri << QPointF(x0, r.top()) << QPointF(x1, r.center().y()) << QPointF(x0, r.bottom());
+    p.setPen(penna(Blu.darker(130), 1.2));
+    p.setBrush(BluChiaro);
+    p.drawPolygon(tri);
+    if (barra) {
+        const qreal bx = destra ? r.right() - r.width() * 0.18 : r.left();
+        p.setBrush(Blu);
+        p.drawRoundedRect(QRectF(bx, r.top(), r.width() * 0.18, r.height()), 1.5, 1.5);
+    }
+}
+
+void foglio(QPainter& p, const QRectF& r)
+{
+    p.setPen(penna(Verde.darker(140), 1.2));
+    p.setBrush(Carta);
+    p.drawRoundedRect(r, 2, 2);
+    p.setBrush(Verde);
+    p.drawRect(QRectF(r.left(), r.top(), r.width(), r.height() * 0.22));
+    p.setPen(penna(Verde.darker(110), 1));
+    for (int i = 1; i < 4; ++i) {
+        const qreal x = r.left() + i * r.width() / 4;
+        p.drawLine(QPointF(x, r.top() + r.height() * 0.22), QPointF(x, r.bottom()));
+    }
+    for (int i = 1; i < 4; ++i) {
+        const qreal y = r.top() + r.height() * 0.22 + i * r.height() * 0.78 / 4;
+        p.drawLine(QPointF(r.left(), y), QPointF(r.right(), y));
+    }
+    QFont f(QStringLiteral("Verdana"));
+    f.setBold(true);
+    f.setPixelSize(int(r.height() * 0.45));
+    p.setFont(f);
+    p.setPen(Carta);
+    p.setBrush(Verde.darker(120));
+    p.drawRoundedRect(QRectF(r.left() - r.width() * 0.12, r.center().y() - r.height() * 0.05, r.width() * 0.5,
+                             r.height() * 0.5),
+                      2, 2);
+    p.drawText(QRectF(r.left() - r.width() * 0.12, r.center().y() - r.height() * 0.05, r.width() * 0.5,
+                      r.height() * 0.5),
+               Qt::AlignCenter, QStringLiteral("X"));
+}
+
+void manoMoneta(QPainter& p, const QRectF& r)
+{
+    // The coin above an open palm.
+    const qreal d = r.width() * 0.46;
+    QRectF moneta(r.center().x() - d / 2, r.top(), d, d);
+    p.setPen(penna(Oro.darker(150), 1.2));
+    p.setBrush(Oro);
+    p.drawEllipse(moneta);
+    QFont f(QStringLiteral("Verdana"));
+    f.setBold(true);
+    f.setPixelSize(int(d * 0.7));
+    p.setFont(f);
+    p.setPen(Oro.darker(170));
+    p.drawText(moneta, Qt::AlignCenter, QString(QChar(0x20AC)));
+    QPainterPath mano;
+    const qreal y = r.top() + r.height() * 0.58;
+    mano.moveTo(r.left(), y + r.height() * 0.08);
+    mano.cubicTo(r.left() + r.width() * 0.3, y + r.height() * 0.3, r.left() + r.width() * 0.7, y + r.height() * 0.3,
+                 r.right(), y - r.height() * 0.02);
+    mano.lineTo(r.right(), y + r.height() * 0.2);
+    mano.cubicTo(r.left() + r.width() * 0.7, r.bottom() + r.height() * 0.04, r.left() + r.width() * 0.3,
+                 r.bottom(), r.left(), r.bottom() - r.height() * 0.05);
+    mano.closeSubpath();
+    p.setPen(penna(QColor(0xB0, 0x74, 0x4A), 1.2));
+    p.setBrush(QColor(0xF2, 0xC4, 0x9B));
+    p.drawPath(mano);
+}
+
+void punto(QPainter& p, const QRectF& r)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(Blu);
+    p.drawEllipse(r);
+    QFont f(QStringLiteral("Verdana"));
+    f.setBold(true);
+    f.setPixelSize(int(r.height() * 0.72));
+    p.setFont(f);
+    p.setPen(Carta);
+    p.drawText(r, Qt::AlignCenter, QStringLiteral("?"));
+}
+
+void porta(QPainter& p, const QRectF& r)
+{
+    p.setPen(penna(Legno.darker(150), 1.2));
+    p.setBrush(QColor(0xE9, 0xEE, 0xF3));
+    p.drawRect(QRectF(r.left(), r.top(), r.width() * 0.78, r.height()));
+    QPolygonF anta;
+    anta << QPointF(r.left(), r.top()) << QPointF(r.left() + r.width() * 0.55, r.top() + r.height() * 0.08)
+         << QPointF(r.left() + r.width() * 0.55, r.bottom() + r.height() * 0.0)
+         << QPointF(r.left(), r.bottom());
+    p.setBrush(Legno);
+    p.drawPolygon(anta);
+    p.setBrush(Oro);
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QPointF(r.left() + r.width() * 0.44, r.center().y()), r.width() * 0.05, r.width() * 0.05);
+    p.setPen(penna(Rosso, r.width() * 0.09));
+    const qreal y = r.center().y();
+    p.drawLine(QPointF(r.left() + r.width() * 0.62, y), QPointF(r.right(), y));
+    p.drawLine(QPointF(r.right(), y), QPointF(r.right() - r.width() * 0.14, y - r.width() * 0.14));
+    p.drawLine(QPointF(r.right(), y), QPointF(r.right() - r.width() * 0.14, y + r.width() * 0.14));
+}
+
+void cartellaFoto(QPainter& p, const QRectF& r)
+{
+    p.setPen(penna(Oro.darker(150), 1.2));
+    p.setBrush(Oro.lighter(115));
+    QPainterPath c;
+    c.moveTo(r.left(), r.top() + r.height() * 0.15);
+    c.lineTo(r.left() + r.width() * 0.35, r.top() + r.height() * 0.15);
+    c.lineTo(r.left() + r.width() * 0.45, r.top() + r.height() * 0.3);
+    c.lineTo(r.right(), r.top() + r.height() * 0.3);
+    c.lineTo(r.right(), r.bottom());
+    c.lineTo(r.left(), r.bottom());
+    c.closeSubpath();
+    p.drawPath(c);
+    const QRectF foto(r.left() + r.width() * 0.2, r.top() + r.height() * 0.42, r.width() * 0.6, r.height() * 0.45);
+    p.setBrush(Carta);
+    p.setPen(penna(Bordo, 1));
+    p.drawRect(foto);
+    QPolygonF monte;
+    monte << QPointF(foto.left(), foto.bottom()) << QPointF(foto.left() + foto.width() * 0.4, foto.top() + foto.height() * 0.35)
+          << QPointF(foto.right(), foto.bottom());
+    p.setPen(Qt::NoPen);
+    p.setBrush(Verde);
+    p.drawPolygon(monte);
+}
+
+void gomma(QPainter& p, const QRectF& r)
+{
+    p.save();
+    p.translate(r.center());
+    p.rotate(-35);
+    const qreal w = r.width() * 0.95, h = r.height() * 0.42;
+    p.setPen(penna(Bordo, 1.2));
+    p.setBrush(QColor(0xF4, 0x8F, 0xA0));
+    p.drawRoundedRect(QRectF(-w / 2, -h / 2, w * 0.55, h), 2, 2);
+    p.setBrush(BluChiaro);
+    p.drawRoundedRect(QRectF(-w / 2 + w * 0.55, -h / 2, w * 0.45, h), 2, 2);
+    p.restore();
+}
+
+void webcam(QPainter& p, const QRectF& r)
+{
+    const qreal d = r.width() * 0.78;
+    const QRectF corpo(r.center().x() - d / 2, r.top(), d, d);
+    p.setPen(penna(Bordo, 1.2));
+    p.setBrush(QColor(0xE4, 0xE9, 0xEF));
+    p.drawEllipse(corpo);
+    p.setBrush(QColor(0x22, 0x2E, 0x3C));
+    p.drawEllipse(corpo.center(), d * 0.24, d * 0.24);
+    p.setBrush(BluChiaro);
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(corpo.center() - QPointF(d * 0.07, d * 0.07), d * 0.07, d * 0.07);
+    p.setPen(penna(Bordo, 1.2));
+    p.setBrush(QColor(0xC9, 0xD1, 0xDA));
+    p.drawRoundedRect(QRectF(r.center().x() - r.width() * 0.35, r.bottom() - r.height() * 0.12, r.width() * 0.7,
+                             r.height() * 0.12),
+                      2, 2);
+    p.drawLine(QPointF(r.center().x(), corpo.bottom()), QPointF(r.center().x(), r.bottom() - r.height() * 0.12));
+}
+
+void euro(QPainter& p, const QRectF& r)
+{
+    QFont f(QStringLiteral("Verdana"));
+    f.setBold(true);
+    f.setPixelSize(int(r.height() * 0.95));
+    p.setFont(f);
+    p.setPen(QColor(0xA5, 0x2A, 0x2A));
+    p.drawText(r, Qt::AlignCenter, QString(QChar(0x20AC)));
+}
+
+void sveglia(QPainter& p, const QRectF& r)
+{
+    const qreal d = r.width() * 0.8;
+    const QRectF q(r.center().x() - d / 2, r.top() + r.height() * 0.14, d, d);
+    p.setPen(penna(Rosso.darker(130), 1.2));
+    p.setBrush(Rosso);
+    p.drawEllipse(QRectF(r.left(), r.top(), r.width() * 0.32, r.width() * 0.32));
+    p.drawEllipse(QRectF(r.right() - r.width() * 0.32, r.top(), r.width() * 0.32, r.width() * 0.32));
+    p.setBrush(Carta);
+    p.drawEllipse(q);
+    p.setPen(penna(QColor(0x33, 0x33, 0x33), 1.4));
+    p.drawLine(q.center(), q.center() + QPointF(0, -d * 0.3));
+    p.drawLine(q.center(), q.center() + QPointF(d * 0.22, d * 0.05));
+}
+
+void spunta(QPainter& p, const QRectF& r)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(Verde);
+    p.drawRoundedRect(r, r.width() * 0.2, r.width() * 0.2);
+    p.setPen(penna(Carta, r.width() * 0.14));
+    QPolygonF v;
+    v << QPointF(r.left() + r.width() * 0.22, r.top() + r.height() * 0.52)
+      << QPointF(r.left() + r.width() * 0.42, r.top() + r.height() * 0.72)
+      << QPointF(r.left() + r.width() * 0.78, r.top() + r.height() * 0.28);
+    p.drawPolyline(v);
+}
+
+void graffetta(QPainter& p, const QRectF& r)
+{
+    p.setPen(penna(Bordo, r.width() * 0.09));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath g;
+    const qreal x = r.center().x(), w = r.width() * 0.32;
+    g.moveTo(x + w * 0.5, r.top() + r.height() * 0.3);
+    g.lineTo(x + w * 0.5, r.bottom() - w);
+    g.arcTo(QRectF(x - w * 0.5, r.bottom() - w * 1.5, w, w), 0, -180);
+    g.lineTo(x - w * 0.5, r.top() + w * 0.6);
+    g.arcTo(QRectF(x - w * 0.5, r.top(), w * 1.4, w * 1.2), 180, -180);
+    p.drawPath(g);
+}
+
+void stampante(QPainter& p, const QRectF& r)
+{
+    p.setPen(penna(Bordo, 1.2));
+    p.setBrush(Carta);
+    p.drawRect(QRectF(r.left() + r.width() * 0.22, r.top(), r.width() * 0.56, r.height() * 0.4));
+    p.setBrush(QColor(0x8E, 0x9B, 0xAA));
+    p.drawRoundedRect(QRectF(r.left(), r.top() + r.height() * 0.3, r.width(), r.height() * 0.45), 3, 3);
+    p.setBrush(Carta);
+    p.drawRect(QRectF(r.left() + r.width() * 0.22, r.top() + r.height() * 0.6, r.width() * 0.56, r.height() * 0.4));
+}
+
+} // namespace
+
+QPixmap Icone::disegna(Icona icona, const QSize& size)
+{
+    QPixmap pm(size);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    const qreal m = qMin(size.width(), size.height()) * 0.1;
+    const qreal lato = qMin(size.width(), size.height()) - 2 * m;
+    const QRectF q((size.width() - lato) / 2, (size.height() - lato) / 2, lato, lato);
+    switch (icona) {
+    case Icona::Nuovo:
+        pagina(p, q.adjusted(lato * 0.12, 0, -lato * 0.12, 0));
+        break;
+    case Icona::Duplica:
+        pagina(p, QRectF(q.left(), q.top(), lato * 0.66, lato * 0.8));
+        pagina(p, QRectF(q.left() + lato * 0.3, q.top() + lato * 0.2, lato * 0.66, lato * 0.8));
+        break;
+    case Icona::Salva:
+    case Icona::SalvaFoto:
+        floppy(p, q);
+        break;
+    case Icona::Trova:
+        lente(p, q, false);
+        break;
+    case Icona::Zoom:
+        lente(p, q, true);
+        break;
+    case Icona::Primo:
+        freccia(p, q.adjusted(0, lato * 0.15, 0, -lato * 0.15), false, true);
+        break;
+    case Icona::Indietro:
+        freccia(p, q.adjusted(0, lato * 0.15, 0, -lato * 0.15), false, false);
+        break;
+    case Icona::Avanti:
+        freccia(p, q.adjusted(0, lato * 0.15, 0, -lato * 0.15), true, false);
+        break;
+    case Icona::Ultimo:
+        freccia(p, q.adjusted(0, lato * 0.15, 0, -lato * 0.15), true, true);
+        break;
+    case Icona::Esporta:
+        foglio(p, q.adjusted(lato * 0.12, lato * 0.05, 0, -lato * 0.05));
+        break;
+    case Icona::Segnalati:
+        manoMoneta(p, q);
+        break;
+    case Icona::Guida:
+        punto(p, q);
+        break;
+    case Icona::Esci:
+        porta(p, q);
+        break;
+    case Icona::CaricaFoto:
+        cartellaFoto(p, q);
+        break;
+    case Icona::CancFoto:
+        gomma(p, q);
+        break;
+    case Icona::Webcam:
+        webcam(p, q);
+        break;
+    case Icona::Euro:
+        euro(p, QRectF(QPointF(0, 0), QSizeF(size)));
+        break;
+    case Icona::DaPagare:
+        sveglia(p, q);
+        break;
+    case Icona::Spunta:
+        spunta(p, QRectF(QPointF(0.5, 0.5), QSizeF(size) - QSizeF(1, 1)));
+        break;
+    case Icona::Allega:
+        graffetta(p, q);
+        break;
+    case Icona::Stampa:
+        stampante(p, q);
+        break;
+    }
+    return pm;
+}

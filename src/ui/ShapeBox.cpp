@@ -1,0 +1,24 @@
+#include "ShapeBox.h"
+
+#include <QPainter>
+
+ShapeBox::ShapeBox(QWidget* parent, const QColor& fill, const QColor& border, int borderWidth, qreal radius)
+    : QWidget(parent)
+    , fill_(fill)
+    , border_(border)
+    , borderWidth_(borderWidth)
+    , radius_(radius)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void ShapeBox::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, radius_ > 0);
+    const bool bordered = border_.isValid() && borderWidth_ > 0;
+    const qreal inset = bordered ? borderWidth_ / 2.0 : 0;
+    p.setPen(bordered ? QPen(border_, borderWidth_) : QPen(Qt::NoPen));
+    p.setBrush(fill_);
+    p.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), radius_, radius_);
+}

@@ -1,0 +1,89 @@
+#include "Importo.h"
+#include "Navigazione.h"
+#include "TestSupport.h"
+
+Q_DECLARE_METATYPE(Comando)
+Q_DECLARE_METATYPE(Passo::Azione)
+
+// The rules behind the archive screen's fields and record arrows.
+class TestFieldRules : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void amount_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        const char* cases[][2] = {
+            {"12", "12,00"},        {"12,5", "12,50"},   {"12,344", "12,34"},     {"12,346", "12,35"},
+            {"007", "7,00"},        {"1500", "1500,00"}, {"", "0,00"},            {"   ", "0,00"},
+            {",", "0,00"},          {"1,2,3", "0,00"},   {"12.50", "0,00"},       {"abc", "0,00"},
+            {"1,005", "1,01"},      {"2,675", "2,68"},   {"0,005", "0,01"},       {"0,004999", "0,00"},
+            {"0,00", "0,00"},       {",5", "0,50"},      {"5,", "5,00"},          {"9,999", "10,00"},
+            {"99,995", "100,00"},   {" 3,1 ", "3,10"},   {"1234,50", "1234,50"},  {"000,10", "0,10"},
+            {"-1,005", "-1,00"},    {"-1,006", "-1,01"}, {"-0,001", "0,00"},
+            {"123456789012345,67", "123456789012346,00"},
+        };
+        for (const auto& c : cases)
+            QTest::newRow(c[0][0] ? c[0] : "(empty)") << QString::fromUtf8(c[0]) << QString::fromUtf8(c[1]);
+    }
+    void amount()
+    {
+        QFETCH(QString, typed);
+        QTEST(NormalizzaImporto(typed), "kept");
+    }
+
+    void typedCharacters()
+    {
+        for (QChar c : QStringLiteral("0123456789,"))
+            QVERIFY(CarattereImportoAmmesso(c));
+        for (QChar c : QStringLiteral(".-+ aE€"))
+            QVERIFY(!CarattereImportoAmmesso(c));
+        for (QChar c : QStringLiteral("09azAZ"))
+            QVERIFY(CarattereCodFiscAmmesso(c));
+        for (QChar c : QStringLiteral(" è.-_ß"))
+            QVERIFY(!CarattereCodFiscAmmesso(c));
+        QCOMPARE(NormalizzaCodFisc(QStringLiteral("rssmra")), QStringLiteral("RSSMRA"));
+        QCOMPARE(NormalizzaCodFisc(QStringLiteral(" rss80a01h501u ")), QStringLiteral("RSS80A01H501U"));
+    }
+
+    void navigation_data()
+    {
+        QTest::addColumn<Comando>("comando");
+        QTest::addColumn<int>("conta");
+        QTest::addColumn<QString>("posizione");
+        QTest::addColumn<Passo::Azione>("azione");
+        QTest::addColumn<int>("scheda");
+        QTest::addColumn<bool>("svuota");
+        using A = Passo::Azione;
+        const QString vuota;
+        QTest::newRow("first, empty file") << Comando::Primo << 0 << vuota << A::Vuoto << 0 << false;
+        QTest::newRow("last, empty file") << Comando::Ultimo << 0 << vuota << A::Vuoto << 0 << false;
+        QTest::newRow("next, empty file, empties label") << Comando::Avanti << 0 << "3" << A::Vuoto << 0 << true;
+        QTest::newRow("previous, empty file") << Comando::Indietro << 0 << vuota << A::Vuoto << 0 << false;
+        QTest::newRow("previous on 1, empty file") << Comando::Indietro << 0 << "1" << A::Nulla << 0 << false;
+        QTest::newRow("first") << Comando::Primo << 5 << "3" << A::Mostra << 1 << false;
+        QTest::newRow("last") << Comando::Ultimo << 5 << vuota << A::Mostra << 5 << false;
+        QTest::newRow("next from new card") << Comando::Avanti << 3 << vuota << A::Mostra << 1 << false;
+        QTest::newRow("previous from new card") << Comando::Indietro << 3 << vuota << A::Mostra << 1 << false;
+        QTest::newRow("next on last card") << Comando::Avanti << 3 << "3" << A::Nulla << 0 << false;
+        QTest::newRow("next past a shortened file") << Comando::Avanti << 3 << "7" << A::Nulla << 0 << false;
+        QTest::newRow("previous on 1") << Comando::Indietro << 3 << "1" << A::Nulla << 0 << false;
+        QTest::newRow("previous on 1 with blanks") << Comando::Indietro << 3 << " 1 " << A::Nulla << 0 << false;
+        QTest::newRow("next") << Comando::Avanti << 3 << "2" << A::Mostra << 3 << false;
+        QTest::newRow("previous") << Comando::Indietro << 3 << "3" << A::Mostra << 2 << false;
+        QTest::newRow("label not a number") << Comando::Primo << 3 << "x" << A::Errore << 0 << false;
+    }
+    void navigation()
+    {
+        QFETCH(Comando, comando);
+        QFETCH(int, conta);
+        QFETCH(QString, posizione);
+        const Passo p = Naviga(comando, conta, posizione);
+        QTEST(p.azione, "azione");
+        QTEST(p.scheda, "scheda");
+        QTEST(p.svuotaPosizione, "svuota");
+    }
+};
+
+TESSARIA_TEST_MAIN(TestFieldRules)
+#include "test_fieldrules.moc"
