@@ -771,7 +771,7 @@ void TfrmArchivio::cmdStampaClick() { apri(Finestra::Stampa, *this); }
 void TfrmArchivio::cmdGuidaClick() { apri(Finestra::Guida, *this); }
 void TfrmArchivio::cmdEsciClick() { close(); }
 
-// The photo panel, attachments, webcam and code checks come with their
+// The photo panel, attachments and webcam come with their
 // dialogs.
 void TfrmArchivio::cmdFileClick() {}
 void TfrmArchivio::btnCaricaFotoClick() {}
@@ -779,7 +779,7 @@ void TfrmArchivio::btnSalvaFotoClick() {}
 void TfrmArchivio::btnCancFotoClick() {}
 void TfrmArchivio::btnWebcamClick() {}
 void TfrmArchivio::btnZoomFotoClick() {}
-void TfrmArchivio::btnCodFiscClick() {}
+void TfrmArchivio::btnCodFiscClick() { apri(Finestra::ControlloCodice, *this); }
 
 // ---- Events ------------------------------------------------------------------
 

@@ -44,7 +44,7 @@ public:
     // The windows this screen opens that belong to the screens built on top of
     // it (search, summary, export, card print, help). The program installs
     // them at start-up; an opener not installed does nothing.
-    enum class Finestra { Trova, Riepilogo, Esporta, Stampa, Guida };
+    enum class Finestra { Trova, Riepilogo, Esporta, Stampa, Guida, ControlloCodice };
     using Apritore = std::function<void(TfrmArchivio&)>;
     static void ImpostaApritore(Finestra finestra, Apritore apritore);
 
