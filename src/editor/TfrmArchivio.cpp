@@ -366,7 +366,6 @@ void TfrmArchivio::creaAreaLavoro()
     f.setPointSize(9);
     f.setBold(true);
     chkSegnala->setFont(f);
-    chkSegnala->setStyleSheet(QStringLiteral("QCheckBox { background: transparent; }"));
     suggerimento(chkSegnala, QStringLiteral("Spunta questa casella per annotare che il pagamento deve ancora "
                                             "essere effettuato."));
 
@@ -383,13 +382,13 @@ void TfrmArchivio::creaCampi()
     const Tracciato& tracciato = Tracciato::di(categoria_.tipo);
     const bool acquisti = categoria_.tipo == Tipo::TSchedaAcquisto;
 
+    // Sizes are in pixels, as the screen is laid out in pixels.
     QFont fCampo(QStringLiteral("Verdana"));
-    fCampo.setPointSize(12);
     fCampo.setBold(true);
-    fCampo.setPixelSize(14);
+    fCampo.setPixelSize(12);
     QFont fPrezzo(QStringLiteral("Verdana"));
     fPrezzo.setBold(true);
-    fPrezzo.setPixelSize(17);
+    fPrezzo.setPixelSize(14);
     QFont fEtichetta(QStringLiteral("Verdana"));
     fEtichetta.setPixelSize(11);
     fEtichetta.setBold(true);
@@ -482,7 +481,7 @@ void TfrmArchivio::creaStato()
     panInfo->setObjectName(QStringLiteral("panInfo"));
     panInfo->setGeometry(22, 650, 950, 18);
     QFont f(QStringLiteral("Tahoma"));
-    f.setPixelSize(16);
+    f.setPixelSize(14);
     panInfo->setFont(f);
     panInfo->setStyleSheet(QStringLiteral("QLabel { color: white; background: transparent; }"));
     panInfo->setAttribute(Qt::WA_NoMousePropagation);
@@ -574,8 +573,10 @@ void TfrmArchivio::PulisciScheda()
 
 void TfrmArchivio::MostraScheda(const Scheda& scheda, int n)
 {
-    for (const auto& c : campi_)
+    for (const auto& c : campi_) {
         c.edit->setText(scheda.testo(c.campo));
+        c.edit->setCursorPosition(0); // a long text shows its beginning
+    }
     const QString segnala = scheda.testo("Segnala");
     if (segnala == QStringLiteral("Sì"))
         chkSegnala->setChecked(true);
