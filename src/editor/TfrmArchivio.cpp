@@ -10,9 +10,13 @@
 #include "ImageBox.h"
 #include "Importo.h"
 #include "Navigazione.h"
+#include "PhotoDialogs.h"
 #include "ShapeBox.h"
 #include "TArchivioSchede.h"
+#include "TfrmAllegaCartella.h"
 #include "TfrmCalendario.h"
+#include "TfrmWebCam.h"
+#include "TfrmZoom.h"
 #include "Testo.h"
 
 #include <QCheckBox>
@@ -772,14 +776,60 @@ void TfrmArchivio::cmdStampaClick() { apri(Finestra::Stampa, *this); }
 void TfrmArchivio::cmdGuidaClick() { apri(Finestra::Guida, *this); }
 void TfrmArchivio::cmdEsciClick() { close(); }
 
-// The photo panel, attachments and webcam come with their
-// dialogs.
-void TfrmArchivio::cmdFileClick() {}
-void TfrmArchivio::btnCaricaFotoClick() {}
-void TfrmArchivio::btnSalvaFotoClick() {}
-void TfrmArchivio::btnCancFotoClick() {}
-void TfrmArchivio::btnWebcamClick() {}
-void TfrmArchivio::btnZoomFotoClick() {}
+void TfrmArchivio::cmdFileClick()
+{
+    TfrmAllegaCartella allegati(this);
+    allegati.ImpostaTag(categoria_.Sigla);
+    for (int n = 1; n <= 3; ++n)
+        allegati.ImpostaSlot(n, Testo::pulito(lblFile[n - 1]->text()).toString(),
+                             Testo::pulito(lblDesc[n - 1]->text()).toString());
+    allegati.exec();
+}
+
+// ---- The photo panel -------------------------------------------------------
+// Everything here changes only the picture on screen; the card's photo file
+// is written by the save.
+
+void TfrmArchivio::btnCaricaFotoClick()
+{
+    const QString file = Dialogs::current().openFile(this, PhotoDialogs::apri());
+    if (file.isEmpty())
+        return;
+    const QImage immagine = Foto::Leggi(file);
+    if (immagine.isNull()) {
+        // The picture on screen may be the card's real photo: a save after
+        // a failed load must not replace it.
+        Dialogs::current().message(this, Dialogs::Kind::Warning, PhotoDialogs::fileIllegibile());
+        return;
+    }
+    ImpostaFoto(immagine);
+}
+
+void TfrmArchivio::btnSalvaFotoClick()
+{
+    const QString percorso = Dialogs::current().saveFile(this, PhotoDialogs::salva());
+    if (percorso.isEmpty())
+        return;
+    if (!Foto::Scrivi(foto_, percorso))
+        Dialogs::current().message(this, Dialogs::Kind::Warning, PhotoDialogs::scritturaFallita());
+}
+
+void TfrmArchivio::btnCancFotoClick() { CancellaFoto(); }
+
+void TfrmArchivio::btnWebcamClick()
+{
+    TfrmWebCam webcam(this);
+    webcam.ImpostaTag(categoria_.Sigla);
+    webcam.exec();
+}
+
+void TfrmArchivio::btnZoomFotoClick()
+{
+    TfrmZoom zoom(this);
+    zoom.ImpostaFoto(foto_);
+    zoom.exec();
+}
+
 void TfrmArchivio::btnCodFiscClick() { apri(Finestra::ControlloCodice, *this); }
 
 // ---- Events ------------------------------------------------------------------

@@ -43,6 +43,32 @@ QString shown(const QString& text)
 }
 } // namespace
 
+QString qtFileFilter(const QString& filter)
+{
+    if (!filter.contains(QLatin1Char('|')))
+        return filter;
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList entries;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts.at(i).trimmed();
+        QStringList patterns;
+        for (const QString& p : parts.at(i + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+            const QString pattern = p.trimmed();
+            if (!pattern.isEmpty())
+                patterns << (pattern == QLatin1String("*.*") ? QStringLiteral("*") : pattern);
+        }
+        // The dialog reads the patterns from the brackets at the end of the
+        // description, separated by blanks.
+        if (description.endsWith(QLatin1Char(')'))) {
+            const int open = description.lastIndexOf(QLatin1Char('('));
+            if (open >= 0)
+                description = description.left(open).trimmed();
+        }
+        entries << description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
 Dialogs::~Dialogs() = default;
 
 Dialogs& Dialogs::current()
@@ -79,7 +105,7 @@ Dialogs::Answer RealDialogs::question(QWidget* parent, const QString& text)
 
 QString RealDialogs::openFile(QWidget* parent, const FileDialogSpec& spec)
 {
-    QFileDialog dlg(parent, spec.title, QString(), spec.filter);
+    QFileDialog dlg(parent, spec.title, QString(), qtFileFilter(spec.filter));
     dlg.setAcceptMode(QFileDialog::AcceptOpen);
     dlg.setFileMode(QFileDialog::ExistingFile);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
@@ -89,7 +115,7 @@ QString RealDialogs::openFile(QWidget* parent, const FileDialogSpec& spec)
 
 QString RealDialogs::saveFile(QWidget* parent, const FileDialogSpec& spec)
 {
-    QFileDialog dlg(parent, spec.title, QString(), spec.filter);
+    QFileDialog dlg(parent, spec.title, QString(), qtFileFilter(spec.filter));
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setFileMode(QFileDialog::AnyFile);
     if (!spec.defaultSuffix.isEmpty())

@@ -8,11 +8,20 @@ class QPrinter;
 // What a file dialog is asked to show.
 struct FileDialogSpec {
     QString title;
-    QString filter;         // "JPEG (*.jpg);;Bitmap (*.bmp)"
+    // Either Qt's form, "JPEG (*.jpg);;Bitmap (*.bmp)", or description and
+    // pattern pairs separated by bars, "File Jpeg (*.jpg)|*.jpg".
+    QString filter;
     QString proposedName;   // save dialogs: the name offered in the box
     QString defaultSuffix;  // save dialogs: added when the user types none, without the dot
     bool askOverwrite = true;
 };
+
+// A filter of description and pattern pairs separated by bars, in the form
+// the file dialogs take: "Immagine JPEG (*.jpg; *.jpeg)|*.jpg;*.jpeg" gives
+// "Immagine JPEG (*.jpg *.jpeg)". The patterns shown in brackets are the real
+// ones, and "*.*" means every file, with or without a dot. A filter without
+// bars is returned as it is.
+QString qtFileFilter(const QString& filter);
 
 // Every modal question and message of the program goes through here, so the
 // program uses the real boxes and the tests a scripted stand-in that records

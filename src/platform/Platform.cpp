@@ -3,11 +3,14 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QUrl>
 
 namespace {
 QString folderOverride;
 QDateTime pinnedNow;
+QSize pinnedScreen;
 std::function<void(const QString&)> opener;
 } // namespace
 
@@ -27,6 +30,16 @@ QDate Clock::today() { return pinnedNow.isValid() ? pinnedNow.date() : QDate::cu
 QTime Clock::timeOfDay() { return pinnedNow.isValid() ? pinnedNow.time() : QTime::currentTime(); }
 
 void Clock::pin(const QDateTime& when) { pinnedNow = when; }
+
+QSize ScreenSize::get()
+{
+    if (!pinnedScreen.isEmpty())
+        return pinnedScreen;
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->size() : QSize();
+}
+
+void ScreenSize::pin(const QSize& size) { pinnedScreen = size; }
 
 QUrl TMisc::urlFor(const QString& sCommand)
 {

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QSize>
 #include <QString>
 #include <QTime>
 #include <QUrl>
@@ -24,6 +25,13 @@ public:
     static QDate today();
     static QTime timeOfDay();
     static void pin(const QDateTime& when); // invalid: back to the real clock
+};
+
+// The size of the screen in logical pixels: the primary screen's. Tests pin it.
+class ScreenSize {
+public:
+    static QSize get();
+    static void pin(const QSize& size); // empty: back to the real screen
 };
 
 // Hands a file path (in double quotes), a web address or a "mailto:" text to

@@ -1,0 +1,210 @@
+#include "TfrmAllegaCartella.h"
+
+#include "Allegati.h"
+#include "Dialogs.h"
+#include "Icone.h"
+#include "Illustrations.h"
+#include "PictureButton.h"
+#include "ShapeBox.h"
+#include "Testo.h"
+#include "TfrmArchivio.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+const QSize ClientSize(634, 534);
+const QSize PanelSize(609, 503);
+const QSize BandSize(577, 113);
+
+// The band that holds one slot: a soft blue gradient fading to white.
+class SlotBand : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        QLinearGradient g(0, 0, 0, height());
+        g.setColorAt(0, QColor(0xA8, 0xCA, 0xE5));
+        g.setColorAt(1, Qt::white);
+        p.setPen(QPen(QColor(0x9B, 0xBD, 0xDA), 1));
+        p.setBrush(g);
+        p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
+    }
+};
+
+QFont verdana(int pixels, bool bold)
+{
+    QFont f(QStringLiteral("Verdana"));
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
+QString nome(const char* radice, int n) { return QString::fromLatin1(radice) + QStringLiteral("0%1").arg(n); }
+
+} // namespace
+
+TfrmAllegaCartella::TfrmAllegaCartella(QWidget* owner)
+    : GradientDialog(owner, QColor(0xEB, 0xE9, 0xE9), Qt::white, ClientSize, PanelSize)
+{
+    setObjectName(QStringLiteral("frmAllegaCartella"));
+    setWindowTitle(QStringLiteral(" Allega file"));
+
+    auto* fondo = new ShapeBox(panel(), Qt::white, QColor(0xC5, 0xD3, 0xE0), 1, 6);
+    fondo->setObjectName(QStringLiteral("shpFondo"));
+    fondo->setGeometry(QRect(QPoint(0, 0), PanelSize));
+
+    auto* istruzioni = new QLabel(panel());
+    istruzioni->setObjectName(QStringLiteral("imgIstruzioni"));
+    istruzioni->setPixmap(QPixmap::fromImage(Illustrations::attachSteps()));
+    istruzioni->setGeometry(QRect(QPoint((PanelSize.width() - Illustrations::AttachSteps.width()) / 2, 12),
+                                  Illustrations::AttachSteps));
+
+    for (int n = 1; n <= Slots; ++n)
+        creaSlot(n, 72 + (n - 1) * (BandSize.height() + 6));
+
+    btnApplica = new QPushButton(QStringLiteral("Applica e chiudi"), panel());
+    btnApplica->setObjectName(QStringLiteral("btnApplica"));
+    btnApplica->setGeometry(305, 449, 160, 32);
+    btnAnnulla = new QPushButton(QStringLiteral("Annulla"), panel());
+    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
+    btnAnnulla->setGeometry(473, 449, 120, 32);
+    for (QPushButton* b : {btnApplica, btnAnnulla}) {
+        b->setAutoDefault(false);
+        b->setCursor(Qt::PointingHandCursor);
+    }
+    connect(btnApplica, &QPushButton::clicked, this, &TfrmAllegaCartella::btnApplicaClick);
+    connect(btnAnnulla, &QPushButton::clicked, this, &TfrmAllegaCartella::btnAnnullaClick);
+
+    lblMemory = new QLabel(panel());
+    lblMemory->setObjectName(QStringLiteral("lblMemory"));
+    lblMemory->hide();
+
+    // Slot by slot: the name, "Sfoglia...", "Apri", the description; then
+    // the two buttons of the dialog.
+    QWidget* prima = nullptr;
+    auto segue = [this, &prima](QWidget* w) {
+        if (prima)
+            setTabOrder(prima, w);
+        prima = w;
+    };
+    for (const Slot& s : slot_) {
+        segue(s.txtFile);
+        segue(s.btnSfoglia);
+        segue(s.btnApri);
+        segue(s.txtDesc);
+    }
+    segue(btnApplica);
+    segue(btnAnnulla);
+    slot_[0].btnSfoglia->setFocus();
+}
+
+void TfrmAllegaCartella::creaSlot(int n, int y)
+{
+    auto* banda = new SlotBand(panel());
+    banda->setObjectName(nome("shpAllegato", n));
+    banda->setGeometry(QRect(QPoint((PanelSize.width() - BandSize.width()) / 2, y), BandSize));
+
+    const QString ordinale = QString::number(n) + QStringLiteral("° file allegato:");
+    auto* lblFile = new QLabel(QStringLiteral("Nome ") + ordinale, banda);
+    lblFile->setObjectName(nome("lblFile", n));
+    lblFile->setGeometry(12, 7, 330, 17);
+    auto* lblDesc = new QLabel(QStringLiteral("Descrizione ") + ordinale, banda);
+    lblDesc->setObjectName(nome("lblDesc", n));
+    lblDesc->setGeometry(12, 58, 330, 17);
+    for (QLabel* l : {lblFile, lblDesc}) {
+        l->setFont(verdana(11, true));
+        l->setStyleSheet(QStringLiteral("QLabel { color: #1E3A5C; background: transparent; }"));
+    }
+
+    Slot& s = slot_[n - 1];
+    s.txtFile = new QLineEdit(banda);
+    s.txtFile->setObjectName(nome("txtFile", n));
+    s.txtFile->setGeometry(12, 26, 338, 24);
+    s.txtFile->setReadOnly(true);
+    s.txtFile->setStyleSheet(QStringLiteral("QLineEdit { color: #808080; background: #F4F6F8; "
+                                            "border: 1px solid #9BB5CC; padding: 0 3px; }"));
+    s.txtDesc = new QLineEdit(banda);
+    s.txtDesc->setObjectName(nome("txtDesc", n));
+    s.txtDesc->setGeometry(12, 77, 552, 24);
+    s.txtDesc->setStyleSheet(QStringLiteral("QLineEdit { color: #000000; background: #FFFFFF; "
+                                            "border: 1px solid #9BB5CC; padding: 0 3px; }"
+                                            "QLineEdit:focus { border: 1px solid #3C7EC6; }"));
+    for (QLineEdit* e : {s.txtFile, s.txtDesc})
+        e->setFont(verdana(12, true));
+
+    auto* cancella = new PictureButton(Icone::disegna(Icona::CancFoto, QSize(22, 22)), banda);
+    cancella->setObjectName(nome("imgCancella", n));
+    cancella->setGeometry(356, 27, 22, 22);
+    cancella->setToolTip(QStringLiteral("Cancella il nome del file"));
+
+    s.btnSfoglia = new QPushButton(QStringLiteral("Sfoglia..."), banda);
+    s.btnSfoglia->setObjectName(nome("btnSfoglia", n));
+    s.btnSfoglia->setGeometry(386, 25, 88, 28);
+    s.btnApri = new QPushButton(QStringLiteral("Apri"), banda);
+    s.btnApri->setObjectName(nome("btnApri", n));
+    s.btnApri->setGeometry(480, 25, 85, 28);
+    s.btnApri->setEnabled(false);
+    for (QPushButton* b : {s.btnSfoglia, s.btnApri}) {
+        b->setAutoDefault(false);
+        b->setCursor(Qt::PointingHandCursor);
+    }
+
+    connect(s.btnSfoglia, &QPushButton::clicked, this, [this, n] { btnSfogliaClick(n); });
+    connect(s.btnApri, &QPushButton::clicked, this, [this, n] { btnApriClick(n); });
+    connect(cancella, &PictureButton::clicked, this, [this, n] { imgCancellaClick(n); });
+    // "Apri" follows the name, however it changes.
+    QPushButton* apri = s.btnApri;
+    connect(s.txtFile, &QLineEdit::textChanged, apri,
+            [apri](const QString& testo) { apri->setEnabled(!Testo::pulito(testo).isEmpty()); });
+}
+
+void TfrmAllegaCartella::ImpostaTag(const QString& tag) { lblMemory->setText(tag); }
+
+void TfrmAllegaCartella::ImpostaSlot(int slot, const QString& file, const QString& descrizione)
+{
+    if (slot < 1 || slot > Slots)
+        return;
+    slot_[slot - 1].txtFile->setText(file);
+    slot_[slot - 1].txtDesc->setText(descrizione);
+}
+
+void TfrmAllegaCartella::btnSfogliaClick(int slot)
+{
+    FileDialogSpec spec;
+    spec.title = QStringLiteral("Selezionare il file da allegare:");
+    spec.filter = QStringLiteral("Tutti i file (*.*)|*.*");
+    spec.askOverwrite = false;
+    const QString scelto = Dialogs::current().openFile(this, spec);
+    if (scelto.isEmpty())
+        return;
+    slot_[slot - 1].txtFile->setText(Allegati::Allega(this, scelto));
+}
+
+void TfrmAllegaCartella::btnApriClick(int slot) { Allegati::Apri(slot_[slot - 1].txtFile->text()); }
+
+// The description and the copy in the attachments folder stay.
+void TfrmAllegaCartella::imgCancellaClick(int slot) { slot_[slot - 1].txtFile->clear(); }
+
+void TfrmAllegaCartella::btnApplicaClick()
+{
+    TfrmArchivio* schermo = TfrmArchivio::PerSigla(Testo::pulito(lblMemory->text()).toString());
+    if (!schermo)
+        return;
+    for (int n = 1; n <= Slots; ++n) {
+        const Slot& s = slot_[n - 1];
+        schermo->ImpostaAllegato(n, Testo::pulito(s.txtFile->text()).toString(),
+                                 Testo::pulito(s.txtDesc->text()).toString());
+    }
+    accept();
+}
+
+void TfrmAllegaCartella::btnAnnullaClick() { reject(); }

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "GradientDialog.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The attachments dialog, one window for every category: fills, opens and
+// clears the three attachment slots of a card. A file chosen with
+// "Sfoglia..." is copied into the attachments folder at once; the names and
+// descriptions go back into the archive screen named by the tag in lblMemory
+// only on "Applica e chiudi", and reach the record when that card is saved.
+class TfrmAllegaCartella : public GradientDialog {
+    Q_OBJECT
+public:
+    static constexpr int Slots = 3;
+
+    explicit TfrmAllegaCartella(QWidget* owner);
+
+    void ImpostaTag(const QString& tag);
+    // Fills slot 1 to 3 with a file name and its description.
+    void ImpostaSlot(int slot, const QString& file, const QString& descrizione);
+
+public Q_SLOTS:
+    void btnSfogliaClick(int slot);
+    void btnApriClick(int slot);
+    void imgCancellaClick(int slot);
+    void btnApplicaClick();
+    void btnAnnullaClick();
+
+private:
+    struct Slot {
+        QLineEdit* txtFile = nullptr;
+        QLineEdit* txtDesc = nullptr;
+        QPushButton* btnSfoglia = nullptr;
+        QPushButton* btnApri = nullptr;
+    };
+    void creaSlot(int n, int y);
+
+    Slot slot_[Slots];
+    QLabel* lblMemory;
+    QPushButton* btnApplica;
+    QPushButton* btnAnnulla;
+};

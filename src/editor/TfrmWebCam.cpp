@@ -1,0 +1,149 @@
+#include "TfrmWebCam.h"
+
+#include "CameraSource.h"
+#include "Dialogs.h"
+#include "Foto.h"
+#include "Illustrations.h"
+#include "ImageBox.h"
+#include "PhotoDialogs.h"
+#include "ShapeBox.h"
+#include "Testo.h"
+#include "TfrmArchivio.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+const QSize PanelSize(382, 290);
+} // namespace
+
+TfrmWebCam::TfrmWebCam(QWidget* owner)
+    : GradientDialog(owner, QColor(0x4F, 0x73, 0x97), Qt::white, ClientSize, ClientSize),
+      camCamera(CameraSource::create(this)), consegna_(this, [this] { copiaFotogramma(); })
+{
+    setObjectName(QStringLiteral("frmWebCam"));
+    setWindowTitle(QStringLiteral(" Cattura foto con webcam"));
+
+    auto immagine = [this](const char* pannello, const char* nome, int x, const QImage& figura) {
+        auto* pan = new ShapeBox(panel(), QColor(0xF4, 0xF7, 0xFA), QColor(0x2E, 0x4A, 0x66), 1, 4);
+        pan->setObjectName(QString::fromLatin1(pannello));
+        pan->setGeometry(QRect(QPoint(x, 14), PanelSize));
+        auto* img = new ImageBox(pan);
+        img->setObjectName(QString::fromLatin1(nome));
+        img->setGeometry(QRect(QPoint(8, 8), Illustrations::WebcamSize));
+        img->setImage(figura);
+        return img;
+    };
+    imgCamera = immagine("panCamera", "imgCamera", 14, Illustrations::webcam());
+    imgTarget = immagine("panTarget", "imgTarget", 411, Illustrations::photoCamera());
+
+    QPushButton* accendi = pulsante(QStringLiteral("btnAccendi"), QStringLiteral("Accendi webcam"),
+                                    QRect(14, 312, 382, 34), &TfrmWebCam::btnAccendiClick);
+    QPushButton* spegni = pulsante(QStringLiteral("btnSpegni"), QStringLiteral("Spegni webcam"),
+                                   QRect(14, 352, 382, 34), &TfrmWebCam::btnSpegniClick);
+    QPushButton* cattura = pulsante(QStringLiteral("btnCattura"), QStringLiteral("Cattura foto"),
+                                    QRect(411, 312, 188, 34), &TfrmWebCam::btnCatturaClick);
+    QPushButton* salva = pulsante(QStringLiteral("btnSalvaFotogramma"), QStringLiteral("Salva foto su disco"),
+                                  QRect(605, 312, 188, 34), &TfrmWebCam::btnSalvaFotogrammaClick);
+    QPushButton* importa = pulsante(QStringLiteral("btnImportaFoto"), QStringLiteral("Importa foto in scheda"),
+                                    QRect(411, 352, 188, 34), &TfrmWebCam::btnImportaFotoClick);
+    QPushButton* chiudi = pulsante(QStringLiteral("btnClose"), QStringLiteral("Annulla"), QRect(605, 352, 188, 34),
+                                   &TfrmWebCam::btnCloseClick);
+    setTabOrder(accendi, cattura);
+    setTabOrder(cattura, salva);
+    setTabOrder(salva, spegni);
+    setTabOrder(spegni, importa);
+    setTabOrder(importa, chiudi);
+    accendi->setFocus();
+
+    lblMemory = new QLabel(panel());
+    lblMemory->setObjectName(QStringLiteral("lblMemory"));
+    lblMemory->hide();
+
+    camCamera->setObjectName(QStringLiteral("camCamera"));
+    camCamera->setListener(consegna_.notifier());
+}
+
+TfrmWebCam::~TfrmWebCam() { spegni(); }
+
+QPushButton* TfrmWebCam::pulsante(const QString& nome, const QString& testo, const QRect& geometria,
+                                  void (TfrmWebCam::*handler)())
+{
+    auto* b = new QPushButton(testo, panel());
+    b->setObjectName(nome);
+    b->setGeometry(geometria);
+    b->setAutoDefault(false);
+    b->setCursor(Qt::PointingHandCursor);
+    QFont f(QStringLiteral("Verdana"));
+    f.setPixelSize(12);
+    f.setBold(true);
+    b->setFont(f);
+    connect(b, &QPushButton::clicked, this, handler);
+    return b;
+}
+
+void TfrmWebCam::ImpostaTag(const QString& tag) { lblMemory->setText(tag); }
+
+bool TfrmWebCam::Acceso() const { return consegna_.isOpen(); }
+
+// Runs on the user-interface thread, once per frame, while the camera is on.
+void TfrmWebCam::copiaFotogramma()
+{
+    QImage fotogramma;
+    if (camCamera->copyLatest(fotogramma))
+        imgCamera->setImage(fotogramma);
+}
+
+void TfrmWebCam::btnAccendiClick()
+{
+    // No camera: nothing happens and nothing is said.
+    if (consegna_.isOpen() || !camCamera->available())
+        return;
+    consegna_.open();
+    camCamera->start();
+}
+
+// The hand-over is closed before the camera is stopped: a capture thread
+// waiting for its copy is let go, so a camera whose stop waits for that
+// thread cannot hang the window.
+void TfrmWebCam::spegni()
+{
+    consegna_.close();
+    camCamera->stop();
+}
+
+void TfrmWebCam::btnSpegniClick() { spegni(); }
+
+void TfrmWebCam::btnCatturaClick() { imgTarget->setImage(imgCamera->image()); }
+
+void TfrmWebCam::btnSalvaFotogrammaClick()
+{
+    const QString percorso = Dialogs::current().saveFile(this, PhotoDialogs::salva());
+    if (percorso.isEmpty())
+        return;
+    // The captured picture stays whatever happens: it may be all the user has.
+    if (!Foto::Scrivi(imgTarget->image(), percorso))
+        Dialogs::current().message(this, Dialogs::Kind::Warning, PhotoDialogs::scritturaFallita());
+}
+
+void TfrmWebCam::btnImportaFotoClick()
+{
+    spegni();
+    TfrmArchivio* schermo = TfrmArchivio::PerSigla(Testo::pulito(lblMemory->text()).toString());
+    if (!schermo)
+        return;
+    schermo->ImpostaFoto(imgTarget->image());
+    accept();
+}
+
+void TfrmWebCam::btnCloseClick()
+{
+    spegni();
+    reject();
+}
+
+void TfrmWebCam::done(int result)
+{
+    spegni();
+    GradientDialog::done(result);
+}
