@@ -1,0 +1,51 @@
+#pragma once
+
+#include "Categoria.h"
+#include "ResultLine.h"
+#include "Tracciato.h"
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <optional>
+
+class FilterSet;
+
+// The whole-file scans of the search screen and the unpaid summary. Each one
+// opens the category's record file (creating it empty when it is missing),
+// reads every card in file order and closes it again.
+namespace Scan {
+
+// The lines of the cards that pass the filters, in file order. `required`
+// is the filled-filter count. Throws ErroreArchivio when the file cannot be
+// opened or read.
+QStringList searchLines(const Categoria& categoria, const FilterSet& filters, int required);
+
+// Whether a card is still to be paid: its "Da pagare" mark, trimmed, is
+// exactly "Sì". Anything else, "No" included, is not.
+class UnpaidTest {
+public:
+    explicit UnpaidTest(const Tracciato& tracciato);
+    bool operator()(const VistaScheda& card) const;
+
+private:
+    int offset_;
+    int width_;
+};
+
+// The unpaid summary's lines, in file order. A failure ends the list
+// quietly: the lines read before it are kept.
+QStringList unpaidLines(const Categoria& categoria);
+
+// The card behind a chosen line: the last card in file order whose line,
+// trimmed, equals `line` trimmed. On a failure half way, the last match
+// read before it (if any) and failed set.
+struct FoundCard {
+    std::optional<Scheda> card;
+    int n = 0;
+    bool failed = false;
+};
+FoundCard cardOfLine(const Categoria& categoria, ListKind kind, QStringView line);
+
+} // namespace Scan

@@ -1,0 +1,213 @@
+#include "TfrmTrova.h"
+
+#include "Art.h"
+#include "Categoria.h"
+#include "Dialogs.h"
+#include "Filters.h"
+#include "FocusHighlight.h"
+#include "Formats.h"
+#include "ResultPanel.h"
+#include "Scan.h"
+#include "SearchLook.h"
+#include "TArchivioSchede.h"
+#include "TfrmArchivio.h"
+#include "Tracciato.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include <map>
+
+namespace {
+
+const QString AccessMessage
+    = QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                     "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
+
+// The last find text of each category's search screen, shared by all its
+// windows (by Sigla).
+QString& lastFind(const Categoria& categoria)
+{
+    // A node map: the panel keeps a reference while other categories are added.
+    static std::map<QString, QString> texts;
+    return texts[categoria.Sigla];
+}
+
+} // namespace
+
+TfrmTrova::TfrmTrova(TfrmArchivio& schermo)
+    : GradientDialog(&schermo, SearchLook::WindowTop, Qt::white, SearchLook::ClientSize, SearchLook::PanelSize)
+    , schermo_(schermo)
+    , categoria_(schermo.categoria())
+{
+    using namespace SearchLook;
+    Formats::apply();
+    setObjectName(categoria_.NomeTrova());
+    setWindowTitle(categoria_.CaptionTrova());
+
+    panAvvio = new QWidget(panel());
+    panAvvio->setObjectName(QStringLiteral("panAvvio"));
+    panAvvio->setGeometry(QRect(QPoint(0, 0), PanelSize));
+
+    // Title and instructions.
+    box(panAvvio, QRect(0, 0, 846, 140), Qt::white);
+    auto* titolo = new QLabel(panAvvio);
+    titolo->setObjectName(QStringLiteral("icoTitolo"));
+    titolo->setPixmap(Art::titleStrip(categoria_));
+    titolo->setGeometry(QRect(QPoint(10, 8), Art::TitleStripSize));
+    auto* lente = new QLabel(panAvvio);
+    lente->setObjectName(QStringLiteral("icoCerca"));
+    lente->setPixmap(Icone::disegna(Icona::Trova, QSize(40, 40)));
+    lente->setGeometry(372, 12, 40, 40);
+    auto* didascalia = label(
+        panAvvio, QStringLiteral("lblTitolo"), categoria_.CaptionTrova().trimmed(), QRect(422, 20, 414, 24), Text, 15);
+    didascalia->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label(panAvvio, QStringLiteral("lblRigo04"),
+        QStringLiteral("Immettere nei campi prescelti una o più parole consecutive presenti nelle schede da "
+                       "trovare e premere il pulsante Cerca."),
+        QRect(14, 68, 822, 18));
+    label(panAvvio, QStringLiteral("lblRigo05"), QStringLiteral("Lasciare in bianco tutti gli altri campi."),
+        QRect(14, 90, 822, 18));
+    label(panAvvio, QStringLiteral("lblRigo06"),
+        QStringLiteral("Per ogni ricerca è possibile utilizzare uno o più campi contemporaneamente."),
+        QRect(14, 112, 822, 18));
+
+    // The ten filters: two columns of five rows, left then right.
+    box(panAvvio, QRect(0, 150, 846, 316), BoxFill);
+    const Tracciato& tracciato = Tracciato::di(categoria_.tipo);
+    const QList<FilterField> fields = filtersFor(categoria_);
+    for (int i = 0; i < fields.size(); ++i) {
+        const FilterField& f = fields.at(i);
+        const int x = i % 2 == 0 ? 20 : 436;
+        const int y = 166 + (i / 2) * 59;
+        label(panAvvio, f.label, f.labelText, QRect(x, y, 390, 18), Text, 12);
+        QLineEdit* e = edit(panAvvio, f.edit, QRect(x, y + 20, 390, 28));
+        e->setMaxLength(tracciato.larghezza(tracciato.indice(f.field)));
+        new FocusHighlight(e, f.highlight, 4);
+        filtri_.append(e);
+    }
+    for (int i = 0; i < filtri_.size(); ++i) {
+        QLineEdit* next = filtri_.at((i + 1) % filtri_.size());
+        enterMovesTo(filtri_.at(i), next);
+        if (i + 1 < filtri_.size())
+            setTabOrder(filtri_.at(i), next);
+    }
+
+    // The wait label and the commands.
+    box(panAvvio, QRect(0, 476, 846, 68), Qt::white);
+    lblAttendere = label(panAvvio, QStringLiteral("lblAttendere"),
+        QStringLiteral("Ricerca schede in corso. Attendere..."), QRect(18, 496, 520, 24), DarkCyan, 14);
+    lblAttendere->hide();
+    btnAnnulla = button(
+        panAvvio, QStringLiteral("btnAnnulla"), QStringLiteral("Chiudi"), Icona::Esci, QRect(566, 490, 132, 40));
+    btnCerca
+        = button(panAvvio, QStringLiteral("btnCerca"), QStringLiteral("Cerca"), Icona::Trova, QRect(704, 490, 132, 40));
+    setTabOrder(filtri_.constLast(), btnAnnulla);
+    setTabOrder(btnAnnulla, btnCerca);
+    // The wait label shows as the button goes down, before the search runs.
+    btnCerca->installEventFilter(this);
+    connect(btnCerca, &QPushButton::clicked, this, &TfrmTrova::btnCercaClick);
+    connect(btnAnnulla, &QPushButton::clicked, this, &TfrmTrova::btnAnnullaClick);
+
+    panContainer = new ResultPanel(panel(), lastFind(categoria_), printTitle(categoria_), true);
+    panContainer->hide();
+    connect(panContainer, &ResultPanel::closeRequested, this, &TfrmTrova::btnChiudiClick);
+    connect(panContainer, &ResultPanel::openRequested, this, &TfrmTrova::lstRecordsDblClick);
+
+    lblConta = new QLabel(QStringLiteral("0"), panel());
+    lblConta->setObjectName(QStringLiteral("lblConta"));
+    lblConta->hide();
+    lblMemory = new QLabel(panel());
+    lblMemory->setObjectName(QStringLiteral("lblMemory"));
+    lblMemory->hide();
+}
+
+TfrmTrova::~TfrmTrova() = default;
+
+QString TfrmTrova::printTitle(const Categoria& categoria)
+{
+    return QStringLiteral("Riepilogo ") + categoria.Descrizione + QStringLiteral(" in archivio");
+}
+
+void TfrmTrova::ImpostaTag(const QString& tag)
+{
+    lblMemory->setText(tag);
+}
+
+void TfrmTrova::showEvent(QShowEvent* event)
+{
+    GradientDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    panContainer->resetFind();
+    filtri_.constFirst()->setFocus();
+}
+
+bool TfrmTrova::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == btnCerca && event->type() == QEvent::MouseButtonPress
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        lblAttendere->show();
+        lblAttendere->repaint();
+    }
+    return GradientDialog::eventFilter(watched, event);
+}
+
+void TfrmTrova::btnCercaClick()
+{
+    // From the keyboard there was no mouse-down to show it.
+    if (!lblAttendere->isVisible()) {
+        lblAttendere->show();
+        lblAttendere->repaint();
+    }
+    QStringList texts;
+    for (const QLineEdit* e : std::as_const(filtri_))
+        texts.append(e->text());
+    const FilterSet filters(categoria_, texts);
+    lblConta->setText(QString::number(filters.filled()));
+
+    panContainer->clear();
+    QStringList lines;
+    try {
+        lines = Scan::searchLines(categoria_, filters, lblConta->text().toInt());
+    } catch (const ErroreArchivio&) {
+        Dialogs::current().plain(this, AccessMessage);
+        return;
+    }
+    panContainer->setLines(std::move(lines));
+    panContainer->show();
+    panAvvio->hide();
+    panContainer->findBox()->clear();
+    panContainer->findBox()->setFocus();
+}
+
+void TfrmTrova::btnAnnullaClick()
+{
+    closeWindow();
+}
+
+void TfrmTrova::btnChiudiClick()
+{
+    closeWindow();
+}
+
+void TfrmTrova::lstRecordsDblClick()
+{
+    const QString line = panContainer->selectedLine();
+    if (!line.isNull() && lblMemory->text() == categoria_.Sigla) {
+        const Scan::FoundCard found = Scan::cardOfLine(categoria_, ListKind::Search, line);
+        if (found.card)
+            schermo_.MostraScheda(*found.card, found.n);
+    }
+    closeWindow();
+}
+
+void TfrmTrova::closeWindow()
+{
+    panContainer->clear();
+    lblAttendere->hide();
+    accept();
+}
