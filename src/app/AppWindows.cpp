@@ -1,6 +1,8 @@
 #include "AppWindows.h"
 
 #include "Categoria.h"
+#include "HelpAndOutputWindows.h"
+#include "SearchWindows.h"
 #include "TfrmArchivio.h"
 #include "TfrmAvvio.h"
 #include "TfrmCambiaPassword.h"
@@ -8,6 +10,10 @@
 
 AppWindows::AppWindows()
 {
+    // Export, help and code checks of every archive screen.
+    installHelpAndOutputWindows();
+    // The search window and the unpaid summary of every archive screen.
+    installSearchWindows();
     login_ = std::make_unique<TfrmPassword>();
     menu_ = std::make_unique<TfrmAvvio>();
     changePassword_ = std::make_unique<TfrmCambiaPassword>();

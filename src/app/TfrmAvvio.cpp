@@ -1,5 +1,6 @@
 #include "TfrmAvvio.h"
 
+#include "Argomenti.h"
 #include "Art.h"
 #include "Categoria.h"
 #include "Formats.h"
@@ -7,6 +8,9 @@
 #include "PictureButton.h"
 #include "Platform.h"
 #include "ShapeBox.h"
+#include "TfrmGuida.h"
+#include "TfrmInfo.h"
+#include "TfrmSplash.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -92,13 +96,19 @@ void TfrmAvvio::imgRiquadroClick(const Categoria& categoria)
 }
 
 void TfrmAvvio::imgInfoClick()
-{ }
+{
+    TfrmInfo::Mostra(this);
+}
 
 void TfrmAvvio::imgGuidaClick()
-{ }
+{
+    TfrmGuida::Mostra(this, Argomenti::Menu());
+}
 
 void TfrmAvvio::imgCopyrightClick()
-{ }
+{
+    TfrmSplash::Mostra(this);
+}
 
 void TfrmAvvio::imgSitoClick()
 {

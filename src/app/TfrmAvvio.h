@@ -27,8 +27,8 @@ private:
     // img + Riquadro + Click: the handler of both parts of a tile (imgLuceClick,
     // imgAutoClick...), one for all ten.
     void imgRiquadroClick(const Categoria& categoria);
-    // The information, help and presentation windows come with the help
-    // subsystem; until then these three icons do nothing.
+    // The information, help (main menu's topic) and presentation windows,
+    // each new, modal and gone when it closes.
     void imgInfoClick();
     void imgGuidaClick();
     void imgCopyrightClick();

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The check button beside the payer's code: a trimmed code made only of
+// digits (and not empty) is a partita IVA, anything else a codice fiscale.
+// Opens the right check window owned by `owner` with the trimmed code in its
+// edit, modally, and returns when it has closed and gone.
+void ApriControlloCodice(QWidget* owner, const QString& codice);
+
+enum class Controllo { CodiceFiscale, PartitaIva };
+Controllo ControlloPer(const QString& codice);

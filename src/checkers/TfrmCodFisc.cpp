@@ -1,0 +1,55 @@
+#include "TfrmCodFisc.h"
+
+#include "Controlli.h"
+#include "Dialogs.h"
+#include "ImmaginiControlli.h"
+#include "Testo.h"
+
+#include <QLineEdit>
+
+namespace {
+const QString AvvisoLunghezza
+    = QStringLiteral("Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici.");
+const QString Valido = QStringLiteral("Il codice fiscale digitato è VALIDO.");
+const QString Errato = QStringLiteral("Attenzione: il codice fiscale digitato è ERRATO.");
+} // namespace
+
+TfrmCodFisc::TfrmCodFisc(QWidget* owner)
+    : FinestraControllo(owner,
+        {"frmCodFisc", QStringLiteral(" Controllo codice fiscale"), QSize(478, 254), QColor(0x3C, 0xA0, 0x50),
+            QColor(0xF3, 0xF1, 0xF1), QColor(0xD6, 0xD2, 0xD2), QColor(0x2E, 0x9A, 0x48),
+            ImmaginiControlli::bannerCodFisc(QSize(421, 73)),
+            QStringLiteral("Immettere il codice fiscale e premere il pulsante di controllo."), "txtCodFisc",
+            CodiceFiscale::Lunghezza, false})
+{ }
+
+void TfrmCodFisc::testoDigitato(const QString& testo)
+{
+    const QStringView pulito = Testo::pulito(testo);
+    const QString nuovo = CodiceFiscale::maiuscole(pulito);
+    if (nuovo == testo)
+        return;
+    // Keep the caret where it was, less the blanks trimmed before it.
+    const int tolti = int(pulito.data() - testo.data());
+    const int cursore = campo_->cursorPosition() - tolti;
+    campo_->setText(nuovo);
+    campo_->setCursorPosition(qBound(0, cursore, int(nuovo.size())));
+}
+
+void TfrmCodFisc::btnControllaClick()
+{
+    Dialogs& d = Dialogs::current();
+    switch (CodiceFiscale::controlla(campo_->text())) {
+    case Esito::Lunghezza:
+        d.message(this, Dialogs::Kind::Warning, AvvisoLunghezza);
+        campo_->setFocus();
+        return;
+    case Esito::Valido:
+        d.message(this, Dialogs::Kind::Information, Valido);
+        break;
+    case Esito::Errato:
+        d.message(this, Dialogs::Kind::Warning, Errato);
+        break;
+    }
+    accept();
+}

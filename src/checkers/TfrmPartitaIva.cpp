@@ -1,0 +1,77 @@
+#include "TfrmPartitaIva.h"
+
+#include "Controlli.h"
+#include "Dialogs.h"
+#include "ImmaginiControlli.h"
+
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLineEdit>
+
+namespace {
+const QString AvvisoLunghezza
+    = QStringLiteral("Attenzione: la partita IVA deve essere composta da 11 caratteri numerici.");
+const QString Errata = QStringLiteral("Attenzione: il numero di partita IVA digitato risulta ERRATO!\r\n\r\n"
+                                      "Non è quindi possibile fornire informazioni relative all'Ufficio IVA che "
+                                      "lo ha rilasciato.");
+} // namespace
+
+TfrmPartitaIva::TfrmPartitaIva(QWidget* owner)
+    : FinestraControllo(owner,
+        {"frmPartitaIva", QStringLiteral(" Controllo partita IVA"), QSize(480, 254), QColor(0x46, 0x82, 0xB4),
+            Qt::white, QColor(0xFF, 0xE4, 0xC4), QColor(0x46, 0x82, 0xB4),
+            ImmaginiControlli::bannerPartitaIva(QSize(421, 73)),
+            QStringLiteral("Immettere il numero di partita IVA e premere il pulsante di controllo."), "txtPartitaIva",
+            PartitaIva::Lunghezza, true})
+{ }
+
+bool TfrmPartitaIva::scartaTasto(const QKeyEvent* e)
+{
+    switch (e->key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        return false;
+    default:
+        break;
+    }
+    // Keys that type nothing (Tab, Home, Shift...) are not the edit's to judge,
+    // nor are the editing shortcuts: the validator keeps pasted letters out.
+    for (auto k : {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste, QKeySequence::SelectAll,
+             QKeySequence::Undo, QKeySequence::Redo}) {
+        if (e->matches(k))
+            return false;
+    }
+    const QString t = e->text();
+    if (t.isEmpty() || e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab)
+        return false;
+    return !(t.size() == 1 && t.at(0) >= QLatin1Char('0') && t.at(0) <= QLatin1Char('9'));
+}
+
+QString TfrmPartitaIva::MessaggioValido(const QString& ufficio)
+{
+    return QStringLiteral("Il numero di partita IVA digitato risulta VALIDO.\r\n\r\n"
+                          "E' stato rilasciato dall'Ufficio IVA del Comune di ")
+        + ufficio + QLatin1Char('.');
+}
+
+void TfrmPartitaIva::btnControllaClick()
+{
+    Dialogs& d = Dialogs::current();
+    const QString numero = campo_->text();
+    switch (PartitaIva::controlla(numero)) {
+    case Esito::Lunghezza:
+        d.message(this, Dialogs::Kind::Warning, AvvisoLunghezza);
+        campo_->setFocus();
+        return;
+    case Esito::Valido:
+        d.message(
+            this, Dialogs::Kind::Information, MessaggioValido(PartitaIva::ufficio(PartitaIva::codiceUfficio(numero))));
+        break;
+    case Esito::Errato:
+        d.message(this, Dialogs::Kind::Warning, Errata);
+        break;
+    }
+    accept();
+}

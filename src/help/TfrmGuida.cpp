@@ -1,0 +1,95 @@
+#include "TfrmGuida.h"
+
+#include "Collegamento.h"
+#include "ImmaginiGuida.h"
+#include "Platform.h"
+#include "ShapeBox.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+TfrmGuida::TfrmGuida(QWidget* owner)
+    : GradientDialog(owner, Qt::white, QColor(0xAD, 0xD8, 0xE6), ClientSize, PanelSize)
+{
+    setObjectName(QStringLiteral("frmGuida"));
+    setWindowTitle(QStringLiteral(" Guida all'utilizzo del software"));
+    QWidget* p = panel();
+
+    auto* intestazione = new ShapeBox(p, Qt::white, QColor(0xA9, 0xC8, 0xE6), 1, 8);
+    intestazione->setObjectName(QStringLiteral("shpIntestazione"));
+    intestazione->setGeometry(0, 0, 642, 84);
+    auto* logo = new QLabel(p);
+    logo->setObjectName(QStringLiteral("imgLogo"));
+    logo->setPixmap(ImmaginiGuida::intestazioneGuida(QSize(622, 72)));
+    logo->setGeometry(10, 6, 622, 72);
+
+    // Some titles are longer than one line at this size: they wrap.
+    lblTitolo = new QLabel(p);
+    lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
+    QFont fTitolo(QStringLiteral("Verdana"));
+    fTitolo.setPointSize(16);
+    fTitolo.setBold(true);
+    lblTitolo->setFont(fTitolo);
+    lblTitolo->setStyleSheet(QStringLiteral("QLabel { color: #DC143C; }"));
+    lblTitolo->setWordWrap(true);
+    lblTitolo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lblTitolo->setGeometry(8, 88, 626, 60);
+
+    txtGuida = new QPlainTextEdit(p);
+    txtGuida->setObjectName(QStringLiteral("txtGuida"));
+    txtGuida->setReadOnly(true);
+    txtGuida->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    txtGuida->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    QFont fTesto(QStringLiteral("Verdana"));
+    fTesto.setPointSize(12);
+    fTesto.setBold(true);
+    txtGuida->setFont(fTesto);
+    txtGuida->setStyleSheet(QStringLiteral("QPlainTextEdit { background: white; color: #1E2A3A; "
+                                           "border: 1px solid #A9C8E6; }"));
+    txtGuida->setGeometry(8, 150, 625, 350);
+    txtGuida->document()->setDocumentMargin(8);
+
+    auto* imgPDF = new QLabel(p);
+    imgPDF->setObjectName(QStringLiteral("imgPDF"));
+    imgPDF->setPixmap(ImmaginiGuida::iconaPdf(QSize(32, 32)));
+    imgPDF->setGeometry(8, 506, 32, 32);
+    lnkWeb = new Collegamento(QStringLiteral("Visualizza guida in formato PDF"), p);
+    lnkWeb->setGeometry(46, 508, 360, 28);
+    lnkWeb->aggiungiIcona(imgPDF);
+    connect(lnkWeb, &Collegamento::clicked, this, &TfrmGuida::lnkWebClick);
+
+    btnChiudi = new QPushButton(QStringLiteral("Chiudi"), p);
+    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
+    btnChiudi->setGeometry(481, 499, 161, 41);
+    btnChiudi->setCursor(Qt::PointingHandCursor);
+    QFont fPulsante(QStringLiteral("Verdana"));
+    fPulsante.setPixelSize(13);
+    fPulsante.setBold(true);
+    btnChiudi->setFont(fPulsante);
+    connect(btnChiudi, &QPushButton::clicked, this, &TfrmGuida::btnChiudiClick);
+}
+
+void TfrmGuida::MostraArgomento(const ArgomentoGuida& argomento)
+{
+    lblTitolo->setText(argomento.titolo);
+    txtGuida->setPlainText(argomento.testo());
+}
+
+void TfrmGuida::Mostra(QWidget* owner, const ArgomentoGuida& argomento)
+{
+    TfrmGuida finestra(owner);
+    finestra.MostraArgomento(argomento);
+    finestra.exec();
+}
+
+void TfrmGuida::btnChiudiClick()
+{
+    accept();
+}
+
+void TfrmGuida::lnkWebClick()
+{
+    TMisc::Open(QLatin1Char('"') + QDir::toNativeSeparators(ProgramFolder::file(FileGuida())) + QLatin1Char('"'));
+}

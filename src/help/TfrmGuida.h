@@ -1,0 +1,37 @@
+#pragma once
+
+#include "Argomenti.h"
+#include "GradientDialog.h"
+
+class Collegamento;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+// The help window: one topic (title and text) and the way to the printable
+// guide, "Guida.pdf" in the program folder.
+class TfrmGuida : public GradientDialog {
+    Q_OBJECT
+public:
+    static constexpr QSize ClientSize {670, 572};
+    static constexpr QSize PanelSize {642, 540};
+    static QString FileGuida() { return QStringLiteral("Guida.pdf"); }
+
+    explicit TfrmGuida(QWidget* owner = nullptr);
+
+    void MostraArgomento(const ArgomentoGuida& argomento);
+
+    // Opens a help window owned by `owner` on `argomento`, modally, and
+    // returns when it has closed and gone.
+    static void Mostra(QWidget* owner, const ArgomentoGuida& argomento);
+
+public Q_SLOTS:
+    void btnChiudiClick();
+    void lnkWebClick();
+
+private:
+    QLabel* lblTitolo = nullptr;
+    QPlainTextEdit* txtGuida = nullptr;
+    Collegamento* lnkWeb = nullptr;
+    QPushButton* btnChiudi = nullptr;
+};

@@ -1,0 +1,107 @@
+#include "TfrmInfo.h"
+
+#include "Art.h"
+#include "Collegamento.h"
+#include "ImmaginiGuida.h"
+#include "Maker.h"
+#include "Platform.h"
+#include "ShapeBox.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QUrlQuery>
+
+TfrmInfo::TfrmInfo(QWidget* owner)
+    : GradientDialog(owner, Qt::black, Qt::white, ClientSize, PanelSize)
+{
+    setObjectName(QStringLiteral("frmInfo"));
+    setWindowTitle(QStringLiteral(" Informazioni su Tessaria 3.0"));
+    QWidget* p = panel();
+
+    auto* intestazione = new ShapeBox(p, Qt::white, QColor(0xA9, 0xC8, 0xE6), 1, 8);
+    intestazione->setObjectName(QStringLiteral("shpIntestazione"));
+    intestazione->setGeometry(0, 0, 445, 80);
+    auto* titolo = new QLabel(p);
+    titolo->setObjectName(QStringLiteral("imgTitolo"));
+    titolo->setPixmap(ImmaginiGuida::intestazioneInfo(QSize(429, 68)));
+    titolo->setGeometry(8, 6, 429, 68);
+
+    // What the program is, on a white card.
+    auto* scheda = new ShapeBox(p, QColor(255, 255, 255, 235), QColor(0xC9, 0xD8, 0xE8), 1, 10);
+    scheda->setObjectName(QStringLiteral("shpScheda"));
+    scheda->setGeometry(0, 92, 445, 392);
+    auto* logo = new QLabel(p);
+    logo->setObjectName(QStringLiteral("imgLogo"));
+    logo->setPixmap(Art::logo(QSize(300, 146)));
+    logo->setGeometry(72, 106, 300, 146);
+
+    auto* descrizione = new QLabel(p);
+    descrizione->setObjectName(QStringLiteral("lblDescrizione"));
+    descrizione->setWordWrap(true);
+    descrizione->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    descrizione->setTextFormat(Qt::RichText);
+    descrizione->setText(
+        QStringLiteral("<p style='font-size:14px; color:#1E4E8C;'><b>Versione 3.0</b></p>"
+                       "<p style='font-size:13px; color:#2B3A4D;'>L'archivio delle ricevute di bollette e altri "
+                       "pagamenti: dieci app, una scheda per ogni pagamento con la foto della ricevuta, fino a tre "
+                       "file allegati, la ricerca con più filtri, il riepilogo dei pagamenti da effettuare, la "
+                       "stampa e l'esportazione in Excel.</p>"
+                       "<p style='font-size:13px; color:#2B3A4D;'>Realizzato da <b>%1</b>.<br>"
+                       "Copyright \u00A9 %1. Tutti i diritti riservati.</p>"
+                       "<p style='font-size:13px; color:#5A6E86;'>Per informazioni, suggerimenti o segnalazioni "
+                       "scrivere all'indirizzo qui sotto.</p>")
+            .arg(QString(Maker::Name)));
+    QFont f(QStringLiteral("Verdana"));
+    descrizione->setFont(f);
+    descrizione->setGeometry(20, 262, 405, 212);
+
+    auto* imgEmail = new QLabel(p);
+    imgEmail->setObjectName(QStringLiteral("imgEmail"));
+    imgEmail->setPixmap(ImmaginiGuida::iconaEmail(QSize(34, 34)));
+    imgEmail->setGeometry(0, 508, 34, 34);
+    lnkWeb = new Collegamento(QString(Maker::Email), p);
+    lnkWeb->setGeometry(40, 511, 236, 28);
+    lnkWeb->aggiungiIcona(imgEmail);
+    connect(lnkWeb, &Collegamento::clicked, this, &TfrmInfo::lnkWebClick);
+
+    btnChiudi = new QPushButton(QStringLiteral("Chiudi"), p);
+    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
+    btnChiudi->setGeometry(284, 505, 161, 41);
+    btnChiudi->setCursor(Qt::PointingHandCursor);
+    QFont fPulsante(QStringLiteral("Verdana"));
+    fPulsante.setPixelSize(13);
+    fPulsante.setBold(true);
+    btnChiudi->setFont(fPulsante);
+    connect(btnChiudi, &QPushButton::clicked, this, &TfrmInfo::btnChiudiClick);
+}
+
+QUrl TfrmInfo::IndirizzoEmail()
+{
+    QUrl url;
+    url.setScheme(QStringLiteral("mailto"));
+    url.setPath(QString(Maker::Email));
+    QUrlQuery q;
+    q.addQueryItem(QStringLiteral("subject"), QStringLiteral("Software Tessaria 3.0"));
+    q.addQueryItem(QStringLiteral("body"),
+        QStringLiteral("Salve, desidererei avere le seguenti informazioni sul software in oggetto:"));
+    url.setQuery(q);
+    return url;
+}
+
+void TfrmInfo::Mostra(QWidget* owner)
+{
+    TfrmInfo finestra(owner);
+    finestra.exec();
+}
+
+void TfrmInfo::btnChiudiClick()
+{
+    accept();
+}
+
+// A proper URL, blanks and all encoded, so subject and body arrive whole
+// whatever hands it on.
+void TfrmInfo::lnkWebClick()
+{
+    TMisc::Open(IndirizzoEmail().toString(QUrl::FullyEncoded));
+}

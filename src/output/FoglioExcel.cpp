@@ -1,0 +1,158 @@
+#include "FoglioExcel.h"
+
+#include "Categoria.h"
+#include "GrigliaSchede.h"
+#include "Testo.h"
+
+#include <QBuffer>
+#include <QSaveFile>
+
+namespace {
+
+// Everything before the worksheet's name, and from it to the first header cell.
+constexpr char Apertura[] = "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
+                            "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
+                            "xmlns=\"http://www.w3.org/TR/REC-html40\">"
+                            "<head>"
+                            "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
+                            "<!--[if gte mso 9]><xml>"
+                            "<x:ExcelWorkbook>"
+                            "<x:ExcelWorksheets>"
+                            "<x:ExcelWorksheet>"
+                            "<x:Name>";
+constexpr char DopoNome[] = "</x:Name>"
+                            "<x:WorksheetOptions>"
+                            "<x:Selected/>"
+                            "<x:Panes>"
+                            "<x:Pane>"
+                            "<x:Number>1</x:Number>"
+                            "<x:ActiveRow>3</x:ActiveRow>"
+                            "</x:Pane>"
+                            "</x:Panes>"
+                            "<x:ProtectContents>False</x:ProtectContents>"
+                            "<x:ProtectObjects>False</x:ProtectObjects>"
+                            "<x:ProtectScenarios>False</x:ProtectScenarios>"
+                            "</x:WorksheetOptions>"
+                            "</x:ExcelWorksheet>"
+                            "</x:ExcelWorksheets>"
+                            "</x:ExcelWorkbook>"
+                            "</xml><![endif]-->"
+                            "</head>"
+                            "<body>"
+                            "<table x:str>"
+                            "<tr>";
+constexpr char Intestazione[] = "<td style=\"text-align: left; font-weight: bold;\" width=";
+constexpr char Cella[] = "<td style=\"text-align: left;\">";
+constexpr char FineCella[] = "</td>";
+constexpr char Chiusura[] = "</table></body></html>";
+
+constexpr qsizetype Blocco = 1 << 20; // written to the device whenever this much is ready
+
+void riferimento(QByteArray& out, char32_t codice)
+{
+    out += "&#";
+    out += QByteArray::number(quint32(codice));
+    out += ';';
+}
+
+} // namespace
+
+void FoglioExcel::aggiungiTesto(QByteArray& out, QStringView testo)
+{
+    testo = Testo::pulito(testo);
+    // One byte per character, a surrogate pair included; "?" for a character
+    // that has no byte.
+    const QByteArray byte = Testo::codifica(testo);
+    qsizetype b = 0;
+    for (qsizetype i = 0; i < testo.size(); ++i, ++b) {
+        const QChar c = testo[i];
+        char32_t codice = c.unicode();
+        if (c.isHighSurrogate() && i + 1 < testo.size() && testo[i + 1].isLowSurrogate()) {
+            codice = QChar::surrogateToUcs4(c, testo[i + 1]);
+            ++i;
+        } else if (c.isSurrogate()) {
+            codice = QChar::ReplacementCharacter; // half a pair stands for nothing
+        }
+        switch (codice) {
+        case U'&':
+            out += "&amp;";
+            continue;
+        case U'<':
+            out += "&lt;";
+            continue;
+        case U'>':
+            out += "&gt;";
+            continue;
+        default:
+            break;
+        }
+        const char byteCarattere = b < byte.size() ? byte.at(b) : '?';
+        if (codice < 32 || (byteCarattere == '?' && codice != U'?'))
+            riferimento(out, codice);
+        else
+            out += byteCarattere;
+    }
+}
+
+bool FoglioExcel::scrivi(
+    QIODevice& out, const Categoria& categoria, const QList<ColonnaExport>& colonne, const GrigliaSchede& righe)
+{
+    QByteArray buffer;
+    buffer.reserve(Blocco + 4096);
+    auto svuota = [&](bool comunque) {
+        if (!comunque && buffer.size() < Blocco)
+            return true;
+        const bool ok = out.write(buffer) == buffer.size();
+        buffer.clear();
+        return ok;
+    };
+
+    buffer += Apertura;
+    aggiungiTesto(buffer, categoria.NomeFoglio());
+    buffer += DopoNome;
+    for (const ColonnaExport& c : colonne) {
+        buffer += Intestazione;
+        buffer += QByteArray::number(c.larghezzaFile);
+        buffer += '>';
+        aggiungiTesto(buffer, c.intestazioneFile);
+        buffer += FineCella;
+    }
+    buffer += "</tr>";
+
+    const int quante = qMin(int(colonne.size()), GrigliaSchede::Colonne);
+    for (int r = 0; r < righe.righe(); ++r) {
+        buffer += "<tr>";
+        for (int c = 0; c < quante; ++c) {
+            buffer += Cella;
+            aggiungiTesto(buffer, righe.testo(r, c));
+            buffer += FineCella;
+        }
+        buffer += "</tr>";
+        if (!svuota(false))
+            return false;
+    }
+    buffer += Chiusura;
+    return svuota(true);
+}
+
+QByteArray FoglioExcel::contenuto(
+    const Categoria& categoria, const QList<ColonnaExport>& colonne, const GrigliaSchede& righe)
+{
+    QByteArray bytes;
+    QBuffer b(&bytes);
+    b.open(QIODevice::WriteOnly);
+    scrivi(b, categoria, colonne, righe);
+    return bytes;
+}
+
+bool FoglioExcel::salva(const QString& percorso, const std::function<bool(QIODevice&)>& scrivi)
+{
+    QSaveFile file(percorso);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (!scrivi(file)) {
+        file.cancelWriting(); // the temporary file goes with the QSaveFile
+        return false;
+    }
+    return file.commit();
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "ColonneExport.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringView>
+
+#include <functional>
+
+class GrigliaSchede;
+class QIODevice;
+struct Categoria;
+
+// The spreadsheet file of the export: an HTML table with the Office
+// spreadsheet markup, in Windows-1252, with no byte-order mark and no line
+// break anywhere.
+namespace FoglioExcel {
+
+// Appends one cell's text, trimmed, as the file holds it: "&", "<" and ">"
+// as character references, so the spreadsheet shows them rather than taking
+// them for markup; a character that Windows-1252 cannot hold, and a control
+// character, as a numeric character reference, so nothing is lost and no
+// line break gets in.
+void aggiungiTesto(QByteArray& out, QStringView testo);
+
+// Writes the whole file onto `out`: the header row from `colonne`, then one
+// row per row of `righe`. False when the device refused a write.
+bool scrivi(
+    QIODevice& out, const Categoria& categoria, const QList<ColonnaExport>& colonne, const GrigliaSchede& righe);
+// The same, as bytes.
+QByteArray contenuto(const Categoria& categoria, const QList<ColonnaExport>& colonne, const GrigliaSchede& righe);
+
+// Makes `percorso` hold what `scrivi` writes, or leaves it as it was: the
+// bytes go to a temporary file beside it, which takes the name only when
+// everything was written. False on any failure, `scrivi` returning false
+// included; no temporary file is left behind.
+bool salva(const QString& percorso, const std::function<bool(QIODevice&)>& scrivi);
+
+} // namespace FoglioExcel

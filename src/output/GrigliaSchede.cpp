@@ -1,0 +1,79 @@
+#include "GrigliaSchede.h"
+
+#include "Categoria.h"
+#include "TArchivioSchede.h"
+#include "Testo.h"
+
+QStringView GrigliaSchede::testo(int riga, int colonna) const
+{
+    if (riga < 0 || riga >= righe() || colonna < 0 || colonna >= Colonne)
+        return {};
+    const Riga& r = righe_[std::size_t(riga)];
+    return QStringView(r.testi).mid(
+        r.inizio[std::size_t(colonna)], r.inizio[std::size_t(colonna) + 1] - r.inizio[std::size_t(colonna)]);
+}
+
+GrigliaSchede::Riga GrigliaSchede::componi(const std::array<QStringView, Colonne>& testi)
+{
+    Riga r;
+    qsizetype totale = 0;
+    for (QStringView t : testi)
+        totale += t.size();
+    r.testi.reserve(totale);
+    for (std::size_t c = 0; c < testi.size(); ++c) {
+        r.inizio[c] = int(r.testi.size());
+        r.testi += testi[c];
+    }
+    r.inizio[Colonne] = int(r.testi.size());
+    return r;
+}
+
+void GrigliaSchede::imposta(int riga, int colonna, QStringView testo)
+{
+    if (riga < 0 || riga >= righe() || colonna < 0 || colonna >= Colonne)
+        return;
+    // The new row is built in full before it replaces the old one, whose
+    // string the views point into.
+    std::array<QStringView, Colonne> testi;
+    for (int c = 0; c < Colonne; ++c)
+        testi[std::size_t(c)] = c == colonna ? testo : this->testo(riga, c);
+    Riga nuova = componi(testi);
+    righe_[std::size_t(riga)] = std::move(nuova);
+}
+
+void GrigliaSchede::aggiungi(const QList<QString>& testi)
+{
+    std::array<QStringView, Colonne> viste;
+    for (int c = 0; c < Colonne && c < testi.size(); ++c)
+        viste[std::size_t(c)] = testi.at(c);
+    righe_.push_back(componi(viste));
+}
+
+GrigliaSchede GrigliaSchede::carica(const Categoria& categoria, const QList<ColonnaExport>& colonne)
+{
+    GrigliaSchede griglia;
+    try {
+        TArchivioSchede archivio(categoria);
+        archivio.Apri();
+        // Field positions are looked up once, not once per card.
+        std::array<int, Colonne> indici {};
+        for (int c = 0; c < Colonne && c < colonne.size(); ++c)
+            indici[std::size_t(c)] = archivio.tracciato().indice(colonne.at(c).campo);
+        const int quante = archivio.Conta();
+        griglia.righe_.reserve(std::size_t(quante));
+        std::array<QString, Colonne> campi;
+        archivio.Scorri([&](int, const VistaScheda& scheda) {
+            std::array<QStringView, Colonne> viste;
+            for (std::size_t c = 0; c < campi.size(); ++c) {
+                campi[c] = indici[c] >= 0 ? scheda.testo(indici[c]) : QString();
+                viste[c] = campi[c];
+            }
+            griglia.righe_.push_back(componi(viste));
+            return true;
+        });
+        archivio.Chiudi();
+    } catch (...) {
+        // The grid keeps what it has; the export works on that.
+    }
+    return griglia;
+}

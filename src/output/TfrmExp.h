@@ -1,0 +1,62 @@
+#pragma once
+
+#include "ColonneExport.h"
+#include "GradientDialog.h"
+#include "GrigliaSchede.h"
+
+#include <QHash>
+
+struct Categoria;
+class PictureButton;
+class QLabel;
+class QTableView;
+
+// The Excel export window of one category (frmExpLuce, frmExpRifiuti...):
+// every card of the record file in a grid, some of whose columns the user may
+// change, and the command that writes the grid to "Database_<Chiave>.xls" in
+// the program folder. The record file is only read.
+class TfrmExp : public GradientDialog {
+    Q_OBJECT
+public:
+    static constexpr QSize ClientSize {862, 560};
+
+    explicit TfrmExp(const Categoria& categoria, QWidget* owner = nullptr);
+    ~TfrmExp() override;
+
+    const Categoria& categoria() const { return categoria_; }
+    const QList<ColonnaExport>& colonne() const { return colonne_; }
+    const GrigliaSchede& griglia() const { return griglia_; }
+    // The full path of the export file.
+    QString FileExcel() const;
+
+    // Fills the grid from the record file; the window does it when shown.
+    void CaricaGriglia();
+
+    // Opens an export window owned by `owner`, modally; returns when it has gone.
+    static void Mostra(const Categoria& categoria, QWidget* owner);
+
+public Q_SLOTS:
+    void cmdEsportaClick();
+    void cmdGuidaClick();
+    void cmdEsciClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    class Modello;
+
+    PictureButton* pulsante(
+        const QString& nome, const QPixmap& immagine, const QRect& dove, const QString& suggerimento);
+    void silenzioso(QWidget* w);
+
+    const Categoria& categoria_;
+    const QList<ColonnaExport> colonne_;
+    GrigliaSchede griglia_;
+    Modello* modello_ = nullptr;
+    QTableView* grdRecords = nullptr;
+    QLabel* panInfo = nullptr;
+    QHash<QObject*, QString> suggerimenti_;
+    bool caricata_ = false;
+};

@@ -1,0 +1,28 @@
+// Gallery shots of the two code checks, each with a code typed in.
+
+#include "Gallery.h"
+#include "TfrmCodFisc.h"
+#include "TfrmPartitaIva.h"
+
+#include <QLineEdit>
+
+namespace {
+
+void checkersShots(GalleryCamera& camera)
+{
+    {
+        TfrmCodFisc w;
+        camera.shoot(QStringLiteral("controllo_codice_fiscale_vuoto"), w);
+        w.ImpostaTesto(QStringLiteral("RSSMRA80A01H501U"));
+        camera.shoot(QStringLiteral("controllo_codice_fiscale"), w);
+    }
+    {
+        TfrmPartitaIva w;
+        w.ImpostaTesto(QStringLiteral("00000000588"));
+        camera.shoot(QStringLiteral("controllo_partita_iva"), w);
+    }
+}
+
+const GalleryGroup group("checkers", &checkersShots);
+
+} // namespace

@@ -1,0 +1,51 @@
+// Gallery shots of the help window on its three kinds of topic, the link
+// held down, and the information and presentation windows.
+
+#include "Argomenti.h"
+#include "Categoria.h"
+#include "Gallery.h"
+#include "TfrmGuida.h"
+#include "TfrmInfo.h"
+#include "TfrmSplash.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+
+namespace {
+
+void helpShots(GalleryCamera& camera)
+{
+    {
+        TfrmGuida w;
+        w.MostraArgomento(Argomenti::Menu());
+        camera.shoot(QStringLiteral("guida_menu"), w);
+        // The link while the mouse button is held down on it.
+        QWidget* link = w.findChild<QWidget*>(QStringLiteral("lnkWeb"));
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), link->mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
+            Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(link, &press);
+        camera.shoot(QStringLiteral("guida_link_premuto"), w);
+    }
+    {
+        TfrmGuida w;
+        w.MostraArgomento(Argomenti::Archivio());
+        camera.shoot(QStringLiteral("guida_archivio"), w);
+    }
+    {
+        TfrmGuida w;
+        w.MostraArgomento(Argomenti::Esportazione(*Catalogo::PerChiave(QStringLiteral("Telefono"))));
+        camera.shoot(QStringLiteral("guida_esportazione_telefono"), w);
+    }
+    {
+        TfrmInfo w;
+        camera.shoot(QStringLiteral("informazioni"), w);
+    }
+    {
+        TfrmSplash w;
+        camera.shoot(QStringLiteral("presentazione"), w);
+    }
+}
+
+const GalleryGroup group("help", &helpShots);
+
+} // namespace
