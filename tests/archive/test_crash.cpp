@@ -35,11 +35,18 @@ private Q_SLOTS:
             QProcess p;
             p.start(QStringLiteral(SAVE_LOOP), {cartella.path(), chiave, chi, QStringLiteral("100000")});
             QVERIFY(p.waitForStarted());
-            // Let it save for a while, then kill it without warning.
+            // Start-up time varies a lot between machines and builds: wait for
+            // the first reported save, let it save for a while longer, then
+            // kill it without warning.
+            QByteArray uscita;
+            while (!uscita.contains('\n') && p.waitForReadyRead(30000))
+                uscita += p.readAllStandardOutput();
+            QVERIFY2(uscita.contains('\n'), "the saving process never reported a save");
             QTest::qWait(int(caso.bounded(20, 120)));
             p.kill();
             QVERIFY(p.waitForFinished(10000));
-            const QList<QByteArray> righe = p.readAllStandardOutput().split('\n');
+            uscita += p.readAllStandardOutput();
+            const QList<QByteArray> righe = uscita.split('\n');
             for (const QByteArray& r : righe) {
                 const QList<QByteArray> parti = r.split(' ');
                 if (parti.size() != 2)
