@@ -1,12 +1,14 @@
 // Gallery shots of the Excel export window: a bills archive with its grid
 // filled, the hint of the export button, and purchases with a cell being
-// edited.
+// edited. Then the card print window over a bills screen.
 
 #include "Categoria.h"
 #include "Gallery.h"
 #include "Platform.h"
 #include "SampleCards.h"
+#include "TfrmArchivio.h"
 #include "TfrmExp.h"
+#include "TfrmStampa.h"
 
 #include <QAbstractItemModel>
 #include <QCoreApplication>
@@ -59,6 +61,13 @@ void outputShots(GalleryCamera& camera)
         if (auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(notes)))
             editor->setText(QStringLiteral("Ricevuta in cartella"));
         camera.shoot(QStringLiteral("esporta_acquisti_modifica"), w);
+    }
+    {
+        TfrmArchivio schermo(rifiuti);
+        schermo.resize(TfrmArchivio::DesignSize);
+        schermo.cmdPrimoClick();
+        TfrmStampa w(schermo);
+        camera.shoot(QStringLiteral("stampa_rifiuti"), w);
     }
 }
 

@@ -1,0 +1,141 @@
+#include "TfrmStampa.h"
+
+#include "Art.h"
+#include "CardReport.h"
+#include "Categoria.h"
+#include "Icone.h"
+#include "ShapeBox.h"
+#include "TfrmArchivio.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace {
+
+// The picture that stands in when the screen's photo cannot be copied: the
+// category's placeholder, centred on white.
+QImage immaginePredefinita(const Categoria& categoria)
+{
+    QImage img(TfrmStampa::PictureSize, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    const QPixmap segnaposto
+        = Art::placeholder(categoria).scaled(TfrmStampa::PictureSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QPainter p(&img);
+    p.drawPixmap((img.width() - segnaposto.width()) / 2, (img.height() - segnaposto.height()) / 2, segnaposto);
+    return img;
+}
+
+QLabel* testo(QWidget* parent, const char* nome, const QString& t, const QRect& dove, int px, bool grassetto)
+{
+    auto* l = new QLabel(t, parent);
+    l->setObjectName(QString::fromLatin1(nome));
+    QFont f(QStringLiteral("Verdana"));
+    f.setPixelSize(px);
+    f.setBold(grassetto);
+    l->setFont(f);
+    l->setWordWrap(true);
+    l->setStyleSheet(QStringLiteral("QLabel { color: #1E3A5C; background: transparent; }"));
+    l->setGeometry(dove);
+    return l;
+}
+
+} // namespace
+
+TfrmStampa::TfrmStampa(TfrmArchivio& schermo)
+    : GradientDialog(&schermo, QColor(0x46, 0x82, 0xB4), Qt::white, ClientSize, ClientSize)
+    , schermo_(schermo)
+    , predefinita_(immaginePredefinita(schermo.categoria()))
+    , logo_(predefinita_)
+{
+    setObjectName(schermo.categoria().NomeStampa());
+    setWindowTitle(QStringLiteral(" Stampa scheda"));
+    QWidget* p = panel();
+
+    // The instructions: a printer and what happens on "Stampa".
+    auto* area = new ShapeBox(p, Qt::white, QColor(0x46, 0x82, 0xB4), 1, 8);
+    area->setObjectName(QStringLiteral("shpArea"));
+    area->setGeometry(12, 12, 340, 200);
+    auto* stampante = new QLabel(p);
+    stampante->setObjectName(QStringLiteral("imgStampante"));
+    stampante->setPixmap(Icone::disegna(Icona::Stampa, QSize(64, 64)));
+    stampante->setGeometry(24, 24, 64, 64);
+    testo(p, "lblTitolo", QStringLiteral("Stampa della scheda"), QRect(100, 30, 240, 24), 15, true);
+    testo(p, "lblCategoria", schermo.categoria().TitoloRiquadro, QRect(100, 56, 240, 24), 12, false);
+    testo(p, "lblRigo01",
+        QStringLiteral("Viene stampata la scheda visualizzata nell'archivio, con la sua foto, su un foglio A4."),
+        QRect(24, 100, 316, 48), 11, false);
+    testo(p, "lblRigo02", QStringLiteral("Premere \"Stampa\" e scegliere la stampante."), QRect(24, 156, 316, 44), 11,
+        true);
+
+    // The picture that goes on the page, and the default one; never shown.
+    imgLogo = new QLabel(p);
+    imgLogo->setObjectName(QStringLiteral("imgLogo"));
+    imgTemp = new QLabel(p);
+    imgTemp->setObjectName(QStringLiteral("imgTemp"));
+    for (QLabel* img : {imgLogo, imgTemp}) {
+        img->setPixmap(QPixmap::fromImage(predefinita_));
+        img->setGeometry(QRect(QPoint(0, 0), PictureSize));
+        img->hide();
+    }
+
+    QFont fPulsante(QStringLiteral("Verdana"));
+    fPulsante.setPixelSize(12);
+    fPulsante.setBold(true);
+    auto* annulla = new QPushButton(QStringLiteral("Annulla"), p);
+    annulla->setObjectName(QStringLiteral("btnAnnulla"));
+    annulla->setGeometry(36, 230, 132, 34);
+    auto* stampa = new QPushButton(QStringLiteral("Stampa"), p);
+    stampa->setObjectName(QStringLiteral("btnStampa"));
+    stampa->setGeometry(196, 230, 132, 34);
+    stampa->setIcon(Icone::disegna(Icona::Stampa, QSize(20, 20)));
+    for (QPushButton* b : {annulla, stampa}) {
+        b->setFont(fPulsante);
+        b->setCursor(Qt::PointingHandCursor);
+        b->setAutoDefault(false);
+    }
+    connect(annulla, &QPushButton::clicked, this, &TfrmStampa::btnAnnullaClick);
+    connect(stampa, &QPushButton::clicked, this, &TfrmStampa::btnStampaClick);
+    setTabOrder(stampa, annulla);
+}
+
+void TfrmStampa::showEvent(QShowEvent* event)
+{
+    GradientDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    // The photo as the screen shows it now; the default picture when there is
+    // none to copy.
+    const QImage foto = schermo_.Foto();
+    logo_ = foto.isNull() ? imgTemp->pixmap().toImage() : foto;
+    imgLogo->setPixmap(QPixmap::fromImage(logo_));
+    if (auto* stampa = findChild<QPushButton*>(QStringLiteral("btnStampa")))
+        stampa->setFocus();
+}
+
+void TfrmStampa::btnStampaClick()
+{
+    report::CardData scheda;
+    scheda.category = schermo_.categoria().Chiave;
+    for (const QString& oggetto : report::cardValueObjects(scheda.category)) {
+        const QString campo = oggetto.mid(3); // "txtNumero" -> "Numero"
+        const QLineEdit* edit = schermo_.Campo(campo);
+        scheda.fields.insert(campo, edit ? edit->text().trimmed() : QString());
+    }
+    scheda.photo = logo_;
+    const bool stampata = report::printCard(this, scheda);
+    done(stampata ? QDialog::Accepted : QDialog::Rejected);
+}
+
+void TfrmStampa::btnAnnullaClick()
+{
+    reject();
+}
+
+void TfrmStampa::Mostra(TfrmArchivio& schermo)
+{
+    TfrmStampa finestra(schermo);
+    finestra.exec();
+}
