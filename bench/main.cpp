@@ -1,28 +1,39 @@
-// tessaria_bench [cards] [runs]
+// tessaria_bench [CARDS...] [--runs N]
 //
-// Builds an archive of realistic bills in a temporary program folder and
-// times the whole-file work of the search screen and the unpaid summary:
-// search with one filter and with none, the summary, and opening a card from
-// its line, each with its list model filled and sorted; then the search
-// window and the summary window from the click to the painted list. Every
-// time is the median of the runs, shown beside the floor (reading the whole
-// file in this process) and `grep -c` on the same file.
+// For each archive size (1,000, 10,000 and 100,000 cards unless told
+// otherwise) builds an archive of realistic bills in a temporary program
+// folder and times, after a warm-up, the median of N runs of: the floor
+// (reading the whole record file in this process); search with one filter and
+// with none, and the unpaid summary, each with its list model filled and
+// sorted; opening a card from its line; the export (loading the grid, writing
+// the .xls file); navigation to the last card on the archive screen; the
+// search and summary windows from the click to the painted list; and the
+// resident memory at its peak while the search window lists every card. Once
+// per run it also times the thirteen windows the program creates at start-up.
+// Every time is printed beside its ratio to the floor, then how each one grew
+// from the smallest archive to the largest.
 //
 // Not a test: it prints figures. It fails only when a result is wrong.
 
+#include "AppWindows.h"
 #include "Categoria.h"
+#include "ColonneExport.h"
 #include "Filters.h"
+#include "FoglioExcel.h"
+#include "GrigliaSchede.h"
 #include "LineModel.h"
 #include "Platform.h"
 #include "ResultPanel.h"
 #include "Scan.h"
 #include "TArchivioSchede.h"
 #include "TfrmArchivio.h"
+#include "TfrmPassword.h"
 #include "TfrmSospesi.h"
 #include "TfrmTrova.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMap>
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
@@ -33,6 +44,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -49,7 +61,7 @@ const char* const Causali[]
 const char* const Modalita[] = {"Domiciliazione bancaria", "Bollettino postale", "Bonifico", "Carta di credito"};
 
 // One bill with the texts a household writes: short fields, mostly blank
-// bytes, one card in seven still to be paid.
+// bytes, about one card in three still to be paid.
 Scheda bolletta(QRandomGenerator& rng, int n)
 {
     auto pick = [&rng](const auto& list) { return QString::fromUtf8(list[rng.bounded(int(std::size(list)))]); };
@@ -75,29 +87,35 @@ Scheda bolletta(QRandomGenerator& rng, int n)
     s.imposta("CodCliente", QString::number(rng.bounded(10000000)));
     if (n % 5 == 0)
         s.imposta("Note", QStringLiteral("Pagata allo sportello, ricevuta nel raccoglitore"));
+    if (n % 11 == 0)
+        s.imposta("Note", QStringLiteral("Rata & conguaglio <bimestre> \"saldo\" d'acconto"));
     s.imposta("Prezzo", QStringLiteral("%1,%2").arg(rng.bounded(400)).arg(rng.bounded(100), 2, 10, QLatin1Char('0')));
-    s.imposta("Segnala", n % 7 == 0 ? QStringLiteral("Sì") : QStringLiteral("No"));
+    s.imposta("Segnala", rng.bounded(3) == 0 ? QStringLiteral("Sì") : QStringLiteral("No"));
     return s;
 }
 
 // The archive in one go: a store append syncs every card, which is right
-// for a user's save and far too slow for 100,000 of them.
-bool writeArchive(const Categoria& c, int cards)
+// for a user's save and far too slow for 100,000 of them. Returns how many
+// cards are still to be paid, or -1 when the file could not be written.
+int writeArchive(const Categoria& c, int cards)
 {
     QFile f(ProgramFolder::file(c.FileArchivio()));
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
+        return -1;
     QRandomGenerator rng(2024);
     QByteArray block;
+    int unpaid = 0;
     for (int n = 1; n <= cards; ++n) {
-        block += bolletta(rng, n).byte();
+        const Scheda s = bolletta(rng, n);
+        unpaid += s.testo("Segnala") == QStringLiteral("Sì");
+        block += s.byte();
         if (block.size() > (8 << 20) || n == cards) {
             if (f.write(block) != block.size())
-                return false;
+                return -1;
             block.clear();
         }
     }
-    return f.flush();
+    return f.flush() ? unpaid : -1;
 }
 
 double median(std::vector<double> v)
@@ -106,15 +124,25 @@ double median(std::vector<double> v)
     return v.empty() ? 0 : v[v.size() / 2];
 }
 
-// Median milliseconds of `runs` calls.
-double timed(int runs, const std::function<void()>& work)
+double elapsedMs(const std::function<void()>& work)
+{
+    QElapsedTimer t;
+    t.start();
+    work();
+    return double(t.nsecsElapsed()) / 1e6;
+}
+
+// Median milliseconds of `runs` calls of `work`, after one call not counted;
+// `prepare` runs untimed before each call.
+double timed(int runs, const std::function<void()>& work, const std::function<void()>& prepare = {})
 {
     std::vector<double> ms;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        work();
-        ms.push_back(double(t.nsecsElapsed()) / 1e6);
+    for (int i = 0; i <= runs; ++i) {
+        if (prepare)
+            prepare();
+        const double t = elapsedMs(work);
+        if (i > 0)
+            ms.push_back(t);
     }
     return median(ms);
 }
@@ -131,71 +159,82 @@ qint64 readWholeFile(const QString& path)
     return total;
 }
 
-// grep -c on the file; nullopt when there is no grep.
-std::optional<double> grepCount(int runs, const QString& pattern, const QString& path, QString* count)
+// A line of /proc/self/status in megabytes ("VmRSS", "VmHWM"); -1 elsewhere.
+double statusMb(const char* key)
 {
-    const QString grep = QStandardPaths::findExecutable(QStringLiteral("grep"));
-    if (grep.isEmpty())
-        return std::nullopt;
-    bool ok = true;
-    const double ms = timed(runs, [&] {
-        QProcess p;
-        p.start(grep, {QStringLiteral("-c"), pattern, path});
-        ok = p.waitForFinished(-1) && ok;
-        *count = QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
-    });
-    return ok ? std::optional<double>(ms) : std::nullopt;
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray prefix = QByteArray(key) + ':';
+    for (const QByteArray& line : f.readAll().split('\n')) {
+        if (line.startsWith(prefix))
+            return line.mid(prefix.size()).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    }
+    return -1;
+}
+
+// Starts the resident peak again from the present size, so that the next
+// reading of VmHWM is the peak of what follows. False where the system
+// cannot.
+bool resetPeak()
+{
+    QFile f(QStringLiteral("/proc/self/clear_refs"));
+    return f.open(QIODevice::WriteOnly) && f.write("5") == 1;
 }
 
 struct Row {
     QString name;
-    double ms;
+    double ms = 0;
     QString note;
 };
 
-} // namespace
+struct SizeResult {
+    int cards = 0;
+    double mb = 0;
+    QList<Row> rows; // the floor first
+    double rssMb = -1;
+    double peakMb = -1;
+};
 
-int main(int argc, char** argv)
+bool right = true;
+void check(bool ok, const char* what)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const int cards = argc > 1 ? std::max(1, atoi(argv[1])) : 1000;
-    const int runs = argc > 2 ? std::max(1, atoi(argv[2])) : 5;
+    if (!ok) {
+        std::fprintf(stderr, "bench: wrong result: %s\n", what);
+        right = false;
+    }
+}
 
+SizeResult measure(int cards, int runs)
+{
+    SizeResult r;
+    r.cards = cards;
     QTemporaryDir folder;
-    if (!folder.isValid())
-        return 1;
+    if (!folder.isValid()) {
+        check(false, "temporary folder");
+        return r;
+    }
     ProgramFolder::set(folder.path());
     const Categoria& luce = *Catalogo::PerChiave(QStringLiteral("Luce"));
     const QString path = ProgramFolder::file(luce.FileArchivio());
-    if (!writeArchive(luce, cards)) {
+    const int unpaid = writeArchive(luce, cards);
+    if (unpaid < 0) {
         std::fprintf(stderr, "bench: cannot write %s\n", qPrintable(path));
-        return 1;
+        check(false, "archive written");
+        return r;
     }
     const qint64 bytes = QFile(path).size();
-    std::printf("%d cards, %.1f MB, median of %d runs\n", cards, double(bytes) / 1e6, runs);
+    r.mb = double(bytes) / 1e6;
 
-    bool right = true;
-    auto check = [&right](bool ok, const char* what) {
-        if (!ok) {
-            std::fprintf(stderr, "bench: wrong result: %s\n", what);
-            right = false;
-        }
-    };
-
-    QList<Row> rows;
-    const QString filtro = QStringLiteral("Rossi");
     const double floor = timed(runs, [&] { check(readWholeFile(path) == bytes, "floor read"); });
-    rows.append({QStringLiteral("floor: read the file"), floor, {}});
-    QString grepHits;
-    const std::optional<double> grep = grepCount(runs, filtro, path, &grepHits);
+    r.rows.append({QStringLiteral("floor: read the file"), floor, {}});
 
     // The scans as the windows run them, with the list model filled and
     // sorted.
     QStringList texts(10);
-    texts[6] = filtro; // Pagatore
+    texts[6] = QStringLiteral("Rossi"); // Pagatore
     int listed = 0;
-    rows.append({QStringLiteral("search, one filter"),
+    r.rows.append({QStringLiteral("search, one filter"),
         timed(runs,
             [&] {
                 const FilterSet filters(luce, texts);
@@ -206,7 +245,7 @@ int main(int argc, char** argv)
         QStringLiteral("%1 lines").arg(listed)});
     check(listed > 0 && listed < cards, "one filter");
     QString chosen;
-    rows.append({QStringLiteral("search, no filter"),
+    r.rows.append({QStringLiteral("search, no filter"),
         timed(runs,
             [&] {
                 const FilterSet filters(luce, QStringList(10));
@@ -217,7 +256,7 @@ int main(int argc, char** argv)
             }),
         QStringLiteral("%1 lines").arg(listed)});
     check(listed == cards, "no filter");
-    rows.append({QStringLiteral("unpaid summary"),
+    r.rows.append({QStringLiteral("unpaid summary"),
         timed(runs,
             [&] {
                 LineModel model;
@@ -225,16 +264,49 @@ int main(int argc, char** argv)
                 listed = model.rowCount();
             }),
         QStringLiteral("%1 lines").arg(listed)});
-    check(listed == cards / 7, "summary");
+    check(listed == unpaid, "summary");
     int found = 0;
-    rows.append({QStringLiteral("open a card from its line"),
+    r.rows.append({QStringLiteral("open a card from its line"),
         timed(runs, [&] { found = Scan::cardOfLine(luce, ListKind::Search, chosen).n; }),
         QStringLiteral("card %1").arg(found)});
     check(found > 0, "open a card");
 
-    // The windows: from the click to the list painted on screen.
+    // The export: the window loads the grid, the button writes the file.
+    const QList<ColonnaExport> colonne = ColonneExport::di(luce);
+    GrigliaSchede griglia;
+    const double load = timed(runs, [&] { griglia = GrigliaSchede::carica(luce, colonne); });
+    check(griglia.righe() == cards, "export grid");
+    const QString xls = ProgramFolder::file(luce.FileExcel());
+    bool saved = false;
+    const double write = timed(runs, [&] {
+        saved = FoglioExcel::salva(xls, [&](QIODevice& out) { return FoglioExcel::scrivi(out, luce, colonne, griglia); });
+    });
+    check(saved, "export file");
+    r.rows.append({QStringLiteral("export: load the grid"), load, QStringLiteral("%1 rows").arg(griglia.righe())});
+    r.rows.append({QStringLiteral("export: write the .xls"), write,
+        QStringLiteral("%1 MB").arg(double(QFile(xls).size()) / 1e6, 0, 'f', 1)});
+    r.rows.append({QStringLiteral("export: both"), load + write, QString()});
+    griglia.svuota();
+
+    // The archive screen: from the first card to the last, photo included.
     TfrmArchivio schermo(luce);
-    rows.append({QStringLiteral("search window, no filter, shown"),
+    schermo.show();
+    QApplication::processEvents();
+    r.rows.append({QStringLiteral("navigation to the last card"),
+        timed(
+            runs,
+            [&] {
+                schermo.cmdUltimoClick();
+                (void)schermo.grab();
+            },
+            [&] {
+                schermo.cmdPrimoClick();
+                QApplication::processEvents();
+            }),
+        QStringLiteral("card %1 shown").arg(cards)});
+
+    // The windows: from the click to the list painted on screen.
+    r.rows.append({QStringLiteral("search window, no filter, shown"),
         timed(runs,
             [&] {
                 TfrmTrova trova(schermo);
@@ -245,9 +317,9 @@ int main(int argc, char** argv)
                 (void)trova.grab();
                 listed = int(trova.results()->lines().size());
             }),
-        QStringLiteral("window built, searched, painted")});
+        QStringLiteral("built, searched, painted")});
     check(listed == cards, "search window");
-    rows.append({QStringLiteral("summary window, shown"),
+    r.rows.append({QStringLiteral("summary window, shown"),
         timed(runs,
             [&] {
                 TfrmSospesi sospesi(schermo);
@@ -255,17 +327,114 @@ int main(int argc, char** argv)
                 (void)sospesi.grab();
                 listed = int(sospesi.results()->lines().size());
             }),
-        QStringLiteral("window built, listed, painted")});
-    check(listed == cards / 7, "summary window");
+        QStringLiteral("built, listed, painted")});
+    check(listed == unpaid, "summary window");
 
-    std::printf("%-34s %10s %9s %9s  %s\n", "", "ms", "x floor", "x grep", "");
-    if (grep)
-        std::printf("%-34s %10.1f %9.2f %9.2f  %s\n", "grep -c Rossi", *grep, *grep / floor, 1.0,
-            qPrintable(grepHits + QStringLiteral(" matches")));
-    for (const Row& r : std::as_const(rows)) {
-        std::printf("%-34s %10.1f %9.2f %9s  %s\n", qPrintable(r.name), r.ms, r.ms / floor,
-            grep ? qPrintable(QString::number(r.ms / *grep, 'f', 2)) : "n/a", qPrintable(r.note));
+    // Resident memory while the search window lists every card.
+    if (resetPeak()) {
+        TfrmTrova trova(schermo);
+        trova.ImpostaTag(luce.Sigla);
+        trova.show();
+        QApplication::processEvents();
+        trova.btnCercaClick();
+        (void)trova.grab();
+        r.rssMb = statusMb("VmRSS");
+        r.peakMb = statusMb("VmHWM");
     }
+    schermo.hide();
     ProgramFolder::set(QString());
+    return r;
+}
+
+// The thirteen windows of the start-up, up to the login window painted.
+// Closing them is not counted.
+double startUpWindows()
+{
+    std::unique_ptr<AppWindows> windows;
+    return elapsedMs([&] {
+        windows = std::make_unique<AppWindows>();
+        windows->start();
+        QApplication::processEvents();
+        (void)windows->login()->grab();
+    });
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    QList<int> sizes;
+    int runs = 5;
+    bool startOnly = false; // for a profiler: only the start-up windows, once
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--start-up") == 0)
+            startOnly = true;
+        else if (qstrcmp(argv[i], "--runs") == 0 && i + 1 < argc)
+            runs = std::max(1, atoi(argv[++i]));
+        else if (atoi(argv[i]) > 0)
+            sizes.append(atoi(argv[i]));
+        else {
+            std::fprintf(stderr, "usage: tessaria_bench [CARDS...] [--runs N] [--start-up]\n");
+            return 2;
+        }
+    }
+    if (sizes.isEmpty())
+        sizes = {1000, 10000, 100000};
+    std::sort(sizes.begin(), sizes.end());
+
+    // The start-up windows first, while nothing is cached yet: the first
+    // creation is what the user waits for.
+    QTemporaryDir startFolder;
+    ProgramFolder::set(startFolder.path());
+    const double coldStart = startUpWindows();
+    if (startOnly) {
+        std::printf("the 13 start-up windows: %.1f ms\n", coldStart);
+        return 0;
+    }
+    const double warmStart = timed(runs, [] { startUpWindows(); });
+    ProgramFolder::set(QString());
+
+    QList<SizeResult> results;
+    for (int cards : std::as_const(sizes))
+        results.append(measure(cards, runs));
+
+    std::printf("Median of %d runs after a warm-up; x floor = time / time to read the file.\n\n", runs);
+    std::printf("%-34s", "operation");
+    for (const SizeResult& r : std::as_const(results))
+        std::printf(" %9d cards   x floor", r.cards);
+    std::printf("\n%-34s", "record file");
+    for (const SizeResult& r : std::as_const(results))
+        std::printf(" %12.1f MB %9s", r.mb, "");
+    std::printf("\n");
+    const int rowCount = results.isEmpty() ? 0 : int(results.first().rows.size());
+    for (int i = 0; i < rowCount; ++i) {
+        std::printf("%-34s", qPrintable(results.first().rows[i].name));
+        for (const SizeResult& r : std::as_const(results)) {
+            const double floor = r.rows.value(0).ms;
+            const double ms = r.rows.value(i).ms;
+            std::printf(" %12.1f ms %9.2f", ms, floor > 0 ? ms / floor : 0.0);
+        }
+        std::printf("   %s\n", qPrintable(results.last().rows.value(i).note));
+    }
+    std::printf("%-34s", "resident memory, every card listed");
+    for (const SizeResult& r : std::as_const(results))
+        std::printf(" %12.1f MB %9s", r.peakMb, "");
+    std::printf("   peak; %.1f MB after\n", results.isEmpty() ? 0.0 : results.last().rssMb);
+    std::printf("\nthe 13 start-up windows: %.1f ms the first time, %.1f ms after\n", coldStart, warmStart);
+
+    if (results.size() > 1) {
+        const SizeResult& small = results.first();
+        const SizeResult& large = results.last();
+        const double cardsGrowth = double(large.cards) / small.cards;
+        std::printf("\ngrowth from %d to %d cards (x%.0f cards):\n", small.cards, large.cards, cardsGrowth);
+        for (int i = 0; i < rowCount; ++i) {
+            const double a = small.rows.value(i).ms;
+            const double b = large.rows.value(i).ms;
+            std::printf("  %-34s x%.1f\n", qPrintable(small.rows[i].name), a > 0 ? b / a : 0.0);
+        }
+    }
     return right ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 #include "Testo.h"
 
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -98,21 +99,42 @@ QByteArray codifica(QStringView testo)
     return b;
 }
 
-QString daCampo(const char* campo, int larghezza)
+namespace {
+
+// The trimmed bytes of a field: every byte that decodes to a blank is itself
+// below 33, so trimming the bytes trims the text.
+std::pair<const char*, int> trimmedBytes(const char* campo, int larghezza)
 {
     const auto* byte = reinterpret_cast<const unsigned char*>(campo);
     int lunghezza = byte[0];
     if (lunghezza > larghezza)
         lunghezza = larghezza;
-    // Every byte that decodes to a blank is itself below 33, so trimming the
-    // bytes first trims the text and spares a second string.
     int inizio = 1;
     int fine = lunghezza + 1;
     while (inizio < fine && byte[inizio] <= 32)
         ++inizio;
     while (fine > inizio && byte[fine - 1] <= 32)
         --fine;
-    return decodifica(campo + inizio, fine - inizio);
+    return {campo + inizio, fine - inizio};
+}
+
+} // namespace
+
+QString daCampo(const char* campo, int larghezza)
+{
+    const auto [dati, n] = trimmedBytes(campo, larghezza);
+    return decodifica(dati, n);
+}
+
+void aggiungiDaCampo(QString& out, const char* campo, int larghezza)
+{
+    const auto [dati, n] = trimmedBytes(campo, larghezza);
+    const qsizetype prima = out.size();
+    out.resize(prima + n);
+    char16_t* scritto = reinterpret_cast<char16_t*>(out.data()) + prima;
+    const auto* in = reinterpret_cast<const unsigned char*>(dati);
+    for (int i = 0; i < n; ++i)
+        scritto[i] = tabella.c[in[i]];
 }
 
 void inCampo(QStringView testo, char* campo, int larghezza)

@@ -39,6 +39,8 @@ QByteArray codifica(QStringView testo);
 // width, so nothing outside the field is ever read. Decodes straight from the
 // record's bytes; the returned string is the only allocation.
 QString daCampo(const char* campo, int larghezza);
+// The same text appended to `out`, for building one string from many fields.
+void aggiungiDaCampo(QString& out, const char* campo, int larghezza);
 
 // Text to field: trims, encodes, keeps at most `larghezza` bytes (the rest is
 // dropped), writes the length and the bytes at campo[0..larghezza] and clears

@@ -149,7 +149,6 @@ TfrmArchivio::TfrmArchivio(const Categoria& categoria, QWidget* parent)
     setWindowTitle(categoria.CaptionArchivio());
     setDesignSize(DesignSize);
     setPanelGradient(true);
-    bianco_ = Art::placeholder(categoria).toImage();
 
     creaBarra();
     creaAreaLavoro();
@@ -186,7 +185,8 @@ TfrmArchivio::TfrmArchivio(const Categoria& categoria, QWidget* parent)
     decorativo(this);
     decorativo(panel());
     schermi().insert(categoria.Sigla, this);
-    mostraFoto(bianco_, true);
+    // The placeholder is painted when the screen first shows (opening clears
+    // the card): ten screens are built at start-up and most are never opened.
 }
 
 TfrmArchivio::~TfrmArchivio()
@@ -538,6 +538,18 @@ bool TfrmArchivio::ScriviData(const QString& campo, const QString& data)
     return true;
 }
 
+const QImage& TfrmArchivio::Segnaposto() const
+{
+    if (bianco_.isNull())
+        bianco_ = Art::placeholder(categoria_).toImage();
+    return bianco_;
+}
+
+QImage TfrmArchivio::Foto() const
+{
+    return foto_.isNull() && segnaposto_ ? Segnaposto() : foto_;
+}
+
 void TfrmArchivio::mostraFoto(const QImage& immagine, bool segnaposto)
 {
     foto_ = immagine;
@@ -555,7 +567,7 @@ void TfrmArchivio::ImpostaFoto(const QImage& immagine)
 
 void TfrmArchivio::CancellaFoto()
 {
-    mostraFoto(bianco_, true);
+    mostraFoto(Segnaposto(), true);
     fotoSostituita_ = true;
 }
 
@@ -568,7 +580,7 @@ void TfrmArchivio::PulisciScheda()
         lblFile[i]->clear();
         lblDesc[i]->clear();
     }
-    mostraFoto(bianco_, true);
+    mostraFoto(Segnaposto(), true);
     fotoIllegibile_ = false;
     fotoSostituita_ = true;
     lblPosizione->clear();
@@ -603,7 +615,7 @@ void TfrmArchivio::CaricaFotoScheda()
     const QImage immagine = Foto::Leggi(percorso);
     if (immagine.isNull()) {
         fotoIllegibile_ = !percorso.isEmpty() && QFileInfo::exists(percorso);
-        mostraFoto(bianco_, true);
+        mostraFoto(Segnaposto(), true);
         return;
     }
     mostraFoto(immagine, false);
@@ -617,7 +629,7 @@ bool TfrmArchivio::SalvaFotoScheda()
         return true;
     if (!Foto::CreaCartella())
         return false;
-    if (!Foto::Scrivi(foto_, Foto::Percorso(categoria_, lblPosizione->text())))
+    if (!Foto::Scrivi(Foto(), Foto::Percorso(categoria_, lblPosizione->text())))
         return false;
     fotoIllegibile_ = false;
     fotoSostituita_ = false;
@@ -659,7 +671,7 @@ void TfrmArchivio::cmdDuplicaClick()
         lblDesc[i]->clear();
     }
     lblPosizione->clear();
-    mostraFoto(bianco_, true);
+    mostraFoto(Segnaposto(), true);
     fotoIllegibile_ = false;
     fotoSostituita_ = true;
     campi_.constFirst().edit->setFocus();
@@ -810,7 +822,7 @@ void TfrmArchivio::btnSalvaFotoClick()
     const QString percorso = Dialogs::current().saveFile(this, PhotoDialogs::salva());
     if (percorso.isEmpty())
         return;
-    if (!Foto::Scrivi(foto_, percorso))
+    if (!Foto::Scrivi(Foto(), percorso))
         Dialogs::current().message(this, Dialogs::Kind::Warning, PhotoDialogs::scritturaFallita());
 }
 
@@ -826,7 +838,7 @@ void TfrmArchivio::btnWebcamClick()
 void TfrmArchivio::btnZoomFotoClick()
 {
     TfrmZoom zoom(this);
-    zoom.ImpostaFoto(foto_);
+    zoom.ImpostaFoto(Foto());
     zoom.exec();
 }
 

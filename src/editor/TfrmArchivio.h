@@ -68,7 +68,9 @@ public:
     QString Posizione() const;
 
     // The picture on display and whether it is the placeholder.
-    QImage Foto() const { return foto_; }
+    QImage Foto() const;
+    // The category's picture for a card with no photo.
+    const QImage& Segnaposto() const;
     bool FotoSegnaposto() const { return segnaposto_; }
     // The user put a new picture on the card (loaded, captured).
     void ImpostaFoto(const QImage& immagine);
@@ -153,7 +155,7 @@ private:
     QLabel* lblDesc[3] = {};
     QPushButton* btnFocus = nullptr;
 
-    QImage bianco_;      // the category's placeholder picture
+    mutable QImage bianco_; // the category's placeholder picture, painted when first needed
     QImage foto_;        // the picture on display
     bool segnaposto_ = true;
     // A photo file that exists but could not be read is never overwritten by

@@ -56,19 +56,27 @@ GrigliaSchede GrigliaSchede::carica(const Categoria& categoria, const QList<Colo
         TArchivioSchede archivio(categoria);
         archivio.Apri();
         // Field positions are looked up once, not once per card.
+        const Tracciato& tracciato = archivio.tracciato();
         std::array<int, Colonne> indici {};
-        for (int c = 0; c < Colonne && c < colonne.size(); ++c)
-            indici[std::size_t(c)] = archivio.tracciato().indice(colonne.at(c).campo);
+        for (int c = 0; c < Colonne; ++c)
+            indici[std::size_t(c)] = c < colonne.size() ? tracciato.indice(colonne.at(c).campo) : -1;
         const int quante = archivio.Conta();
         griglia.righe_.reserve(std::size_t(quante));
-        std::array<QString, Colonne> campi;
+        // Each card's texts are decoded one after the other into one buffer,
+        // which the row then copies at its exact size: one allocation per card.
+        QString buffer;
         archivio.Scorri([&](int, const VistaScheda& scheda) {
-            std::array<QStringView, Colonne> viste;
-            for (std::size_t c = 0; c < campi.size(); ++c) {
-                campi[c] = indici[c] >= 0 ? scheda.testo(indici[c]) : QString();
-                viste[c] = campi[c];
+            buffer.resize(0);
+            Riga r;
+            for (std::size_t c = 0; c < indici.size(); ++c) {
+                r.inizio[c] = int(buffer.size());
+                if (indici[c] >= 0)
+                    Testo::aggiungiDaCampo(
+                        buffer, scheda.dati() + tracciato.offset(indici[c]), tracciato.larghezza(indici[c]));
             }
-            griglia.righe_.push_back(componi(viste));
+            r.inizio[Colonne] = int(buffer.size());
+            r.testi = QString(buffer.constData(), buffer.size());
+            griglia.righe_.push_back(std::move(r));
             return true;
         });
         archivio.Chiudi();

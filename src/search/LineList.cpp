@@ -3,6 +3,8 @@
 #include "TextMatch.h"
 
 #include <algorithm>
+#include <array>
+#include <vector>
 
 namespace LineList {
 
@@ -22,9 +24,62 @@ int compareLines(QStringView a, QStringView b)
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
+namespace {
+
+// Eight code units of a line, folded, from `from` on, packed so that
+// comparing the numbers compares the texts; past the end counts as 0, below
+// any character, so a shorter line comes first.
+std::array<quint64, 2> sortKey(QStringView line, qsizetype from)
+{
+    std::array<quint64, 2> key {};
+    for (int k = 0; k < 8; ++k) {
+        const qsizetype i = from + k;
+        const quint64 unit = i < line.size() ? TextMatch::upperAtoZ(line[i].unicode()) : 0;
+        key[size_t(k / 4)] |= unit << (16 * (3 - k % 4));
+    }
+    return key;
+}
+
+} // namespace
+
 void sortLines(QStringList& lines)
 {
-    std::sort(lines.begin(), lines.end(), [](const QString& a, const QString& b) { return compareLines(a, b) < 0; });
+    // The lines of a list share a long beginning (the same fixed texts, often
+    // the same year), so comparing them one character at a time walks that
+    // beginning again at every step of the sort. Instead each line gets a key
+    // from the eight characters after the part they all share, and only
+    // lines with the same key are compared in full.
+    const qsizetype n = lines.size();
+    if (n < 2)
+        return;
+    qsizetype shared = lines.first().size();
+    for (qsizetype i = 1; i < n && shared > 0; ++i) {
+        const QString& a = lines.first();
+        const QString& b = lines.at(i);
+        qsizetype j = 0;
+        const qsizetype limit = std::min(shared, b.size());
+        while (j < limit && TextMatch::upperAtoZ(a[j].unicode()) == TextMatch::upperAtoZ(b[j].unicode()))
+            ++j;
+        shared = j;
+    }
+    struct Entry {
+        std::array<quint64, 2> key;
+        qsizetype index;
+    };
+    std::vector<Entry> order;
+    order.reserve(size_t(n));
+    for (qsizetype i = 0; i < n; ++i)
+        order.push_back({sortKey(lines.at(i), shared), i});
+    std::sort(order.begin(), order.end(), [&lines](const Entry& a, const Entry& b) {
+        if (a.key != b.key)
+            return a.key < b.key;
+        return compareLines(lines.at(a.index), lines.at(b.index)) < 0;
+    });
+    QStringList sorted;
+    sorted.reserve(n);
+    for (const Entry& e : order)
+        sorted.append(std::move(lines[e.index]));
+    lines = std::move(sorted);
 }
 
 int findLine(const QStringList& lines, int selected, const QString& needle, const QString& last)

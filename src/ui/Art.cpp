@@ -54,13 +54,28 @@ QFont font(qreal pixels, bool bold = true)
 // The largest font up to maxPixels whose rendering of text fits width.
 QFont fitted(const QString& text, qreal maxPixels, qreal width, bool bold = true, qreal spacing = 0)
 {
-    for (qreal px = maxPixels; px > 6; px -= 1) {
+    // The largest whole step below maxPixels (maxPixels, maxPixels - 1, ...,
+    // above 6) at which the text fits. The width grows with the size, so the
+    // search starts from the proportional guess and walks a step or two
+    // rather than trying every size: each new size loads a font.
+    auto sized = [&](qreal px) {
         QFont f = font(px, bold);
         f.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
-        if (QFontMetricsF(f).horizontalAdvance(text) <= width)
-            return f;
-    }
-    return font(6, bold);
+        return f;
+    };
+    auto fits = [&](qreal px) { return QFontMetricsF(sized(px)).horizontalAdvance(text) <= width; };
+    const qreal full = QFontMetricsF(sized(maxPixels)).horizontalAdvance(text);
+    if (full <= width)
+        return sized(maxPixels);
+    qreal steps = std::ceil(maxPixels - maxPixels * width / qMax<qreal>(full, 1));
+    qreal px = maxPixels - qMax<qreal>(steps, 1);
+    while (px > 6 && !fits(px))
+        px -= 1;
+    if (px <= 6)
+        return font(6, bold);
+    while (px + 1 < maxPixels && fits(px + 1))
+        px += 1;
+    return sized(px);
 }
 
 // ---- Emblems ---------------------------------------------------------------

@@ -1,5 +1,7 @@
 #include "Icone.h"
 
+#include <QGuiApplication>
+#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -323,7 +325,9 @@ void stampante(QPainter& p, const QRectF& r)
 
 } // namespace
 
-QPixmap Icone::disegna(Icona icona, const QSize& size)
+namespace {
+
+QPixmap disegnaNuova(Icona icona, const QSize& size)
 {
     QPixmap pm(size);
     pm.fill(Qt::transparent);
@@ -399,5 +403,24 @@ QPixmap Icone::disegna(Icona icona, const QSize& size)
         stampante(p, q);
         break;
     }
+    return pm;
+}
+
+} // namespace
+
+QPixmap Icone::disegna(Icona icona, const QSize& size)
+{
+    // Every archive screen asks for the same icons at the same sizes: each
+    // is drawn once and shared (a QPixmap copy shares its pixels).
+    // The pixmaps go with the application, before the toolkit's own teardown.
+    static QHash<quint64, QPixmap> disegnate;
+    if (disegnate.isEmpty())
+        QObject::connect(qApp, &QObject::destroyed, [] { disegnate.clear(); });
+    const quint64 chiave = quint64(icona) << 40 | quint64(quint32(size.width()) & 0xFFFFF) << 20
+        | (quint32(size.height()) & 0xFFFFF);
+    if (const auto it = disegnate.constFind(chiave); it != disegnate.cend())
+        return *it;
+    const QPixmap pm = disegnaNuova(icona, size);
+    disegnate.insert(chiave, pm);
     return pm;
 }

@@ -310,21 +310,39 @@ private Q_SLOTS:
         QCOMPARE(LineList::compareLines(b, a), -order);
     }
 
-    // Sorting many lines agrees with the comparison pairwise.
+    // Sorting many lines agrees with the comparison pairwise and keeps every
+    // line. With a long shared beginning (in either case) and tails longer
+    // than the sort's key, lines tie on the key and on the beginning.
+    void sortLines_data()
+    {
+        QTest::addColumn<QStringList>("beginnings");
+        QTest::addColumn<int>("longest");
+        QTest::newRow("short lines") << QStringList {QString()} << 6;
+        QTest::newRow("shared beginning, long tails")
+            << QStringList {QStringLiteral("Fattura N. 2024/"), QStringLiteral("fattura n. 2024/")} << 14;
+        QTest::newRow("one line a beginning of the others") << QStringList {QStringLiteral("Nr. ")} << 3;
+    }
+
     void sortLines()
     {
+        QFETCH(QStringList, beginnings);
+        QFETCH(int, longest);
         QStringList lines;
         QRandomGenerator rng(7);
-        const QString letters = QStringLiteral("aAbB _1è\u20AC");
+        const QString letters = QStringLiteral("aAbB _1\u00E8\u20AC");
         for (int i = 0; i < 500; ++i) {
-            QString s;
-            for (int k = int(rng.bounded(6)); k > 0; --k)
+            QString s = beginnings.at(rng.bounded(int(beginnings.size())));
+            for (int k = int(rng.bounded(longest)); k > 0; --k)
                 s += letters.at(rng.bounded(int(letters.size())));
             lines << s;
         }
-        LineList::sortLines(lines);
-        for (int i = 1; i < lines.size(); ++i)
-            QVERIFY2(LineList::compareLines(lines[i - 1], lines[i]) <= 0, qPrintable(lines[i - 1] + " / " + lines[i]));
+        QStringList sorted = lines;
+        LineList::sortLines(sorted);
+        for (int i = 1; i < sorted.size(); ++i)
+            QVERIFY2(LineList::compareLines(sorted[i - 1], sorted[i]) <= 0, qPrintable(sorted[i - 1] + " / " + sorted[i]));
+        std::sort(lines.begin(), lines.end());
+        std::sort(sorted.begin(), sorted.end());
+        QCOMPARE(sorted, lines);
     }
 
     void findLine_data()
