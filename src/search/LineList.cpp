@@ -26,13 +26,16 @@ int compareLines(QStringView a, QStringView b)
 
 namespace {
 
-// Eight code units of a line, folded, from `from` on, packed so that
+// Twelve code units of a line, folded, from `from` on, packed so that
 // comparing the numbers compares the texts; past the end counts as 0, below
 // any character, so a shorter line comes first.
-std::array<quint64, 2> sortKey(QStringView line, qsizetype from)
+constexpr int KeyUnits = 12;
+using SortKey = std::array<quint64, KeyUnits / 4>;
+
+SortKey sortKey(QStringView line, qsizetype from)
 {
-    std::array<quint64, 2> key {};
-    for (int k = 0; k < 8; ++k) {
+    SortKey key {};
+    for (int k = 0; k < KeyUnits; ++k) {
         const qsizetype i = from + k;
         const quint64 unit = i < line.size() ? TextMatch::upperAtoZ(line[i].unicode()) : 0;
         key[size_t(k / 4)] |= unit << (16 * (3 - k % 4));
@@ -47,8 +50,8 @@ void sortLines(QStringList& lines)
     // The lines of a list share a long beginning (the same fixed texts, often
     // the same year), so comparing them one character at a time walks that
     // beginning again at every step of the sort. Instead each line gets a key
-    // from the eight characters after the part they all share, and only
-    // lines with the same key are compared in full.
+    // from the twelve characters after the part they all share, and only
+    // lines with the same key are compared further, from the end of the key.
     const qsizetype n = lines.size();
     if (n < 2)
         return;
@@ -62,24 +65,30 @@ void sortLines(QStringList& lines)
             ++j;
         shared = j;
     }
+    // Each line moves into its entry and back, in order: the sort moves
+    // entries, never reaching into the lines' texts unless two keys tie.
     struct Entry {
-        std::array<quint64, 2> key;
-        qsizetype index;
+        SortKey key;
+        QString line;
     };
     std::vector<Entry> order;
     order.reserve(size_t(n));
-    for (qsizetype i = 0; i < n; ++i)
-        order.push_back({sortKey(lines.at(i), shared), i});
-    std::sort(order.begin(), order.end(), [&lines](const Entry& a, const Entry& b) {
+    for (QString& line : lines) {
+        const SortKey key = sortKey(line, shared);
+        order.push_back({key, std::move(line)});
+    }
+    const qsizetype after = shared + KeyUnits;
+    std::sort(order.begin(), order.end(), [after](const Entry& a, const Entry& b) {
         if (a.key != b.key)
             return a.key < b.key;
-        return compareLines(lines.at(a.index), lines.at(b.index)) < 0;
+        // Equal keys: both agree up to the key's end, folded. A line that ends
+        // inside the key needs the whole comparison (a NUL looks like its end).
+        if (a.line.size() >= after && b.line.size() >= after)
+            return compareLines(QStringView(a.line).mid(after), QStringView(b.line).mid(after)) < 0;
+        return compareLines(a.line, b.line) < 0;
     });
-    QStringList sorted;
-    sorted.reserve(n);
-    for (const Entry& e : order)
-        sorted.append(std::move(lines[e.index]));
-    lines = std::move(sorted);
+    for (qsizetype i = 0; i < n; ++i)
+        lines[i] = std::move(order[size_t(i)].line);
 }
 
 int findLine(const QStringList& lines, int selected, const QString& needle, const QString& last)

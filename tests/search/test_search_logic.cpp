@@ -317,19 +317,25 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("beginnings");
         QTest::addColumn<int>("longest");
-        QTest::newRow("short lines") << QStringList {QString()} << 6;
+        QTest::addColumn<QString>("letters");
+        const QString mixed = QStringLiteral("aAbB _1\u00E8\u20AC");
+        QTest::newRow("short lines") << QStringList {QString()} << 6 << mixed;
         QTest::newRow("shared beginning, long tails")
-            << QStringList {QStringLiteral("Fattura N. 2024/"), QStringLiteral("fattura n. 2024/")} << 14;
-        QTest::newRow("one line a beginning of the others") << QStringList {QStringLiteral("Nr. ")} << 3;
+            << QStringList {QStringLiteral("Fattura N. 2024/"), QStringLiteral("fattura n. 2024/")} << 24 << mixed;
+        QTest::newRow("one line a beginning of the others") << QStringList {QStringLiteral("Nr. ")} << 3 << mixed;
+        // Tails that differ only in letter case and length, then in one
+        // letter far along: the order is decided past the first characters.
+        QTest::newRow("long ties") << QStringList {QStringLiteral("N. ")} << 30 << QStringLiteral("aAaAaAaAb");
+        QTest::newRow("NUL inside") << QStringList {QStringLiteral("N. ")} << 16 << QStringLiteral("a\u0000A\u0000");
     }
 
     void sortLines()
     {
         QFETCH(QStringList, beginnings);
         QFETCH(int, longest);
+        QFETCH(QString, letters);
         QStringList lines;
         QRandomGenerator rng(7);
-        const QString letters = QStringLiteral("aAbB _1\u00E8\u20AC");
         for (int i = 0; i < 500; ++i) {
             QString s = beginnings.at(rng.bounded(int(beginnings.size())));
             for (int k = int(rng.bounded(longest)); k > 0; --k)
