@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libgl-dev
   fonts-dejavu-core fonts-liberation
   poppler-utils
+  clang libclang-rt-14-dev llvm-14
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test headless:
-# once in an ordinary build, once under AddressSanitizer and UBSan.
+# once in an ordinary build, once under AddressSanitizer and UBSan; then a
+# short libFuzzer run of every fuzz target (tools/fuzz.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,3 +19,6 @@ echo "== Build and test under AddressSanitizer and UndefinedBehaviorSanitizer ==
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSARIA_SANITIZE=ON
 cmake --build build-asan --parallel "$jobs"
 (cd build-asan && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure --parallel "$jobs")
+
+echo "== Fuzz every target for 30 seconds =="
+bash tools/fuzz.sh 30

@@ -91,7 +91,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* owner)
     // Slot by slot: the name, "Sfoglia...", "Apri", the description; then
     // the two buttons of the dialog.
     QWidget* prima = nullptr;
-    auto segue = [this, &prima](QWidget* w) {
+    auto segue = [&prima](QWidget* w) {
         if (prima)
             setTabOrder(prima, w);
         prima = w;
