@@ -3,7 +3,6 @@
 #include "Platform.h"
 
 #include <QByteArray>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <climits>
@@ -54,12 +53,11 @@ void TArchivioSchede::Apri(Accesso accesso)
     Chiudi();
     // The program folder is looked up now, not when the store was built.
     file_.setFileName(ProgramFolder::file(categoria_.FileArchivio()));
-    bool aperto = file_.open(modoEsistente);
-    if (!aperto && !QFileInfo::exists(file_.fileName())) {
-        // Created only when it is not there: an existing file is never
-        // replaced. If another workstation creates it first, open theirs.
-        aperto = file_.open(modoNuovo) || file_.open(modoEsistente);
-    }
+    // Created only when it is not there: the new-only open fails on any
+    // existing file, so an existing file is never replaced. Another
+    // workstation may create it between our first two tries; the third then
+    // opens theirs.
+    const bool aperto = file_.open(modoEsistente) || file_.open(modoNuovo) || file_.open(modoEsistente);
     if (!aperto)
         fallisci(QStringLiteral("cannot open: ") + file_.errorString());
     if (accesso == Accesso::Scrittura)

@@ -12,7 +12,9 @@
 #include <QProcess>
 #include <QSet>
 
+#include <atomic>
 #include <climits>
+#include <thread>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -103,6 +105,45 @@ private Q_SLOTS:
         QCOMPARE(info.size(), 0);
         archivio.Chiudi();
         QVERIFY(!archivio.aperto());
+    }
+
+    // Two workstations opening a missing record file at the same moment (the
+    // first save of a new archive on both): one creates it, the other opens
+    // the one just created, and neither fails. The moments at which the two
+    // meet are many and short, so the opening is tried again and again, the
+    // second opener starting a little later each time.
+    void missingFileOpenedByTwoAtOnce()
+    {
+        TempProgramFolder cartella;
+        const QString path = fileDi(rifiuti());
+        QStringList errori;
+        for (int giro = 0; giro < 3000 && errori.isEmpty(); ++giro) {
+            QFile::remove(path);
+            std::atomic<int> pronti {0};
+            auto apri = [&](int ritardo) {
+                TArchivioSchede archivio(rifiuti());
+                ++pronti;
+                while (pronti.load() < 2)
+                    std::this_thread::yield();
+                for (volatile int attesa = 0; attesa < ritardo; ++attesa) { }
+                try {
+                    archivio.Apri();
+                    archivio.Chiudi();
+                    return QString();
+                } catch (const ErroreArchivio& e) {
+                    return QString::fromLocal8Bit(e.what());
+                }
+            };
+            QString altro;
+            std::thread secondo([&] { altro = apri(giro % 200 * 10); });
+            const QString primo = apri(0);
+            secondo.join();
+            for (const QString& e : {primo, altro})
+                if (!e.isEmpty())
+                    errori << QStringLiteral("try %1: %2").arg(giro).arg(e);
+        }
+        QVERIFY2(errori.isEmpty(), qPrintable(errori.join(QLatin1Char('\n'))));
+        QCOMPARE(QFileInfo(path).size(), 0);
     }
 
     // What a file already holds, how many cards it counts, and where the next
