@@ -42,8 +42,11 @@ bool copia(const QString& sorgente, const QString& destinazione)
     QFile in(sorgente);
     if (!in.open(QIODevice::ReadOnly))
         return false;
+    // Unbuffered: every write below reaches the disk before it is counted.
+    // With a buffer, the last bytes failing to go out at commit() (a full
+    // disk) would go unnoticed and a short copy would take the name.
     QSaveFile out(destinazione);
-    if (!out.open(QIODevice::WriteOnly))
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     char buffer[64 * 1024];
     for (;;) {

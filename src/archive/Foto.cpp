@@ -4,6 +4,7 @@
 #include "Platform.h"
 #include "Testo.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QImageReader>
 #include <QImageWriter>
@@ -45,11 +46,24 @@ bool Scrivi(const QImage& immagine, const QString& percorso)
 {
     if (immagine.isNull() || percorso.isEmpty())
         return false;
+    // Encoded in memory first: the JPEG writer does not notice a write that
+    // the disk cuts short, and would hand a truncated photo to the rename.
+    QByteArray jpeg;
+    {
+        QBuffer memoria(&jpeg);
+        memoria.open(QIODevice::WriteOnly);
+        QImageWriter writer(&memoria, "jpg");
+        if (!writer.write(immagine))
+            return false;
+    }
+    // Unbuffered, so the one write below is the one that reaches the disk:
+    // with a buffer, bytes that fail to go out only when commit() flushes
+    // them (a full disk) go unnoticed, and the short file would replace the
+    // earlier photo.
     QSaveFile file(percorso);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    QImageWriter writer(&file, "jpg");
-    if (!writer.write(immagine)) {
+    if (file.write(jpeg) != jpeg.size()) {
         file.cancelWriting();
         return false;
     }

@@ -48,6 +48,14 @@ constexpr char Chiusura[] = "</table></body></html>";
 
 constexpr qsizetype Blocco = 1 << 20; // written to the device whenever this much is ready
 
+// C0 controls, DEL and C1 controls. The five C1 characters that stand for the
+// bytes Windows-1252 leaves undefined (81 8D 8F 90 9D, as a record file may
+// hold them) would otherwise reach the file as those bytes.
+bool controllo(char32_t codice)
+{
+    return codice < 0x20 || (codice >= 0x7F && codice <= 0x9F);
+}
+
 void riferimento(QByteArray& out, char32_t codice)
 {
     out += "&#";
@@ -55,11 +63,9 @@ void riferimento(QByteArray& out, char32_t codice)
     out += ';';
 }
 
-} // namespace
-
-void FoglioExcel::aggiungiTesto(QByteArray& out, QStringView testo)
+// aggiungiTesto for any text: character by character.
+void aggiungiOgniCarattere(QByteArray& out, QStringView testo)
 {
-    testo = Testo::pulito(testo);
     // One byte per character, a surrogate pair included; "?" for a character
     // that has no byte.
     const QByteArray byte = Testo::codifica(testo);
@@ -87,11 +93,33 @@ void FoglioExcel::aggiungiTesto(QByteArray& out, QStringView testo)
             break;
         }
         const char byteCarattere = b < byte.size() ? byte.at(b) : '?';
-        if (codice < 32 || (byteCarattere == '?' && codice != U'?'))
+        if (controllo(codice) || (byteCarattere == '?' && codice != U'?'))
             riferimento(out, codice);
         else
             out += byteCarattere;
     }
+}
+
+} // namespace
+
+void FoglioExcel::aggiungiTesto(QByteArray& out, QStringView testo)
+{
+    testo = Testo::pulito(testo);
+    // Most cells are plain ASCII with nothing to escape: those characters are
+    // their own bytes. The first one that needs more hands the rest over.
+    const qsizetype inizio = out.size();
+    out.resize(inizio + testo.size());
+    char* scritto = out.data() + inizio;
+    qsizetype i = 0;
+    for (; i < testo.size(); ++i) {
+        const char16_t c = testo[i].unicode();
+        if (c < 0x20 || c > 0x7E || c == u'&' || c == u'<' || c == u'>')
+            break;
+        scritto[i] = char(c);
+    }
+    out.resize(inizio + i);
+    if (i < testo.size())
+        aggiungiOgniCarattere(out, testo.mid(i));
 }
 
 bool FoglioExcel::scrivi(
@@ -147,8 +175,12 @@ QByteArray FoglioExcel::contenuto(
 
 bool FoglioExcel::salva(const QString& percorso, const std::function<bool(QIODevice&)>& scrivi)
 {
+    // Unbuffered: every write of `scrivi` reaches the disk before it is
+    // counted. With a buffer, the last bytes failing to go out at commit()
+    // (a full disk) would go unnoticed and a short file would replace the
+    // earlier export. The writers hand over large blocks, so no speed is lost.
     QSaveFile file(percorso);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     if (!scrivi(file)) {
         file.cancelWriting(); // the temporary file goes with the QSaveFile

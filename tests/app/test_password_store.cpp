@@ -1,6 +1,6 @@
 #include "Crypt.h"
 #include "DeliveredStore.h"
-#include "DiskFull.h"
+#include "Faults.h"
 #include "PasswordStore.h"
 #include "TestSupport.h"
 

@@ -3,7 +3,7 @@
 
 #include "AppWindows.h"
 #include "Categoria.h"
-#include "DiskFull.h"
+#include "Faults.h"
 #include "Maker.h"
 #include "PasswordStore.h"
 #include "TestSupport.h"
@@ -99,6 +99,30 @@ class TestShell : public QObject {
         QPushButton* ok = button(change(), "cmdOK");
         QVERIFY(ok->isEnabled());
         QTest::mouseClick(ok, Qt::LeftButton);
+    }
+
+    // Ways a store can be damaged; an empty content stands for a folder in
+    // the store's place, which no program can read as a file.
+    static void damagedStores()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("value not hexadecimal") << QByteArray("[Accesso]\r\nValore=7DE0G1\r\n");
+        QTest::newRow("binary garbage in the value") << QByteArray("[Accesso]\r\nValore=\x01\xFF\x80zz\r\n");
+        QTest::newRow("store is a folder") << QByteArray();
+    }
+    static void damageStore(const QByteArray& content)
+    {
+        QVERIFY(QFile::remove(PasswordStore::path()));
+        if (content.isEmpty()) {
+            QVERIFY(QDir().mkpath(PasswordStore::path()));
+            QFile inside(PasswordStore::path() + QStringLiteral("/Valore"));
+            QVERIFY(inside.open(QIODevice::WriteOnly));
+            inside.write("7DE0");
+            return;
+        }
+        QFile f(PasswordStore::path());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QCOMPARE(f.write(content), content.size());
     }
 
 private Q_SLOTS:
@@ -279,16 +303,40 @@ private Q_SLOTS:
         QVERIFY(!button(login(), "cmdOK")->isEnabled());
     }
 
+    // A store that is there but cannot be read, or whose value cannot be
+    // unscrambled: the read error, the window as it was, and the store left
+    // exactly as it is (a reinstall may still recover it).
+    void damagedStoreGivesReadError_data() { damagedStores(); }
     void damagedStoreGivesReadError()
     {
-        QFile f(PasswordStore::path());
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write("[Accesso]\r\nValore=7DE0G1\r\n");
-        f.close();
+        QFETCH(QByteArray, content);
+        damageStore(content);
+        const auto before = folderContents(folder_->path());
         testDialogs().expectPlain(ReadError);
         tryPassword(QStringLiteral("girasolemarino"));
         QCOMPARE(visibleWindows(), QStringList {QStringLiteral("frmPassword")});
         QCOMPARE(edit(login(), "txtPassword")->text(), QStringLiteral("girasolemarino"));
+        const auto after = folderContents(folder_->path());
+        QVERIFY2(after == before, qPrintable(contentsDifference(before, after)));
+    }
+
+    // The same stores refuse a change of password, whatever is typed, and
+    // are not replaced by a new one.
+    void damagedStoreRefusesChange_data() { damagedStores(); }
+    void damagedStoreRefusesChange()
+    {
+        QFETCH(QByteArray, content);
+        damageStore(content);
+        const auto before = folderContents(folder_->path());
+        openChange(QStringLiteral("girasolemarino"), QStringLiteral("primavera"), QStringLiteral("primavera"));
+        testDialogs().expectPlain(ChangeError);
+        pressChangeOK();
+        QCOMPARE(visibleWindows(), QStringList {QStringLiteral("frmCambiaPassword")});
+        QCOMPARE(edit(change(), "txtPasswordOld")->text(), QStringLiteral("girasolemarino"));
+        QCOMPARE(edit(change(), "txtPasswordNew")->text(), QStringLiteral("primavera"));
+        QCOMPARE(edit(change(), "txtConferma")->text(), QStringLiteral("primavera"));
+        const auto after = folderContents(folder_->path());
+        QVERIFY2(after == before, qPrintable(contentsDifference(before, after)));
     }
 
     void loginEsciEndsTheProgram()
@@ -458,21 +506,30 @@ private Q_SLOTS:
     // the old password still in force.
     void unwritableStore_data()
     {
-        QTest::addColumn<bool>("diskFull");
+        QTest::addColumn<QString>("fault");
 #ifdef TESSARIA_HAS_DISK_FULL
-        QTest::newRow("disk full") << true;
+        QTest::newRow("disk full") << "disk full";
 #endif
-        QTest::newRow("store is a folder") << false;
+        QTest::newRow("store is a folder") << "folder";
+        QTest::newRow("read-only program folder") << "read-only";
     }
 
     void unwritableStore()
     {
-        QFETCH(bool, diskFull);
-        if (!diskFull) {
+        QFETCH(QString, fault);
+        const bool diskFull = fault == QLatin1String("disk full");
+        if (fault == QLatin1String("folder")) {
             QVERIFY(QFile::remove(PasswordStore::path()));
             QVERIFY(QDir().mkpath(PasswordStore::path()));
         }
+        std::unique_ptr<ReadOnlyFolder> readOnly;
+        if (fault == QLatin1String("read-only")) {
+            readOnly = std::make_unique<ReadOnlyFolder>(folder_->path());
+            if (!readOnly->holds())
+                QSKIP("file permissions do not stop this user (root)");
+        }
         const QByteArray before = storeBytes();
+        const auto beforeAll = folderContents(folder_->path());
         openChange(QStringLiteral("girasolemarino"), QStringLiteral("primavera"), QStringLiteral("primavera"));
         testDialogs().expectPlain(ChangeError);
         {
@@ -483,12 +540,14 @@ private Q_SLOTS:
 #endif
             pressChangeOK();
         }
+        const auto afterAll = folderContents(folder_->path());
+        QVERIFY2(afterAll == beforeAll, qPrintable(contentsDifference(beforeAll, afterAll)));
         QCOMPARE(visibleWindows(), QStringList {QStringLiteral("frmCambiaPassword")});
         QCOMPARE(edit(change(), "txtPasswordOld")->text(), QStringLiteral("girasolemarino"));
         QCOMPARE(edit(change(), "txtPasswordNew")->text(), QStringLiteral("primavera"));
         QCOMPARE(edit(change(), "txtConferma")->text(), QStringLiteral("primavera"));
         QCOMPARE(storeBytes(), before);
-        if (diskFull)
+        if (fault != QLatin1String("folder"))
             QCOMPARE(PasswordStore::storedPassword(), std::optional<QString>(QStringLiteral("GIRASOLEMARINO")));
     }
 

@@ -1,20 +1,30 @@
 #include "Allegati.h"
 #include "Categoria.h"
+#include "Faults.h"
 #include "Foto.h"
+#include "SaveSoak.h"
 #include "TArchivioSchede.h"
 #include "TestSupport.h"
 #include "TfrmArchivio.h"
 #include "TfrmCalendario.h"
 
+#include <QBuffer>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QPushButton>
+#include <QSet>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
 
 using Kind = Dialogs::Kind;
 
@@ -292,94 +302,212 @@ private Q_SLOTS:
         QVERIFY(!s.segnala()->isChecked());
     }
 
-    // A program folder where nothing can be created: every file command
-    // shows the access message and the screen keeps its card.
-    void unusableFolderGivesTheAccessMessage()
+    // A program folder the program cannot use, or a record file it cannot
+    // open: every file command shows the access message, the screen keeps
+    // its card, and nothing stored beside it changes.
+    void unusableProgramFolder_data()
     {
+        QTest::addColumn<QString>("caso");
+        QTest::newRow("folder below a file") << "sotto un file";
+        QTest::newRow("record file is a folder") << "cartella";
+        QTest::newRow("read-only folder") << "sola lettura";
+    }
+    void unusableProgramFolder()
+    {
+        QFETCH(QString, caso);
         TempProgramFolder cartella;
-        scrivi(cartella.file(QStringLiteral("file")), "x");
-        ProgramFolder::set(cartella.file(QStringLiteral("file/sotto")));
-        Schermo s(cat("Rifiuti"));
+        const Categoria& c = cat("Rifiuti");
+        // What a household keeps: cards of two archives, a photo, an
+        // attachment, the password store.
+        scrivi(cartella.file(cat("Luce").FileArchivio()), archivioDi(cat("Luce"), 2));
+        QVERIFY(QDir().mkpath(cartella.file(QStringLiteral("Foto_Ricevute"))));
+        QImage foto(32, 24, QImage::Format_RGB32);
+        foto.fill(Qt::red);
+        QVERIFY(Foto::Scrivi(foto, cartella.file(QStringLiteral("Foto_Ricevute/Rifiuti_1.jpg"))));
+        QVERIFY(QDir().mkpath(cartella.file(QStringLiteral("Documenti_Allegati"))));
+        scrivi(cartella.file(QStringLiteral("Documenti_Allegati/fattura.pdf")), "%PDF-1.4 fattura");
+        scrivi(cartella.file(QStringLiteral("unins000.dll")), "[Accesso]\r\nValore=7DE0\r\n");
+
+        std::unique_ptr<ReadOnlyFolder> solaLettura;
+        if (caso == QLatin1String("sotto un file")) {
+            scrivi(cartella.file(QStringLiteral("file")), "x");
+            ProgramFolder::set(cartella.file(QStringLiteral("file/sotto")));
+        } else if (caso == QLatin1String("cartella")) {
+            QVERIFY(QDir().mkpath(cartella.file(c.FileArchivio())));
+            scrivi(cartella.file(c.FileArchivio() + QStringLiteral("/dentro.txt")), "non toccare");
+        } else {
+            scrivi(cartella.file(c.FileArchivio()), archivioDi(c, 2));
+            solaLettura = std::make_unique<ReadOnlyFolder>(cartella.path());
+            if (!solaLettura->holds())
+                QSKIP("file permissions do not stop this user (root)");
+        }
+        const auto prima = folderContents(cartella.path());
+
+        Schermo s(c);
         compila(s, {{"txtNumero", "1"}, {"txtBeneficiario", "b"}, {"txtCausale", "c"}, {"txtPagatore", "p"}});
         s.w.ScriviData(QStringLiteral("DataSca"), QStringLiteral("01/01/2024"));
         testDialogs().expectMessage(Kind::Error, Accesso);
         s.premi(QStringLiteral("cmdSalva"));
-        testDialogs().expectMessage(Kind::Error, Accesso);
-        s.premi(QStringLiteral("cmdPrimo"));
+        for (const char* comando : {"cmdPrimo", "cmdUltimo", "cmdAvanti"}) {
+            testDialogs().expectMessage(Kind::Error, Accesso);
+            s.premi(QString::fromLatin1(comando));
+        }
         QCOMPARE(s.campo("txtNumero")->text(), QStringLiteral("1"));
         QVERIFY(s.posizione().isEmpty());
+        const auto dopo = folderContents(cartella.path());
+        QVERIFY2(dopo == prima, qPrintable(contentsDifference(prima, dopo)));
     }
 
-    // Another workstation shortened the file under the card on display.
+    // Another workstation shortened the file under the card on display:
+    // browsing and saving fail with the access message, the save neither
+    // appends the card nor writes its photo, and the screen keeps the card.
     void shortenedFile()
     {
         TempProgramFolder cartella;
         const Categoria& c = cat("Acqua");
         const QString path = cartella.file(c.FileArchivio());
         scrivi(path, archivioDi(c, 3));
+        QVERIFY(QDir().mkpath(cartella.file(QStringLiteral("Foto_Ricevute"))));
+        for (int n = 1; n <= 3; ++n) {
+            QImage foto(30 + n, 20, QImage::Format_RGB32);
+            foto.fill(Qt::darkGreen);
+            QVERIFY(Foto::Scrivi(foto, Foto::Percorso(c, QString::number(n))));
+        }
         Schermo s(c);
         s.premi(QStringLiteral("cmdUltimo"));
+        QCOMPARE(s.w.Foto().size(), QSize(33, 20));
         scrivi(path, archivioDi(c, 1));
+        const auto prima = folderContents(cartella.path());
+
         testDialogs().expectMessage(Kind::Error, Accesso);
         s.premi(QStringLiteral("cmdIndietro"));
         QCOMPARE(s.posizione(), QStringLiteral("3"));
         QCOMPARE(s.campo("txtNumero")->text(), QStringLiteral("Numero 3"));
+        s.campo("txtNote")->setText(QStringLiteral("modificata altrove"));
+        QImage nuova(50, 40, QImage::Format_RGB32);
+        nuova.fill(Qt::yellow);
+        s.w.ImpostaFoto(nuova);
         testDialogs().expectMessage(Kind::Error, Accesso);
         s.premi(QStringLiteral("cmdSalva"));
-        QCOMPARE(leggi(path), archivioDi(c, 1));
         QCOMPARE(s.posizione(), QStringLiteral("3"));
-    }
-
-    // A stored photo that cannot be read shows the placeholder, and a save
-    // leaves the file alone unless the user replaced the picture.
-    void unreadablePhotoIsNeverOverwritten()
-    {
-        TempProgramFolder cartella;
-        const Categoria& c = cat("Rifiuti");
-        scrivi(cartella.file(c.FileArchivio()), archivioDi(c, 1));
-        QVERIFY(QDir().mkpath(cartella.file(QStringLiteral("Foto_Ricevute"))));
-        const QString foto = cartella.file(QStringLiteral("Foto_Ricevute/Rifiuti_1.jpg"));
-        const QByteArray danneggiata("\xFF\xD8\xFF\xE0 not really a picture", 26);
-        scrivi(foto, danneggiata);
-
-        Schermo s(c);
-        s.premi(QStringLiteral("cmdPrimo"));
-        QVERIFY(s.w.FotoSegnaposto());
-        testDialogs().expectMessage(Kind::Information, Modificata);
-        s.premi(QStringLiteral("cmdSalva"));
-        QCOMPARE(leggi(foto), danneggiata);
-
-        QImage nuova(40, 30, QImage::Format_RGB32);
-        nuova.fill(Qt::red);
-        s.w.ImpostaFoto(nuova);
-        testDialogs().expectMessage(Kind::Information, Modificata);
-        s.premi(QStringLiteral("cmdSalva"));
-        QCOMPARE(QImageReader(foto).size(), QSize(40, 30));
+        QCOMPARE(s.w.Foto().size(), QSize(50, 40));
+        const auto dopo = folderContents(cartella.path());
+        QVERIFY2(dopo == prima, qPrintable(contentsDifference(prima, dopo)));
+        QCOMPARE(leggi(path), archivioDi(c, 1));
     }
 
     // A photo that cannot be written: the card is saved, the user is told,
-    // and the picture stays on screen for the next try.
+    // every photo already stored stays as it was, and the picture stays on
+    // screen, so the next save, once the cause is gone, stores it.
+    void failedPhotoWriteIsReported_data()
+    {
+        QTest::addColumn<QString>("caso");
+        QTest::addColumn<bool>("nuova");
+        QTest::newRow("photo file is a folder") << "file cartella" << false;
+        QTest::newRow("photo folder is a file") << "cartella file" << false;
+        QTest::newRow("photo folder is a file, new card") << "cartella file" << true;
+#ifdef TESSARIA_HAS_DISK_FULL
+        QTest::newRow("disk full") << "disco pieno" << false;
+#endif
+        QTest::newRow("read-only photo folder") << "sola lettura" << false;
+    }
     void failedPhotoWriteIsReported()
     {
+        QFETCH(QString, caso);
+        QFETCH(bool, nuova);
         TempProgramFolder cartella;
         const Categoria& c = cat("Rifiuti");
-        scrivi(cartella.file(c.FileArchivio()), archivioDi(c, 1));
-        QVERIFY(QDir().mkpath(cartella.file(QStringLiteral("Foto_Ricevute/Rifiuti_1.jpg"))));
+        const QString archivio = cartella.file(c.FileArchivio());
+        scrivi(archivio, archivioDi(c, 2));
+        const QString fotoFolder = cartella.file(QStringLiteral("Foto_Ricevute"));
+        const QString foto1 = cartella.file(QStringLiteral("Foto_Ricevute/Rifiuti_1.jpg"));
+        if (caso == QLatin1String("cartella file")) {
+            scrivi(fotoFolder, "not a folder");
+        } else {
+            QVERIFY(QDir().mkpath(fotoFolder));
+            QImage vecchia(40, 30, QImage::Format_RGB32);
+            vecchia.fill(Qt::green);
+            QVERIFY(Foto::Scrivi(vecchia, cartella.file(QStringLiteral("Foto_Ricevute/Rifiuti_2.jpg"))));
+            if (caso == QLatin1String("file cartella"))
+                QVERIFY(QDir().mkpath(foto1));
+            else
+                QVERIFY(Foto::Scrivi(vecchia, foto1));
+        }
+
         Schermo s(c);
-        s.premi(QStringLiteral("cmdPrimo"));
-        QImage nuova(40, 30, QImage::Format_RGB32);
-        nuova.fill(Qt::blue);
-        s.w.ImpostaFoto(nuova);
-        s.campo("txtNote")->setText(QStringLiteral("cambiata"));
+        if (!nuova)
+            s.premi(QStringLiteral("cmdPrimo"));
+        // Noise does not compress: this photo is larger than the room left
+        // on the full disk below, the card's record is not.
+        QImage immagine(96, 72, QImage::Format_RGB32);
+        quint32 seme = 12345;
+        for (int y = 0; y < immagine.height(); ++y)
+            for (int x = 0; x < immagine.width(); ++x) {
+                seme = seme * 1103515245u + 12345u;
+                immagine.setPixel(x, y, seme >> 8);
+            }
+        s.w.ImpostaFoto(immagine);
+        compila(s, {{"txtNumero", "7"}, {"txtBeneficiario", "b"}, {"txtCausale", "c"}, {"txtPagatore", "p"},
+                    {"txtNote", "cambiata"}});
+        s.w.ScriviData(QStringLiteral("DataSca"), QStringLiteral("01/01/2024"));
+        // Everything but the record file, which the save does change.
+        auto resto = [&] {
+            auto m = folderContents(cartella.path());
+            m.remove(c.FileArchivio());
+            return m;
+        };
+        const auto prima = resto();
+        const QString esito = nuova ? Inserita : Modificata;
         testDialogs().expectMessage(
-            Kind::Warning, Modificata + QStringLiteral("\r\n\r\nAttenzione: non è stato possibile salvare la foto "
-                                                       "della ricevuta nella cartella Foto_Ricevute."));
-        s.premi(QStringLiteral("cmdSalva"));
+            Kind::Warning, esito + QStringLiteral("\r\n\r\nAttenzione: non è stato possibile salvare la foto "
+                                                  "della ricevuta nella cartella Foto_Ricevute."));
+        {
+            std::unique_ptr<ReadOnlyFolder> solaLettura;
+            if (caso == QLatin1String("sola lettura")) {
+                solaLettura = std::make_unique<ReadOnlyFolder>(fotoFolder);
+                if (!solaLettura->holds()) {
+                    testDialogs().reset();
+                    QSKIP("file permissions do not stop this user (root)");
+                }
+            }
+#ifdef TESSARIA_HAS_DISK_FULL
+            std::unique_ptr<DiskFull> pieno;
+            if (caso == QLatin1String("disco pieno")) {
+                QByteArray jpeg;
+                QBuffer b(&jpeg);
+                QVERIFY(b.open(QIODevice::WriteOnly) && immagine.save(&b, "JPG"));
+                QVERIFY(jpeg.size() > 2826);
+                pieno = std::make_unique<DiskFull>(2826);
+            }
+#endif
+            s.premi(QStringLiteral("cmdSalva"));
+        }
+        // The card is in the file, and only it changed.
+        const int n = nuova ? 3 : 1;
+        QCOMPARE(s.posizione(), QString::number(n));
+        const QByteArray dopo = leggi(archivio);
+        QCOMPARE(dopo.size(), (nuova ? 3 : 2) * 2826);
+        QCOMPARE(Scheda(Tipo::TSchedaBolletta, dopo.constData() + (n - 1) * 2826).testo("Note"),
+                 QStringLiteral("cambiata"));
+        const QByteArray altre = archivioDi(c, 2);
+        if (nuova)
+            QVERIFY(dopo.left(2 * 2826) == altre);
+        else
+            QVERIFY(dopo.mid(2826) == altre.mid(2826));
+        // Every photo as it was, nothing half written beside them.
+        const auto resta = resto();
+        QVERIFY2(resta == prima, qPrintable(contentsDifference(prima, resta)));
         QVERIFY(!s.w.FotoSegnaposto());
-        QCOMPARE(s.w.Foto().size(), QSize(40, 30));
-        TArchivioSchede archivio(c);
-        archivio.Apri();
-        QCOMPARE(archivio.Leggi(1).testo("Note"), QStringLiteral("cambiata"));
+        QCOMPARE(s.w.Foto(), immagine);
+
+        // The cause gone, the next save stores the picture.
+        if (caso == QLatin1String("file cartella"))
+            QVERIFY(QDir(foto1).removeRecursively());
+        else if (caso == QLatin1String("cartella file"))
+            QVERIFY(QFile::remove(fotoFolder));
+        testDialogs().expectMessage(Kind::Information, Modificata);
+        s.premi(QStringLiteral("cmdSalva"));
+        QCOMPARE(QImageReader(Foto::Percorso(c, QString::number(n))).size(), QSize(96, 72));
     }
 
     void duplicate()
@@ -582,6 +710,122 @@ private Q_SLOTS:
                  QStringList{QLatin1Char('"') + QDir::toNativeSeparators(cartella.file(QStringLiteral(
                                                     "Documenti_Allegati/a.pdf"))) +
                              QLatin1Char('"')});
+    }
+
+    // Two workstations saving into one archive at the same moment, each
+    // through its own archive screen: new cards with their photos, and
+    // rewrites of earlier cards with new photos. Afterwards every card is
+    // there once, whole, as its writer last saved it, under its own number,
+    // and every photo file is the one its card's writer last saved for it.
+    void twoScreensSaveAtOnce()
+    {
+        TempProgramFolder cartella;
+        const Categoria& c = cat("Rifiuti");
+        constexpr int perScrittore = 200; // new cards each; half as many rewrites
+        const QStringList chi = {QStringLiteral("A"), QStringLiteral("B")};
+        QElapsedTimer tempo;
+        tempo.start();
+        // Gone before the folder: a worker still running when a check fails
+        // is stopped first.
+        std::vector<std::unique_ptr<QProcess>> processi;
+        for (const QString& w : chi) {
+            auto& p = processi.emplace_back(std::make_unique<QProcess>());
+            p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            p->start(QStringLiteral(SAVE_WORKER), {cartella.path(), c.Chiave, w, QString::number(perScrittore)});
+        }
+        // Both screens built, then off together.
+        for (const auto& p : processi) {
+            QVERIFY(p->waitForStarted());
+            while (!p->canReadLine())
+                QVERIFY2(p->waitForReadyRead(60000), "a worker never got ready");
+            QCOMPARE(p->readLine(), QByteArray("pronto\n"));
+        }
+        scrivi(cartella.file(QStringLiteral("via")), QByteArray());
+
+        // What each writer reports saved, in order: the last word on a card
+        // number is what the file and the photo must hold.
+        QHash<int, soak::Firma> ultima;
+        int aggiunte = 0, riscritture = 0;
+        QStringList errori;
+        for (int w = 0; w < int(processi.size()); ++w) {
+            QProcess* p = processi[std::size_t(w)].get();
+            QVERIFY2(p->waitForFinished(240000), "a worker did not finish");
+            QCOMPARE(p->exitStatus(), QProcess::NormalExit);
+            QCOMPARE(p->exitCode(), 0);
+            QSet<int> indici;
+            const QList<QByteArray> righe = p->readAllStandardOutput().split('\n');
+            for (const QByteArray& riga : righe) {
+                const QList<QByteArray> parti = riga.split(' ');
+                if (parti.size() != 4)
+                    continue;
+                const int n = parti[1].toInt();
+                const soak::Firma firma {chi[w], parti[2].toInt(), parti[3].toInt()};
+                if (parti[0] == "A") {
+                    ++aggiunte;
+                    if (ultima.contains(n))
+                        errori << QStringLiteral("card %1 given to %2 %3 and to %4 %5")
+                                      .arg(n)
+                                      .arg(ultima[n].chi)
+                                      .arg(ultima[n].i)
+                                      .arg(firma.chi)
+                                      .arg(firma.i);
+                    indici.insert(firma.i);
+                } else {
+                    ++riscritture;
+                    if (ultima.value(n).chi != firma.chi || ultima.value(n).i != firma.i)
+                        errori << QStringLiteral("%1 rewrote card %2, not its own").arg(firma.chi).arg(n);
+                }
+                ultima.insert(n, firma);
+            }
+            QCOMPARE(indici.size(), perScrittore);
+        }
+        QVERIFY2(errori.isEmpty(), qPrintable(errori.join(QLatin1Char('\n'))));
+        QCOMPARE(aggiunte, 2 * perScrittore);
+
+        // The record file: exactly the cards saved, each whole and current.
+        TArchivioSchede archivio(c);
+        archivio.Apri();
+        const int conta = archivio.Conta();
+        QCOMPARE(conta, 2 * perScrittore);
+        QCOMPARE(QFileInfo(cartella.file(c.FileArchivio())).size(), qint64(conta) * 2826);
+        int perse = 0;
+        int cambi = 0; // how often the next card is the other writer's: the saves did interleave
+        for (int n = 1; n <= conta; ++n) {
+            const soak::Firma f = ultima.value(n);
+            if (n > 1 && f.chi != ultima.value(n - 1).chi)
+                ++cambi;
+            if (!ultima.contains(n) || archivio.Leggi(n) != soak::scheda(c, f.chi, f.i, f.versione)) {
+                ++perse;
+                errori << QStringLiteral("card %1 is not %2 %3 version %4").arg(n).arg(f.chi).arg(f.i).arg(f.versione);
+            }
+        }
+        archivio.Chiudi();
+
+        // The photos: one per card, nothing else beside them, each the one
+        // its card's writer last saved.
+        QStringList attese;
+        for (int n = 1; n <= conta; ++n)
+            attese << QStringLiteral("Rifiuti_%1.jpg").arg(n);
+        QStringList presenti = QDir(cartella.file(QStringLiteral("Foto_Ricevute")))
+                                   .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        std::sort(attese.begin(), attese.end());
+        std::sort(presenti.begin(), presenti.end());
+        QCOMPARE(presenti, attese);
+        for (int n = 1; n <= conta; ++n) {
+            const auto firma = soak::leggi(QImage(cartella.file(QStringLiteral("Foto_Ricevute/Rifiuti_%1.jpg").arg(n))));
+            if (firma != ultima.value(n)) {
+                ++perse;
+                errori << QStringLiteral("the photo of card %1 is not its own").arg(n);
+            }
+        }
+        qInfo("save soak: 2 archive screens at once saved %d new cards and rewrote %d in place, %d photos "
+              "written, the two writers' cards alternating %d times; %d cards and %d photo files checked, "
+              "%d lost or wrong, in %.1f s",
+              aggiunte, riscritture, aggiunte + riscritture, cambi, conta, int(presenti.size()), perse,
+              double(tempo.elapsed()) / 1000);
+        QVERIFY2(errori.isEmpty(), qPrintable(errori.mid(0, 20).join(QLatin1Char('\n'))));
+        QCOMPARE(riscritture, 2 * (perScrittore / 2));
+        QVERIFY2(cambi > 0, "one writer finished before the other began: nothing ran at once");
     }
 };
 

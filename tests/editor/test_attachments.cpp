@@ -1,8 +1,11 @@
 #include "EditorFixtures.h"
+#include "Faults.h"
 #include "TArchivioSchede.h"
 #include "TfrmAllegaCartella.h"
 
 #include <QDir>
+
+#include <memory>
 
 using namespace fixtures;
 using Kind = Dialogs::Kind;
@@ -188,6 +191,59 @@ private Q_SLOTS:
         QCOMPARE(scheda.testo("File02"), QString());
         QCOMPARE(scheda.testo("Desc02"), QStringLiteral("Desc02 1"));
         QCOMPARE(scheda.testo("File01"), QStringLiteral("File01 1"));
+    }
+
+    // A copy that cannot be made is silent, the slot still takes the name,
+    // and the attached file already stored under that name stays whole: a
+    // short copy never takes its place.
+    void failedCopyKeepsTheStoredFile_data()
+    {
+        QTest::addColumn<QString>("caso");
+#ifdef TESSARIA_HAS_DISK_FULL
+        QTest::newRow("disk full") << "disco pieno";
+#endif
+        QTest::newRow("attachments folder is a file") << "cartella file";
+        QTest::newRow("read-only attachments folder") << "sola lettura";
+    }
+    void failedCopyKeepsTheStoredFile()
+    {
+        QFETCH(QString, caso);
+        TempProgramFolder cartella;
+        const QString allegati = cartella.file(QStringLiteral("Documenti_Allegati"));
+        if (caso == QLatin1String("cartella file")) {
+            QVERIFY(scrivi(allegati, "not a folder"));
+        } else {
+            QVERIFY(QDir().mkpath(allegati));
+            QVERIFY(scrivi(allegati + QStringLiteral("/fattura.pdf"), "%PDF-1.4 la fattura di gennaio"));
+        }
+        QVERIFY(QDir().mkpath(cartella.file(QStringLiteral("nuovi"))));
+        QVERIFY(scrivi(cartella.file(QStringLiteral("nuovi/fattura.pdf")), "%PDF-1.4 un'altra fattura"));
+        std::unique_ptr<ReadOnlyFolder> solaLettura;
+        if (caso == QLatin1String("sola lettura")) {
+            solaLettura = std::make_unique<ReadOnlyFolder>(allegati);
+            if (!solaLettura->holds())
+                QSKIP("file permissions do not stop this user (root)");
+        }
+        const auto prima = folderContents(cartella.path());
+        Schermo s(cat("Luce"));
+
+        testDialogs().expectOpenFile(cartella.file(QStringLiteral("nuovi/fattura.pdf")));
+        if (caso != QLatin1String("cartella file"))
+            testDialogs().expectQuestion(Domanda, Dialogs::Answer::Yes);
+        allApertura([&](QDialog* d) {
+#ifdef TESSARIA_HAS_DISK_FULL
+            std::unique_ptr<DiskFull> pieno;
+            if (caso == QLatin1String("disco pieno"))
+                pieno = std::make_unique<DiskFull>();
+#endif
+            bottone(d, "btnSfoglia", 1)->click();
+            QCOMPARE(file(d, 1)->text(), QStringLiteral("fattura.pdf"));
+            figlio(d, "btnApplica")->click();
+        });
+        s.premi("cmdFile");
+        QCOMPARE(s.w.Allegato(1), QStringLiteral("fattura.pdf"));
+        const auto dopo = folderContents(cartella.path());
+        QVERIFY2(dopo == prima, qPrintable(contentsDifference(prima, dopo)));
     }
 
     // "Applica e chiudi" writes into the screen its tag names, which need

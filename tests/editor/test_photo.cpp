@@ -166,7 +166,52 @@ private Q_SLOTS:
 
         testDialogs().expectMessage(Kind::Information, Modificata);
         f.s.premi("cmdSalva");
-        QCOMPARE(dimensioniSu(f.foto()), QSize(40, 30));
+        // Still the card's own red picture, and the chosen file untouched.
+        const QImage salvata(f.foto());
+        QCOMPARE(salvata.size(), QSize(40, 30));
+        QVERIFY(qAbs(salvata.pixelColor(20, 15).red() - 255) < 8 && salvata.pixelColor(20, 15).green() < 8);
+        QCOMPARE(leggi(file), contenuto);
+    }
+
+    // The card's own photo file is no readable picture (damaged, or claiming
+    // dimensions too large to decode): the placeholder is shown without a
+    // word, saving the card leaves the file byte for byte as it was, and
+    // only a picture the user puts there replaces it.
+    void unreadableStoredPhotoIsNeverOverwritten_data()
+    {
+        QTest::addColumn<QByteArray>("contenuto");
+        QTest::addColumn<bool>("gigante");
+        QTest::newRow("not a picture") << QByteArray("\xFF\xD8\xFF\xE0 not really a picture", 26) << false;
+        QTest::newRow("jpeg header only") << jpegGigante(16).left(20) << false;
+        QTest::newRow("jpeg claiming 12000 x 12000") << jpegGigante(12000) << true;
+        QTest::newRow("bitmap bomb") << bitmapBomba(16000) << true;
+    }
+    void unreadableStoredPhotoIsNeverOverwritten()
+    {
+        QFETCH(QByteArray, contenuto);
+        QFETCH(bool, gigante);
+        TempProgramFolder cartella;
+        const Categoria& c = cat("Rifiuti");
+        scrivi(cartella.file(c.FileArchivio()), archivioDi(c, 1));
+        QVERIFY(QDir().mkpath(cartella.file(QStringLiteral("Foto_Ricevute"))));
+        const QString foto = cartella.file(QStringLiteral("Foto_Ricevute/Rifiuti_1.jpg"));
+        QVERIFY(scrivi(foto, contenuto));
+
+        Schermo s(c);
+        if (gigante)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("allocation limit")));
+        s.premi("cmdPrimo");
+        QVERIFY(s.w.FotoSegnaposto());
+        testDialogs().expectMessage(Kind::Information, Modificata);
+        s.premi("cmdSalva");
+        QCOMPARE(leggi(foto), contenuto);
+        QCOMPARE(QDir(cartella.file(QStringLiteral("Foto_Ricevute"))).entryList(QDir::Files | QDir::Hidden),
+                 QStringList {QStringLiteral("Rifiuti_1.jpg")});
+
+        s.w.ImpostaFoto(tinta(QSize(40, 30), Qt::red));
+        testDialogs().expectMessage(Kind::Information, Modificata);
+        s.premi("cmdSalva");
+        QCOMPARE(dimensioniSu(foto), QSize(40, 30));
     }
 
     // Writing the picture to a file that cannot be written keeps it on

@@ -1,5 +1,6 @@
 #include "Categoria.h"
 #include "ColonneExport.h"
+#include "Faults.h"
 #include "FoglioExcel.h"
 #include "GrigliaSchede.h"
 #include "PictureButton.h"
@@ -19,6 +20,8 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTableView>
+
+#include <memory>
 
 using Answer = Dialogs::Answer;
 
@@ -151,14 +154,6 @@ struct Finestra {
     TfrmExp w;
 };
 
-// Files in the folder other than the record file: exports and leftovers.
-QStringList altriFile(const TempProgramFolder& cartella)
-{
-    QStringList f = QDir(cartella.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
-    f.removeAll(QStringLiteral("Archivio_Rifiuti.pro"));
-    return f;
-}
-
 } // namespace
 
 class TestExport : public QObject {
@@ -234,6 +229,12 @@ private Q_SLOTS:
         QTest::newRow("outside the basic plane") << QString::fromUtf8("a😀b") << QByteArray("a&#128512;b");
         QTest::newRow("half a pair") << QString(QChar(0xD800)) + QStringLiteral("x") << QByteArray("&#65533;x");
         QTest::newRow("inner line break") << "riga 1\r\nriga 2" << QByteArray("riga 1&#13;&#10;riga 2");
+        // A record file may hold the bytes that Windows-1252 leaves undefined;
+        // they read as C1 controls and must not go back into the file raw.
+        QTest::newRow("DEL and C1 controls")
+            << QStringLiteral("a") + QChar(0x7F) + QChar(0x81) + QChar(0x8D) + QChar(0x8F) + QChar(0x90) + QChar(0x9D)
+                + QChar(0x80) + QStringLiteral("b")
+            << QByteArray("a&#127;&#129;&#141;&#143;&#144;&#157;&#128;b");
     }
     void testoCella()
     {
@@ -369,20 +370,52 @@ private Q_SLOTS:
         QVERIFY(openedByShell().isEmpty());
     }
 
-    // A target that cannot be replaced (here a folder of that name) gives the
-    // error, no second question, and no file left half written.
+    // A target that cannot be replaced gives the error and no second
+    // question, and everything stored stays as it was: the record file, an
+    // earlier export, no file left half written beside it.
+    void destinazioneNonScrivibile_data()
+    {
+        QTest::addColumn<QString>("caso");
+        QTest::newRow("a folder of that name") << "cartella";
+#ifdef TESSARIA_HAS_DISK_FULL
+        QTest::newRow("disk full, an earlier export") << "disco pieno";
+#endif
+        QTest::newRow("read-only folder, an earlier export") << "sola lettura";
+    }
     void destinazioneNonScrivibile()
     {
+        QFETCH(QString, caso);
         TempProgramFolder cartella;
         treSchedeRifiuti();
-        QVERIFY(QDir(cartella.path()).mkdir(QStringLiteral("Database_Rifiuti.xls")));
+        const QString file = cartella.file(QStringLiteral("Database_Rifiuti.xls"));
+        if (caso == QLatin1String("cartella")) {
+            QVERIFY(QDir(cartella.path()).mkdir(QStringLiteral("Database_Rifiuti.xls")));
+            scrivi(file + QStringLiteral("/dentro.txt"), "resta");
+        } else {
+            scrivi(file, "export precedente");
+        }
+        std::unique_ptr<ReadOnlyFolder> solaLettura;
+        if (caso == QLatin1String("sola lettura")) {
+            solaLettura = std::make_unique<ReadOnlyFolder>(cartella.path());
+            if (!solaLettura->holds())
+                QSKIP("file permissions do not stop this user (root)");
+        }
+        const auto prima = folderContents(cartella.path());
+
         Finestra f(cat("Rifiuti"));
         testDialogs().expectQuestion(DomandaEsporta, Answer::Yes);
         testDialogs().expectPlain(Errore);
-        f.esporta();
+        {
+#ifdef TESSARIA_HAS_DISK_FULL
+            std::unique_ptr<DiskFull> pieno;
+            if (caso == QLatin1String("disco pieno"))
+                pieno = std::make_unique<DiskFull>();
+#endif
+            f.esporta();
+        }
         QVERIFY(openedByShell().isEmpty());
-        QCOMPARE(altriFile(cartella), QStringList {QStringLiteral("Database_Rifiuti.xls")});
-        QVERIFY(QFileInfo(cartella.file(QStringLiteral("Database_Rifiuti.xls"))).isDir());
+        const auto dopo = folderContents(cartella.path());
+        QVERIFY2(dopo == prima, qPrintable(contentsDifference(prima, dopo)));
     }
 
     // A write that fails half way leaves the earlier file as it was and no

@@ -1,6 +1,7 @@
 // The search window and the unpaid summary driven through an archive screen's
 // own buttons, with real record files in a temporary program folder.
 
+#include "Faults.h"
 #include "Filters.h"
 #include "Foto.h"
 #include "LineModel.h"
@@ -277,12 +278,16 @@ private Q_SLOTS:
         });
     }
 
-    // A record file that cannot be opened: the message, and the filter panel
-    // stays with the wait label, ready for another try.
+    // A record file that cannot be opened: the message, the filter panel
+    // stays with the wait label, ready for another try, and nothing stored
+    // beside it changes.
     void accessFailure()
     {
         TempProgramFolder folder;
         QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Archivio_Varie.pro")));
+        const Categoria& other = cat(QStringLiteral("Luce"));
+        store(other, {card(other, luce("1", "Rossi", "1,00"))});
+        const auto before = folderContents(folder.path());
         Screen s(cat(QStringLiteral("Varie")));
         drive<TfrmTrova>(s, "cmdTrova", [&](TfrmTrova& t) {
             testDialogs().expectPlain(AccessMessage);
@@ -291,6 +296,8 @@ private Q_SLOTS:
             QVERIFY(widget(&t, "panAvvio")->isVisible());
             QVERIFY(!widget(&t, "panContainer")->isVisible());
             QVERIFY(widget(&t, "lblAttendere")->isVisible());
+            const auto after = folderContents(folder.path());
+            QVERIFY2(after == before, qPrintable(contentsDifference(before, after)));
 
             QVERIFY(QDir(folder.path()).rmdir(QStringLiteral("Archivio_Varie.pro")));
             click(&t, "btnCerca");
