@@ -14,9 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 namespace {
@@ -24,22 +22,6 @@ namespace {
 const Categoria& cat(const QString& chiave)
 {
     return *Catalogo::PerChiave(chiave);
-}
-
-bool hasPdfToText()
-{
-    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
-}
-
-// The text of a PDF as pdftotext reads it, one line per printed line.
-QString pdfText(const QString& path)
-{
-    QProcess p;
-    p.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")),
-        {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    if (!p.waitForFinished(30000) || p.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 // One stored card with every text field naming itself.

@@ -5,28 +5,10 @@
 
 #include <QFile>
 #include <QPrinter>
-#include <QProcess>
-#include <QStandardPaths>
 
 using namespace report;
 
 namespace {
-
-// The text of a PDF file as pdftotext reads it, pages separated by form feeds.
-QString pdfText(const QString& path)
-{
-    QProcess p;
-    p.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")),
-        {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    if (!p.waitForFinished(30000) || p.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-bool hasPdfToText()
-{
-    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
-}
 
 // Share of pixels that are not white paper.
 double inked(const QImage& img)

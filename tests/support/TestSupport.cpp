@@ -2,6 +2,8 @@
 
 #include <QElapsedTimer>
 #include <QLocale>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTimer>
 
 TempProgramFolder::TempProgramFolder()
@@ -49,3 +51,17 @@ int runTessariaTest(int argc, char** argv, QObject* suite)
     return QTest::qExec(suite, argc, argv);
 }
 
+bool hasPdfToText()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
+}
+
+QString pdfText(const QString& path)
+{
+    QProcess p;
+    p.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")),
+        {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}

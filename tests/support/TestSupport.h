@@ -42,6 +42,12 @@ T* child(QObject* parent, const QString& name)
 int runTessariaTest(int argc, char** argv, QObject* suite);
 QStringList& openedByShell();
 
+// Whether pdftotext (poppler-utils) is installed, and the text it reads from
+// a PDF file, laid out as printed, pages separated by form feeds; empty when
+// it fails.
+bool hasPdfToText();
+QString pdfText(const QString& path);
+
 #define TESSARIA_TEST_MAIN(Suite)                                                                                      \
     int main(int argc, char** argv)                                                                                    \
     {                                                                                                                  \
