@@ -13,7 +13,7 @@ namespace {
 constexpr int attesaBloccoMs = 10000;
 
 // Whole-file scans read this much at a time.
-constexpr qint64 bloccoScansione = qint64(2) << 20;
+constexpr qint64 bloccoScansione = qint64(512) << 10;
 
 constexpr QIODevice::OpenMode modoEsistente = QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered;
 constexpr QIODevice::OpenMode modoNuovo = QIODevice::ReadWrite | QIODevice::NewOnly | QIODevice::Unbuffered;

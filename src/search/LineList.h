@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ResultLines.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -12,10 +14,6 @@ namespace LineList {
 // the other, the shorter comes first.
 int compareLines(QStringView a, QStringView b);
 
-// Sorts once, by compareLines. Lines that compare equal keep no particular
-// order.
-void sortLines(QStringList& lines);
-
 // "Trova": which line to select, or -1 when no line contains the text.
 //  - lines: the list as shown (not empty); selected: the selected line;
 //  - needle: the find box's text folded to lower case, not trimmed;
@@ -23,6 +21,6 @@ void sortLines(QStringList& lines);
 // A new text starts at the first line and tests it first; the same text as
 // last time starts after the selected line and wraps round to end on it, so
 // that pressing again walks through the matches.
-int findLine(const QStringList& lines, int selected, const QString& needle, const QString& last);
+int findLine(const ResultLines& lines, int selected, const QString& needle, const QString& last);
 
 } // namespace LineList

@@ -1,7 +1,5 @@
 #include "LineModel.h"
 
-#include "LineList.h"
-
 #include <QBrush>
 #include <QFontMetrics>
 
@@ -20,9 +18,9 @@ QFont LineModel::lineFont()
     return f;
 }
 
-void LineModel::setLines(QStringList lines)
+void LineModel::setLines(ResultLines lines)
 {
-    LineList::sortLines(lines);
+    lines.sort();
     beginResetModel();
     lines_ = std::move(lines);
     endResetModel();
@@ -31,7 +29,7 @@ void LineModel::setLines(QStringList lines)
 void LineModel::clear()
 {
     beginResetModel();
-    lines_.clear();
+    lines_ = ResultLines();
     endResetModel();
 }
 
@@ -46,7 +44,7 @@ QVariant LineModel::data(const QModelIndex& index, int role) const
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return lines_.at(index.row());
+        return lines_.at(index.row()).toString();
     case Qt::FontRole:
         return font_;
     case Qt::ForegroundRole:

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "ResultLines.h"
+
 #include <QAbstractListModel>
 #include <QFont>
 #include <QSize>
 #include <QStringList>
+
 
 // The lines of a result list, sorted once when they are set (LineList's
 // order), drawn in "Courier New" 12 in black so that the columns line up.
@@ -17,9 +20,9 @@ public:
     explicit LineModel(QObject* parent = nullptr);
 
     // Replaces every line; sorts them.
-    void setLines(QStringList lines);
+    void setLines(ResultLines lines);
     void clear();
-    const QStringList& lines() const { return lines_; }
+    const ResultLines& lines() const { return lines_; }
 
     static QFont lineFont();
 
@@ -27,7 +30,7 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
 private:
-    QStringList lines_;
+    ResultLines lines_;
     QFont font_;
     QSize itemSize_;
 };

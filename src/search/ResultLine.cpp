@@ -87,40 +87,87 @@ ResultLine::ResultLine(const Categoria& categoria, ListKind kind)
     for (int i = 0; i < Pieces; ++i) {
         const PieceShape& s = shape.pieces[i];
         Piece& p = pieces_[i];
-        p.prefix = QString::fromUtf8(s.prefix);
+        const QString prefix = QString::fromUtf8(s.prefix);
         const int field = tracciato_->indice(QLatin1StringView(s.field));
         Q_ASSERT(field >= 0);
         p.offset = tracciato_->offset(field);
         p.fieldWidth = tracciato_->larghezza(field);
         p.width = (i == 0 && kind == ListKind::Unpaid) ? shape.unpaidNumberWidth : s.width;
-        fixedLength_ += int(p.prefix.size()) + std::max(p.width, 0);
+        // Only the last piece may be taken whole, so every other field has
+        // a fixed place in the line.
+        Q_ASSERT(p.width >= 0 || i == Pieces - 1);
+        frame_ += prefix;
+        p.at = int(frame_.size());
+        frame_ += QString(std::max(p.width, 0), u' ');
+        maxLength_ += int(prefix.size()) + (p.width < 0 ? p.fieldWidth : p.width);
     }
+    fixedLength_ = int(frame_.size());
 }
 
-void ResultLine::build(const VistaScheda& card, QString& out) const
+int ResultLine::measure(const VistaScheda& card, Spans& spans) const
 {
     Q_ASSERT(&card.tracciato() == tracciato_);
     const char* record = card.dati();
-    std::array<FieldSpan, Pieces> spans;
     int length = fixedLength_;
     for (int i = 0; i < Pieces; ++i) {
         spans[i] = trimmedField(record, pieces_[i].offset, pieces_[i].fieldWidth);
         if (pieces_[i].width < 0)
             length += spans[i].size;
     }
+    return length;
+}
 
-    out.resize(length);
-    char16_t* o = reinterpret_cast<char16_t*>(out.data());
+namespace {
+
+// Record bytes to UTF-16: plain ASCII eight bytes at a time (on little-endian
+// machines), the rest through the Windows-1252 table.
+inline void widen(const unsigned char* bytes, int n, char16_t* out, const char16_t* table)
+{
+    int k = 0;
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+    auto spread = [](quint64 four) { // four bytes into four 16-bit units
+        four = (four | (four << 16)) & 0x0000FFFF0000FFFFULL;
+        return (four | (four << 8)) & 0x00FF00FF00FF00FFULL;
+    };
+    for (; k + 8 <= n; k += 8) {
+        quint64 eight;
+        std::memcpy(&eight, bytes + k, 8);
+        if (eight & 0x8080808080808080ULL)
+            break;
+        const quint64 low = spread(eight & 0xFFFFFFFFu);
+        const quint64 high = spread(eight >> 32);
+        std::memcpy(out + k, &low, 8);
+        std::memcpy(out + k + 4, &high, 8);
+    }
+#endif
+    for (; k < n; ++k)
+        out[k] = table[bytes[k]];
+}
+
+} // namespace
+
+void ResultLine::write(const Spans& spans, char16_t* out) const
+{
+    // The fixed texts and the blanks that pad the fields first, then each
+    // field's text in its place.
+    std::memcpy(out, frame_.utf16(), size_t(frame_.size()) * sizeof(char16_t));
     const char16_t* table = byteTable().c;
     for (int i = 0; i < Pieces; ++i) {
         const Piece& p = pieces_[i];
-        std::memcpy(o, p.prefix.utf16(), size_t(p.prefix.size()) * sizeof(char16_t));
-        o += p.prefix.size();
         const int taken = p.width < 0 ? spans[i].size : std::min(spans[i].size, p.width);
-        for (int k = 0; k < taken; ++k)
-            *o++ = table[static_cast<unsigned char>(spans[i].data[k])];
-        for (int k = taken; k < p.width; ++k)
-            *o++ = u' ';
+        widen(reinterpret_cast<const unsigned char*>(spans[i].data), taken, out + p.at, table);
     }
-    Q_ASSERT(o == reinterpret_cast<char16_t*>(out.data()) + length);
+}
+
+void ResultLine::build(const VistaScheda& card, QString& out) const
+{
+    Spans spans;
+    out.resize(measure(card, spans));
+    write(spans, reinterpret_cast<char16_t*>(out.data()));
+}
+
+void ResultLine::append(const VistaScheda& card, ResultLines& out) const
+{
+    Spans spans;
+    out.add(measure(card, spans), [&](char16_t* o) { write(spans, o); });
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "Categoria.h"
+#include "FieldSpan.h"
+#include "ResultLines.h"
 #include "Tracciato.h"
 
 #include <QString>
@@ -19,7 +21,9 @@ enum class ListKind { Search, Unpaid };
 // purchases).
 //
 // Built straight from the record's bytes, with the field positions worked
-// out once per category, so a whole-file scan makes one string per line.
+// out once per category: the fixed texts and padding are copied in one go and
+// each field's text written over its place, so a whole-file scan writes its
+// lines straight into the list (ResultLines) without a string per line.
 class ResultLine {
 public:
     ResultLine(const Categoria& categoria, ListKind kind);
@@ -33,6 +37,10 @@ public:
     }
     // The same into `out`, reusing its buffer when it has one of its own.
     void build(const VistaScheda& card, QString& out) const;
+    // The same as a new last line of `out`.
+    void append(const VistaScheda& card, ResultLines& out) const;
+    // The longest line a card can have.
+    int maxLength() const { return maxLength_; }
 
     const Tracciato& tracciato() const { return *tracciato_; }
 
@@ -40,12 +48,19 @@ public:
 
 private:
     struct Piece {
-        QString prefix;
         int offset = 0; // of the field's length byte
         int fieldWidth = 0; // the field's width in the record
         int width = -1; // padded width in the line; -1: the trimmed text whole
+        int at = 0; // where the field's text starts in the line
     };
+    using Spans = std::array<FieldSpan, Pieces>;
+    // The fields of one card, and the length of its line.
+    int measure(const VistaScheda& card, Spans& spans) const;
+    void write(const Spans& spans, char16_t* out) const;
+
     const Tracciato* tracciato_;
     std::array<Piece, Pieces> pieces_;
-    int fixedLength_ = 0; // prefixes and padded widths together
+    QString frame_; // the prefixes, each followed by its field's width of blanks
+    int fixedLength_ = 0; // the frame's length
+    int maxLength_ = 0;
 };

@@ -81,7 +81,7 @@ ResultPanel::ResultPanel(QWidget* parent, QString& lastFind, const QString& prin
     connect(btnChiudi, &QPushButton::clicked, this, &ResultPanel::closeRequested);
 }
 
-void ResultPanel::setLines(QStringList lines)
+void ResultPanel::setLines(ResultLines lines)
 {
     model_->setLines(std::move(lines));
     if (lblTrovate) {
@@ -95,7 +95,7 @@ void ResultPanel::clear()
     model_->clear();
 }
 
-const QStringList& ResultPanel::lines() const
+const ResultLines& ResultPanel::lines() const
 {
     return model_->lines();
 }
@@ -109,7 +109,7 @@ int ResultPanel::selectedRow() const
 QString ResultPanel::selectedLine() const
 {
     const int row = selectedRow();
-    return row < 0 ? QString() : model_->lines().at(row);
+    return row < 0 ? QString() : model_->lines().at(row).toString();
 }
 
 void ResultPanel::selectRow(int row)
@@ -127,7 +127,7 @@ void ResultPanel::resetFind()
 
 void ResultPanel::btnTrovaClick()
 {
-    const QStringList& all = model_->lines();
+    const ResultLines& all = model_->lines();
     if (all.isEmpty()) {
         Dialogs::current().plain(window(), EmptyList);
         return;
@@ -146,7 +146,7 @@ void ResultPanel::btnTrovaClick()
 
 void ResultPanel::btnStampaClick()
 {
-    report::printList(window(), printTitle_, model_->lines());
+    report::printList(window(), printTitle_, model_->lines().toStringList());
 }
 
 bool ResultPanel::eventFilter(QObject* watched, QEvent* event)

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "ResultLines.h"
+
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+
 
 class LineModel;
 class QLabel;
@@ -25,11 +28,11 @@ public:
     ResultPanel(QWidget* parent, QString& lastFind, const QString& printTitle, bool countLabel);
 
     // Replaces the list (sorted here) and writes the count label.
-    void setLines(QStringList lines);
+    void setLines(ResultLines lines);
     // Empties the list.
     void clear();
     // The lines in the order shown.
-    const QStringList& lines() const;
+    const ResultLines& lines() const;
     // The text of the selected line; a null text when none is selected.
     QString selectedLine() const;
     int selectedRow() const;

@@ -5,19 +5,34 @@
 #include "TArchivioSchede.h"
 #include "Testo.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace Scan {
 
-QStringList searchLines(const Categoria& categoria, const FilterSet& filters, int required)
+namespace {
+
+// Room for every card's line, so that the block never moves during a scan.
+// Memory is only taken where lines are written, so a list that keeps few
+// cards costs no more. Past a million cards the block grows as it goes.
+void reserveForAll(ResultLines& lines, TArchivioSchede& archivio, const ResultLine& line)
+{
+    const qsizetype cards = std::min<qsizetype>(archivio.Conta(), 1'000'000);
+    lines.reserve(cards, cards * line.maxLength());
+}
+
+} // namespace
+
+ResultLines searchLines(const Categoria& categoria, const FilterSet& filters, int required)
 {
     const ResultLine line(categoria, ListKind::Search);
-    QStringList lines;
+    ResultLines lines;
     TArchivioSchede archivio(categoria);
     archivio.Apri();
+    reserveForAll(lines, archivio, line);
     archivio.Scorri([&](int, const VistaScheda& card) {
         if (filters.passes(card, required))
-            lines.append(line(card));
+            line.append(card, lines);
         return true;
     });
     archivio.Chiudi();
@@ -40,17 +55,18 @@ bool UnpaidTest::operator()(const VistaScheda& card) const
     return mark.size == 2 && std::memcmp(mark.data, Yes, 2) == 0;
 }
 
-QStringList unpaidLines(const Categoria& categoria)
+ResultLines unpaidLines(const Categoria& categoria)
 {
     const ResultLine line(categoria, ListKind::Unpaid);
     const UnpaidTest unpaid(line.tracciato());
-    QStringList lines;
+    ResultLines lines;
     try {
         TArchivioSchede archivio(categoria);
         archivio.Apri();
+        reserveForAll(lines, archivio, line);
         archivio.Scorri([&](int, const VistaScheda& card) {
             if (unpaid(card))
-                lines.append(line(card));
+                line.append(card, lines);
             return true;
         });
         archivio.Chiudi();

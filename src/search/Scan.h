@@ -2,6 +2,7 @@
 
 #include "Categoria.h"
 #include "ResultLine.h"
+#include "ResultLines.h"
 #include "Tracciato.h"
 
 #include <QString>
@@ -20,7 +21,7 @@ namespace Scan {
 // The lines of the cards that pass the filters, in file order. `required`
 // is the filled-filter count. Throws ErroreArchivio when the file cannot be
 // opened or read.
-QStringList searchLines(const Categoria& categoria, const FilterSet& filters, int required);
+ResultLines searchLines(const Categoria& categoria, const FilterSet& filters, int required);
 
 // Whether a card is still to be paid: its "Da pagare" mark, trimmed, is
 // exactly "Sì". Anything else, "No" included, is not.
@@ -36,7 +37,7 @@ private:
 
 // The unpaid summary's lines, in file order. A failure ends the list
 // quietly: the lines read before it are kept.
-QStringList unpaidLines(const Categoria& categoria);
+ResultLines unpaidLines(const Categoria& categoria);
 
 // The card behind a chosen line: the last card in file order whose line,
 // trimmed, equals `line` trimmed. On a failure half way, the last match

@@ -170,7 +170,7 @@ void TfrmTrova::btnCercaClick()
     lblConta->setText(QString::number(filters.filled()));
 
     panContainer->clear();
-    QStringList lines;
+    ResultLines lines;
     try {
         lines = Scan::searchLines(categoria_, filters, lblConta->text().toInt());
     } catch (const ErroreArchivio&) {

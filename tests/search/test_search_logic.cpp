@@ -59,6 +59,12 @@ private Q_SLOTS:
                    .byte()
             << QStringLiteral("N. ") + pad(QStringLiteral("7"), 18) + scad + coda
                 + QStringLiteral("Una causale davvero molto lunga,  \u20AC 42,10");
+        QTest::newRow("letters outside ASCII before and after the first eight bytes")
+            << "Luce" << ListKind::Search
+            << card(cat(QStringLiteral("Luce")), bolletta("N\u00B0 2024/0000001", "Conguaglio pi\u00F9 quota \u20AC fissa"))
+                   .byte()
+            << QStringLiteral("N. ") + pad(QStringLiteral("N\u00B0 2024/0000001"), 18) + scad + coda
+                + pad(QStringLiteral("Conguaglio pi\u00F9 quota \u20AC fissa"), 32) + QStringLiteral("  \u20AC 42,10");
         QTest::newRow("Tasse starts with the number, reason 35")
             << "Tasse" << ListKind::Search << card(cat(QStringLiteral("Tasse")), bolletta("IMU 2024")).byte()
             << pad(QStringLiteral("IMU 2024"), 18) + scad + coda + pad(QStringLiteral("Saldo"), 35)
@@ -123,6 +129,11 @@ private Q_SLOTS:
         QString buffer(400, QLatin1Char('#'));
         line.build(scheda.vista(), buffer);
         QCOMPARE(buffer, expected);
+        // And as a line of a list, after another.
+        ResultLines lines(QStringList {QStringLiteral("###")});
+        line.append(scheda.vista(), lines);
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines.at(1).toString(), expected);
     }
 
     void filterLabels_data()
@@ -312,21 +323,32 @@ private Q_SLOTS:
 
     // Sorting many lines agrees with the comparison pairwise and keeps every
     // line. With a long shared beginning (in either case) and tails longer
-    // than the sort's key, lines tie on the key and on the beginning.
+    // than the sort's key, lines tie on the key and on the beginning. A last
+    // line (`late`, when given) that shares less with the others than they
+    // share among themselves changes every key taken before it.
     void sortLines_data()
     {
         QTest::addColumn<QStringList>("beginnings");
         QTest::addColumn<int>("longest");
         QTest::addColumn<QString>("letters");
+        QTest::addColumn<QString>("late");
         const QString mixed = QStringLiteral("aAbB _1\u00E8\u20AC");
-        QTest::newRow("short lines") << QStringList {QString()} << 6 << mixed;
+        QTest::newRow("short lines") << QStringList {QString()} << 6 << mixed << QString();
         QTest::newRow("shared beginning, long tails")
-            << QStringList {QStringLiteral("Fattura N. 2024/"), QStringLiteral("fattura n. 2024/")} << 24 << mixed;
-        QTest::newRow("one line a beginning of the others") << QStringList {QStringLiteral("Nr. ")} << 3 << mixed;
+            << QStringList {QStringLiteral("Fattura N. 2024/"), QStringLiteral("fattura n. 2024/")} << 24 << mixed
+            << QString();
+        QTest::newRow("one line a beginning of the others")
+            << QStringList {QStringLiteral("Nr. ")} << 3 << mixed << QString();
         // Tails that differ only in letter case and length, then in one
         // letter far along: the order is decided past the first characters.
-        QTest::newRow("long ties") << QStringList {QStringLiteral("N. ")} << 30 << QStringLiteral("aAaAaAaAb");
-        QTest::newRow("NUL inside") << QStringList {QStringLiteral("N. ")} << 16 << QStringLiteral("a\u0000A\u0000");
+        QTest::newRow("long ties") << QStringList {QStringLiteral("N. ")} << 30 << QStringLiteral("aAaAaAaAb")
+                                   << QString();
+        QTest::newRow("NUL inside") << QStringList {QStringLiteral("N. ")} << 16 << QStringLiteral("a\u0000A\u0000")
+                                    << QString();
+        QTest::newRow("a late line shares less")
+            << QStringList {QStringLiteral("N. 2024/")} << 8 << mixed << QStringLiteral("N. 2023/b");
+        QTest::newRow("a late line shares nothing")
+            << QStringList {QStringLiteral("Fattura N. 2024/")} << 8 << mixed << QStringLiteral("A");
     }
 
     void sortLines()
@@ -334,6 +356,7 @@ private Q_SLOTS:
         QFETCH(QStringList, beginnings);
         QFETCH(int, longest);
         QFETCH(QString, letters);
+        QFETCH(QString, late);
         QStringList lines;
         QRandomGenerator rng(7);
         for (int i = 0; i < 500; ++i) {
@@ -342,13 +365,35 @@ private Q_SLOTS:
                 s += letters.at(rng.bounded(int(letters.size())));
             lines << s;
         }
-        QStringList sorted = lines;
-        LineList::sortLines(sorted);
+        if (!late.isEmpty())
+            lines << late;
+        ResultLines block(lines);
+        block.sort();
+        const QStringList sorted = block.toStringList();
         for (int i = 1; i < sorted.size(); ++i)
             QVERIFY2(LineList::compareLines(sorted[i - 1], sorted[i]) <= 0, qPrintable(sorted[i - 1] + " / " + sorted[i]));
-        std::sort(lines.begin(), lines.end());
-        std::sort(sorted.begin(), sorted.end());
-        QCOMPARE(sorted, lines);
+        QStringList expected = lines;
+        QStringList got = sorted;
+        std::sort(expected.begin(), expected.end());
+        std::sort(got.begin(), got.end());
+        QCOMPARE(got, expected);
+    }
+
+    // A list long enough to be sorted on two cores comes out in the same
+    // order as the comparison gives.
+    void sortLongList()
+    {
+        QStringList lines;
+        QRandomGenerator rng(11);
+        for (int i = 0; i < 50000; ++i)
+            lines << QStringLiteral("N. %1/%2  Da: %3").arg(2000 + rng.bounded(25)).arg(rng.bounded(1000)).arg(rng.bounded(7));
+        ResultLines block(lines);
+        block.sort();
+        std::sort(lines.begin(), lines.end(), [](const QString& a, const QString& b) {
+            return LineList::compareLines(a, b) < 0;
+        });
+        // Lines that compare equal are equal here, so the lists are the same.
+        QCOMPARE(block.toStringList(), lines);
     }
 
     void findLine_data()
@@ -384,14 +429,14 @@ private Q_SLOTS:
         QFETCH(QString, needle);
         QFETCH(QString, last);
         QFETCH(int, found);
-        const QStringList lines = {"N. 1 Rossi", "N. 2 Bianchi", "N. 3 Rossi", "N. 4 Verdi"};
+        const ResultLines lines(QStringList {"N. 1 Rossi", "N. 2 Bianchi", "N. 3 Rossi", "N. 4 Verdi"});
         QCOMPARE(LineList::findLine(lines, selected, needle, last), found);
     }
 
     // Pressing again walks every match once per round.
     void findWalksAndWraps()
     {
-        const QStringList lines = {"a x", "b", "c x", "d", "e x"};
+        const ResultLines lines(QStringList {"a x", "b", "c x", "d", "e x"});
         QString last;
         int selected = 0;
         QList<int> visited;

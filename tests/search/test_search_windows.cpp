@@ -237,7 +237,7 @@ private Q_SLOTS:
             QStringList expected;
             for (int n : cards)
                 expected << bills(c, stored.at(n - 1));
-            QCOMPARE(t.results()->lines(), expected);
+            QCOMPARE(t.results()->lines().toStringList(), expected);
             QCOMPARE(
                 text(&t, "lblTrovate"), QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(cards.size()));
             QCOMPARE(text(&t, "lblConta"), QString::number(value.trimmed().isEmpty() ? 0 : 1));
@@ -430,7 +430,7 @@ private Q_SLOTS:
         drive<TfrmTrova>(s, "cmdTrova", [&](TfrmTrova& t) {
             search(t);
             QCOMPARE(t.results()->printTitle(), TfrmTrova::printTitle(c));
-            const QStringList before = t.results()->lines();
+            const QStringList before = t.results()->lines().toStringList();
             testDialogs().expectPrint(false);
             click(&t, "btnStampa");
             testDialogs().expectPrint(true, [pdf](QPrinter* p) {
@@ -438,7 +438,7 @@ private Q_SLOTS:
                 p->setOutputFileName(pdf);
             });
             click(&t, "btnStampa");
-            QCOMPARE(t.results()->lines(), before);
+            QCOMPARE(t.results()->lines().toStringList(), before);
         });
         QVERIFY(QFileInfo(pdf).size() > 0);
     }
@@ -463,7 +463,7 @@ private Q_SLOTS:
             QCOMPARE(w.windowTitle(), QStringLiteral(" Riepilogo spese condominiali da saldare"));
             QVERIFY(!w.findChild<QLabel*>(QStringLiteral("lblTrovate")));
             // "D " sorts before "DOC".
-            QCOMPARE(w.results()->lines(),
+            QCOMPARE(w.results()->lines().toStringList(),
                 (QStringList {bills(c, stored[3], ListKind::Unpaid), bills(c, stored[0], ListKind::Unpaid)}));
             QVERIFY(w.results()->lines().at(1).startsWith(QStringLiteral("Doc. n. DOC-2024-0000000  Scad.")));
             QCOMPARE(QApplication::focusWidget(), edit(&w, QStringLiteral("txtTrova")));
@@ -476,7 +476,7 @@ private Q_SLOTS:
         testDialogs().expectMessage(Kind::Information, Saved);
         s.command("cmdSalva")->click();
         QVERIFY(drive<TfrmSospesi>(s, "cmdSegnalati", [&](TfrmSospesi& w) {
-            QCOMPARE(w.results()->lines(), QStringList {bills(c, stored[0], ListKind::Unpaid)});
+            QCOMPARE(w.results()->lines().toStringList(), QStringList {bills(c, stored[0], ListKind::Unpaid)});
         }));
     }
 
