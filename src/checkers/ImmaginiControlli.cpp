@@ -1,5 +1,7 @@
 #include "ImmaginiControlli.h"
 
+#include "Drawing.h"
+
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
@@ -11,17 +13,7 @@ namespace {
 
 constexpr qreal Pi = 3.14159265358979323846;
 
-QPixmap tela(const QSize& size)
-{
-    QPixmap pm(size);
-    pm.fill(Qt::transparent);
-    return pm;
-}
 
-void liscio(QPainter& p)
-{
-    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-}
 
 // The banner's card: a rounded box with a soft vertical gradient.
 void fondo(QPainter& p, const QRectF& r, const QColor& alto, const QColor& basso, const QColor& bordo)
@@ -200,9 +192,9 @@ void emblema(QPainter& p, const QRectF& box)
 
 QPixmap ImmaginiControlli::bannerCodFisc(const QSize& size)
 {
-    QPixmap pm = tela(size);
+    QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
-    liscio(p);
+    Drawing::smooth(p);
     const QRectF r = QRectF(pm.rect()).adjusted(0.5, 0.5, -1.5, -1.5);
     fondo(p, r, Qt::white, QColor(0xDD, 0xF0, 0xE0), QColor(0x8C, 0xC4, 0x96));
     const qreal h = r.height() * 0.7;
@@ -215,9 +207,9 @@ QPixmap ImmaginiControlli::bannerCodFisc(const QSize& size)
 
 QPixmap ImmaginiControlli::bannerPartitaIva(const QSize& size)
 {
-    QPixmap pm = tela(size);
+    QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
-    liscio(p);
+    Drawing::smooth(p);
     const QRectF r = QRectF(pm.rect()).adjusted(0.5, 0.5, -1.5, -1.5);
     fondo(p, r, Qt::white, QColor(0xDC, 0xE8, 0xF4), QColor(0x9D, 0xB8, 0xD4));
     const qreal lato = r.height() - 8;

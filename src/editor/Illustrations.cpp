@@ -1,5 +1,6 @@
 #include "Illustrations.h"
 
+#include "Drawing.h"
 #include "Icone.h"
 
 #include <QFontMetricsF>
@@ -19,11 +20,6 @@ QImage canvas(const QSize& size)
     QImage img(size, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     return img;
-}
-
-void smooth(QPainter& p)
-{
-    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
 }
 
 QFont font(qreal pixels, bool bold)
@@ -96,7 +92,7 @@ QImage webcam(const QSize& size)
 {
     QImage img = canvas(size);
     QPainter p(&img);
-    smooth(p);
+    Drawing::smooth(p);
     const QRectF r(QPointF(0, 0), QSizeF(size));
     backdrop(p, r, QColor(0xDD, 0xE7, 0xF0));
     p.scale(size.width() / 366.0, size.height() / 274.0);
@@ -154,7 +150,7 @@ QImage photoCamera(const QSize& size)
 {
     QImage img = canvas(size);
     QPainter p(&img);
-    smooth(p);
+    Drawing::smooth(p);
     const QRectF r(QPointF(0, 0), QSizeF(size));
     backdrop(p, r, QColor(0xE9, 0xE4, 0xDA));
     p.scale(size.width() / 366.0, size.height() / 274.0);
@@ -216,7 +212,7 @@ QImage attachSteps(const QSize& size)
 {
     QImage img = canvas(size);
     QPainter p(&img);
-    smooth(p);
+    Drawing::smooth(p);
     const QRectF r = QRectF(QPointF(0, 0), QSizeF(size)).adjusted(0.5, 0.5, -0.5, -0.5);
     QLinearGradient g(0, 0, 0, size.height());
     g.setColorAt(0, QColor(0xF7, 0xFA, 0xFD));

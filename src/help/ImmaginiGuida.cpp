@@ -2,6 +2,7 @@
 
 #include "Art.h"
 #include "Categoria.h"
+#include "Drawing.h"
 #include "Maker.h"
 
 #include <QFontMetricsF>
@@ -15,17 +16,7 @@ namespace {
 const QColor Blu(0x1E, 0x4E, 0x8C);
 const QColor Inchiostro(0x2B, 0x3A, 0x4D);
 
-QPixmap tela(const QSize& size)
-{
-    QPixmap pm(size);
-    pm.fill(Qt::transparent);
-    return pm;
-}
 
-void liscio(QPainter& p)
-{
-    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-}
 
 QFont carattere(qreal pixel, bool grassetto, bool corsivo = false)
 {
@@ -64,9 +55,9 @@ QPainterPath foglio(const QRectF& r, qreal piega)
 
 QPixmap ImmaginiGuida::intestazioneGuida(const QSize& size)
 {
-    QPixmap pm = tela(size);
+    QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
-    liscio(p);
+    Drawing::smooth(p);
     const qreal h = size.height();
     // The program's name at the left, what the window is at the right.
     const QSize nome(int(h * 3.6), int(h * 0.62));
@@ -88,9 +79,9 @@ QPixmap ImmaginiGuida::intestazioneGuida(const QSize& size)
 
 QPixmap ImmaginiGuida::intestazioneInfo(const QSize& size)
 {
-    QPixmap pm = tela(size);
+    QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
-    liscio(p);
+    Drawing::smooth(p);
     const qreal h = size.height();
     const qreal icona = h * 0.7;
     p.drawPixmap(QPointF(h * 0.15, (h - icona) / 2), Art::info(QSize(int(icona), int(icona))));
@@ -108,9 +99,9 @@ QPixmap ImmaginiGuida::intestazioneInfo(const QSize& size)
 
 QPixmap ImmaginiGuida::presentazione(const QSize& size)
 {
-    QPixmap pm = tela(size);
+    QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
-    liscio(p);
+    Drawing::smooth(p);
     const QRectF r = QRectF(pm.rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     const qreal w = r.width();
     const qreal h = r.height();
@@ -197,9 +188,9 @@ QPixmap ImmaginiGuida::presentazione(const QSize& size)
 
 QPixmap ImmaginiGuida::iconaPdf(const QSize& size)
 {
-    QPixmap pm = tela(size);
+    QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
-    liscio(p);
+    Drawing::smooth(p);
     const qreal s = qMin(size.width(), size.height());
     const QRectF carta(s * 0.16, s * 0.04, s * 0.66, s * 0.9);
     p.setPen(QPen(QColor(0x9A, 0xA4, 0xB0), qMax(1.0, s * 0.03)));
@@ -225,9 +216,9 @@ QPixmap ImmaginiGuida::iconaPdf(const QSize& size)
 
 QPixmap ImmaginiGuida::iconaEmail(const QSize& size)
 {
-    QPixmap pm = tela(size);
+    QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
-    liscio(p);
+    Drawing::smooth(p);
     const qreal s = qMin(size.width(), size.height());
     const QRectF busta(s * 0.06, s * 0.2, s * 0.88, s * 0.6);
     QLinearGradient g(busta.topLeft(), busta.bottomLeft());
@@ -251,9 +242,9 @@ QPixmap ImmaginiGuida::iconaEmail(const QSize& size)
 
 QPixmap ImmaginiGuida::iconaWeb(const QSize& size)
 {
-    QPixmap pm = tela(size);
+    QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
-    liscio(p);
+    Drawing::smooth(p);
     const qreal s = qMin(size.width(), size.height());
     const QRectF globo(s * 0.08, s * 0.08, s * 0.84, s * 0.84);
     QRadialGradient g(globo.center() - QPointF(s * 0.15, s * 0.15), s * 0.6);

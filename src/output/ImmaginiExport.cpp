@@ -1,6 +1,7 @@
 #include "ImmaginiExport.h"
 
 #include "Categoria.h"
+#include "Drawing.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -12,17 +13,7 @@ namespace {
 const QColor Verde(0x1D, 0x6F, 0x42);
 const QColor VerdeChiaro(0x2E, 0x9B, 0x5E);
 
-QPixmap tela(const QSize& size)
-{
-    QPixmap pm(size);
-    pm.fill(Qt::transparent);
-    return pm;
-}
 
-void liscio(QPainter& p)
-{
-    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-}
 
 QFont adattato(const QString& testo, qreal massimo, qreal larghezza, bool grassetto)
 {
@@ -70,9 +61,9 @@ void cartella(QPainter& p, const QRectF& r)
 
 QPixmap ImmaginiExport::titolo(const QSize& size, const Categoria& categoria)
 {
-    QPixmap pm = tela(size);
+    QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
-    liscio(p);
+    Drawing::smooth(p);
     const qreal h = size.height();
     cartella(p, QRectF(0, 0, h, h));
     const QRectF testo(h * 1.15, 0, size.width() - h * 1.2, h);
@@ -89,9 +80,9 @@ QPixmap ImmaginiExport::titolo(const QSize& size, const Categoria& categoria)
 
 QPixmap ImmaginiExport::excel(const QSize& size)
 {
-    QPixmap pm = tela(size);
+    QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
-    liscio(p);
+    Drawing::smooth(p);
     const qreal s = qMin(size.width(), size.height());
     cartella(p, QRectF((size.width() - s) / 2, (size.height() - s) / 2, s, s));
     return pm;
@@ -99,9 +90,9 @@ QPixmap ImmaginiExport::excel(const QSize& size)
 
 QPixmap ImmaginiExport::mano(const QSize& size)
 {
-    QPixmap pm = tela(size);
+    QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
-    liscio(p);
+    Drawing::smooth(p);
     // Drawn in a 100 x 70 box, scaled to the picture.
     p.scale(size.width() / 100.0, size.height() / 70.0);
     const QColor pelle(0xF6, 0xD2, 0xA8);

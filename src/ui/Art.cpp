@@ -1,6 +1,7 @@
 #include "Art.h"
 
 #include "Categoria.h"
+#include "Drawing.h"
 #include "Maker.h"
 
 #include <QFontMetricsF>
@@ -31,17 +32,7 @@ QColor tint(const QColor& c, qreal towardsWhite)
     return QColor(mix(c.red()), mix(c.green()), mix(c.blue()));
 }
 
-QPixmap canvas(const QSize& size)
-{
-    QPixmap pm(size);
-    pm.fill(Qt::transparent);
-    return pm;
-}
 
-void smooth(QPainter& p)
-{
-    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-}
 
 QFont font(qreal pixels, bool bold = true)
 {
@@ -432,9 +423,9 @@ void blueBar(QPainter& p, const QRectF& r, const QString& text, const QColor& ac
 // A round icon: a disc with a soft top light and a white symbol on it.
 QPixmap roundIcon(const QSize& size, const QColor& colour, void (*symbol)(QPainter&, const QRectF&))
 {
-    QPixmap pm = canvas(size);
+    QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
-    smooth(p);
+    Drawing::smooth(p);
     const qreal side = qMin(size.width(), size.height()) - 2;
     const QRectF disc(QPointF((size.width() - side) / 2, (size.height() - side) / 2), QSizeF(side, side));
     QLinearGradient g(disc.topLeft(), disc.bottomLeft());
@@ -518,9 +509,9 @@ void wordmark(QPainter& p, const QRectF& box, qreal maxPixels)
 
 QPixmap Art::logo(const QSize& size)
 {
-    QPixmap pm = canvas(size);
+    QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
-    smooth(p);
+    Drawing::smooth(p);
     const QRectF card = QRectF(pm.rect()).adjusted(1, 1, -2, -2);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 30));
@@ -546,18 +537,18 @@ QPixmap Art::logo(const QSize& size)
 
 QPixmap Art::title(const QSize& size)
 {
-    QPixmap pm = canvas(size);
+    QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
-    smooth(p);
+    Drawing::smooth(p);
     wordmark(p, QRectF(pm.rect()), size.height() * 0.78);
     return pm;
 }
 
 QPixmap Art::versionBadge(const QSize& size)
 {
-    QPixmap pm = canvas(size);
+    QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
-    smooth(p);
+    Drawing::smooth(p);
     const qreal side = qMin(size.width(), size.height()) - 4;
     const QRectF disc(QPointF((size.width() - side) / 2, (size.height() - side) / 2), QSizeF(side, side));
     // A seal with a scalloped edge.
@@ -588,9 +579,9 @@ QPixmap Art::versionBadge(const QSize& size)
 
 QPixmap Art::lightBulb(const QSize& size)
 {
-    QPixmap pm = canvas(size);
+    QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
-    smooth(p);
+    Drawing::smooth(p);
     // The bulb takes the lower three quarters; its rays reach the top edge.
     const qreal side = qMin(size.width(), size.height());
     const qreal bulbSide = side * 0.78;
@@ -616,9 +607,9 @@ QPixmap Art::lightBulb(const QSize& size)
 
 QPixmap Art::subtitle(const QSize& size)
 {
-    QPixmap pm = canvas(size);
+    QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
-    smooth(p);
+    Drawing::smooth(p);
     const QRectF r = QRectF(pm.rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     QLinearGradient g(r.topLeft(), r.bottomLeft());
     g.setColorAt(0, QColor(0xF1, 0xF7, 0xFD));
@@ -687,9 +678,9 @@ QPixmap Art::copyright(const QSize& size)
 
 QPixmap Art::makerStrip(const QSize& size)
 {
-    QPixmap pm = canvas(size);
+    QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
-    smooth(p);
+    Drawing::smooth(p);
     const QRectF r = QRectF(pm.rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     p.setPen(QPen(QColor(0xC9, 0xD8, 0xE8), 1));
     p.setBrush(QColor(0xF7, 0xFA, 0xFD));
@@ -736,9 +727,9 @@ QPixmap Art::tile(const Categoria& categoria)
 {
     const Look& look = lookOf(categoria);
     const QColor accent(look.accent);
-    QPixmap pm = canvas(TileSize);
+    QPixmap pm = Drawing::canvas(TileSize);
     QPainter p(&pm);
-    smooth(p);
+    Drawing::smooth(p);
     const QRectF r = QRectF(pm.rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     QLinearGradient g(r.topLeft(), r.bottomLeft());
     g.setColorAt(0, tint(accent, 0.86));
@@ -752,9 +743,9 @@ QPixmap Art::tile(const Categoria& categoria)
 
 QPixmap Art::tileCaption(const Categoria& categoria)
 {
-    QPixmap pm = canvas(TileCaptionSize);
+    QPixmap pm = Drawing::canvas(TileCaptionSize);
     QPainter p(&pm);
-    smooth(p);
+    Drawing::smooth(p);
     blueBar(p, QRectF(pm.rect()).adjusted(0.5, 0.5, -0.5, -0.5), categoria.TitoloRiquadro, accent(categoria), 14, 10);
     return pm;
 }
@@ -762,9 +753,9 @@ QPixmap Art::tileCaption(const Categoria& categoria)
 QPixmap Art::titleStrip(const Categoria& categoria)
 {
     const Look& look = lookOf(categoria);
-    QPixmap pm = canvas(TitleStripSize);
+    QPixmap pm = Drawing::canvas(TitleStripSize);
     QPainter p(&pm);
-    smooth(p);
+    Drawing::smooth(p);
     const QRectF r = QRectF(pm.rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     blueBar(p, r, categoria.TitoloRiquadro, QColor(look.accent), 22, r.height() * 1.1);
     // The category's emblem in a white disc at the left end.
@@ -786,7 +777,7 @@ QPixmap Art::placeholder(const Categoria& categoria)
     QPixmap pm(PlaceholderSize);
     pm.fill(Qt::white);
     QPainter p(&pm);
-    smooth(p);
+    Drawing::smooth(p);
     const QRectF r(pm.rect());
     QLinearGradient g(r.topLeft(), r.bottomLeft());
     g.setColorAt(0, tint(accent, 0.9));
