@@ -81,7 +81,9 @@ GrigliaSchede GrigliaSchede::carica(const Categoria& categoria, const QList<Colo
         });
         archivio.Chiudi();
     } catch (...) {
-        // The grid keeps what it has; the export works on that.
+        // The grid keeps what it has to show; the export refuses to replace
+        // an earlier file with an incomplete one.
+        griglia.completa_ = false;
     }
     return griglia;
 }

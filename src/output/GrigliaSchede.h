@@ -31,8 +31,12 @@ public:
 
     // Every card of the category's record file (created empty when there is
     // none), each field trimmed. A failure ends the reading quietly: the rows
-    // read so far are kept.
+    // read so far are kept, and the grid is not complete.
     static GrigliaSchede carica(const Categoria& categoria, const QList<ColonnaExport>& colonne);
+
+    // Whether every card of the file is in the grid: false when loading
+    // failed part way or could not start.
+    bool completa() const { return completa_; }
 
 private:
     struct Riga {
@@ -41,4 +45,5 @@ private:
     };
     static Riga componi(const std::array<QStringView, Colonne>& testi);
     std::vector<Riga> righe_;
+    bool completa_ = true;
 };

@@ -28,6 +28,8 @@ const QString DomandaApri = QStringLiteral(
     "Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di Excel?");
 const QString ErroreEsporta = QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
                                              "Accertarsi che il file di Excel non sia già aperto.");
+const QString ErroreLettura = QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
+                                             "Non è stato possibile leggere tutte le schede dell'archivio.");
 } // namespace
 
 // The grid's view of the rows: column 0 is the card number, columns 1 to 17
@@ -267,6 +269,13 @@ void TfrmExp::cmdEsportaClick()
     // A cell still being edited belongs to the export too.
     if (QWidget* editor = grdRecords->indexWidget(grdRecords->currentIndex()))
         QMetaObject::invokeMethod(grdRecords, "commitData", Q_ARG(QWidget*, editor));
+
+    // An archive that could not be read whole would give a sheet that looks
+    // complete and is not, and would replace an earlier, complete one.
+    if (!griglia_.completa()) {
+        d.plain(this, ErroreLettura);
+        return;
+    }
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool scritto = FoglioExcel::salva(

@@ -32,6 +32,8 @@ const QString DomandaEsporta
                      "presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?");
 const QString DomandaApri = QStringLiteral(
     "Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di Excel?");
+const QString ErroreLettura = QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
+                                             "Non è stato possibile leggere tutte le schede dell'archivio.");
 const QString Errore = QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
                                       "Accertarsi che il file di Excel non sia già aperto.");
 
@@ -451,6 +453,27 @@ private Q_SLOTS:
         const GrigliaSchede g = GrigliaSchede::carica(cat("Rifiuti"), ColonneExport::di(cat("Rifiuti")));
         QCOMPARE(g.righe(), 3);
         QCOMPARE(g.testo(2, 0).toString(), QStringLiteral("A&B"));
+    }
+
+    // A record file that cannot be read (here a folder of that name): the
+    // window opens with an empty grid and says nothing, but the export
+    // refuses, so an earlier export is not replaced by an empty sheet that
+    // looks complete.
+    void archivioIlleggibile()
+    {
+        TempProgramFolder cartella;
+        QVERIFY(QDir(cartella.path()).mkdir(QStringLiteral("Archivio_Rifiuti.pro")));
+        scrivi(cartella.file(QStringLiteral("Database_Rifiuti.xls")), "export precedente");
+        const auto prima = folderContents(cartella.path());
+
+        Finestra f(cat("Rifiuti"));
+        QCOMPARE(f.griglia()->model()->rowCount(), 0);
+        testDialogs().expectQuestion(DomandaEsporta, Answer::Yes);
+        testDialogs().expectPlain(ErroreLettura);
+        f.esporta();
+        QVERIFY(openedByShell().isEmpty());
+        const auto dopo = folderContents(cartella.path());
+        QVERIFY2(dopo == prima, qPrintable(contentsDifference(prima, dopo)));
     }
 
     // ---- The window --------------------------------------------------------
