@@ -1,15 +1,22 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing need,
-# skipping those already present.
+# Installs the Debian 12 packages that building and running need, skipping
+# those already present. `deps.sh test` adds what only the tests use: the
+# PDF text extractor, the fuzzing compiler and a headless spreadsheet program
+# that opens the exported file.
 set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev libgl-dev
   fonts-dejavu-core fonts-liberation
-  poppler-utils
-  clang libclang-rt-14-dev llvm-14
 )
+if [ "${1:-}" = test ]; then
+  packages+=(
+    poppler-utils
+    clang libclang-rt-14-dev llvm-14
+    libreoffice-calc-nogui
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

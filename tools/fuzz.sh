@@ -25,7 +25,7 @@ fi
 
 for tool in clang clang++; do
   if ! command -v "$tool" >/dev/null; then
-    echo "tools/fuzz.sh: $tool is missing (tools/deps.sh installs it)" >&2
+    echo "tools/fuzz.sh: $tool is missing (tools/deps.sh test installs it)" >&2
     exit 1
   fi
 done
