@@ -209,6 +209,21 @@ void check(bool ok, const char* what)
     }
 }
 
+// The search window as the archive screen opens it: shown, "Cerca" with no
+// filter, the list painted; `whileOpen` runs before it closes. Returns the
+// number of lines listed.
+int searchWindowListing(TfrmArchivio& schermo, const Categoria& categoria, const std::function<void()>& whileOpen)
+{
+    TfrmTrova trova(schermo);
+    trova.ImpostaTag(categoria.Sigla);
+    trova.show();
+    QApplication::processEvents();
+    trova.btnCercaClick();
+    (void)trova.grab();
+    whileOpen();
+    return int(trova.results()->lines().size());
+}
+
 SizeResult measure(int cards, int runs)
 {
     SizeResult r;
@@ -312,15 +327,7 @@ SizeResult measure(int cards, int runs)
     // The windows: from the click to the list painted on screen.
     r.rows.append({QStringLiteral("search window, no filter, shown"),
         timed(runs,
-            [&] {
-                TfrmTrova trova(schermo);
-                trova.ImpostaTag(luce.Sigla);
-                trova.show();
-                QApplication::processEvents();
-                trova.btnCercaClick();
-                (void)trova.grab();
-                listed = int(trova.results()->lines().size());
-            }),
+            [&] { listed = searchWindowListing(schermo, luce, [] {}); }),
         QStringLiteral("built, searched, painted")});
     check(listed == cards, "search window");
     r.rows.append({QStringLiteral("summary window, shown"),
@@ -342,14 +349,10 @@ SizeResult measure(int cards, int runs)
 #endif
     r.baseMb = statusMb("VmRSS");
     if (resetPeak()) {
-        TfrmTrova trova(schermo);
-        trova.ImpostaTag(luce.Sigla);
-        trova.show();
-        QApplication::processEvents();
-        trova.btnCercaClick();
-        (void)trova.grab();
-        r.rssMb = statusMb("VmRSS");
-        r.peakMb = statusMb("VmHWM");
+        searchWindowListing(schermo, luce, [&r] {
+            r.rssMb = statusMb("VmRSS");
+            r.peakMb = statusMb("VmHWM");
+        });
     }
     schermo.hide();
     ProgramFolder::set(QString());
