@@ -2,16 +2,20 @@
 
 #include "Dialogs.h"
 #include "Platform.h"
+#include "SafeFile.h"
 #include "Testo.h"
+#include "Tracciato.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace Allegati {
 
-QString Cartella() { return ProgramFolder::file(QStringLiteral("Documenti_Allegati")); }
+QString Cartella()
+{
+    return ProgramFolder::file(QStringLiteral("Documenti_Allegati"));
+}
 
 QString NomeNudo(const QString& nome)
 {
@@ -34,6 +38,14 @@ QString Percorso(const QString& nome)
 }
 
 namespace {
+
+// Bytes a file name may take in a card's field (File01 to File03).
+int larghezzaNome()
+{
+    const Tracciato& t = Tracciato::di(Tipo::TSchedaBolletta);
+    return t.larghezza(t.indice("File01"));
+}
+
 // Copies through a temporary file in the destination folder, so an existing
 // attachment is replaced only by a complete copy (and a file copied onto
 // itself survives).
@@ -42,45 +54,72 @@ bool copia(const QString& sorgente, const QString& destinazione)
     QFile in(sorgente);
     if (!in.open(QIODevice::ReadOnly))
         return false;
-    // Unbuffered: every write below reaches the disk before it is counted.
-    // With a buffer, the last bytes failing to go out at commit() (a full
-    // disk) would go unnoticed and a short copy would take the name.
-    QSaveFile out(destinazione);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    char buffer[64 * 1024];
-    for (;;) {
-        const qint64 n = in.read(buffer, sizeof buffer);
-        if (n < 0) {
-            out.cancelWriting();
-            return false;
+    return SafeFile::write(destinazione, [&in](QIODevice& out) {
+        char buffer[64 * 1024];
+        for (;;) {
+            const qint64 n = in.read(buffer, sizeof buffer);
+            if (n < 0)
+                return false;
+            if (n == 0)
+                return true;
+            if (out.write(buffer, n) != n)
+                return false;
         }
-        if (n == 0)
-            break;
-        if (out.write(buffer, n) != n) {
-            out.cancelWriting();
-            return false;
+    });
+}
+
+} // namespace
+
+QString NomeRegistrabile(const QString& sorgente)
+{
+    QString n = sorgente;
+    n.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    n = NomeNudo(n.mid(n.lastIndexOf(QLatin1Char('/')) + 1));
+    if (n.isEmpty())
+        return {};
+    QString nome;
+    nome.reserve(n.size());
+    for (qsizetype i = 0; i < n.size(); ++i) {
+        const char16_t c = n.at(i).unicode();
+        if (Testo::codificabile(c)) {
+            nome += QChar(c);
+        } else {
+            // A surrogate pair is one character: one "_" for both halves.
+            if (QChar::isHighSurrogate(c) && i + 1 < n.size() && n.at(i + 1).isLowSurrogate())
+                ++i;
+            nome += QLatin1Char('_');
         }
     }
-    return out.commit();
+    // One byte per character in the record: cut the stem, keep the extension
+    // (a dot after the first character; a very long "extension" is no
+    // extension and is cut with the rest).
+    const int massimo = larghezzaNome();
+    if (nome.size() > massimo) {
+        const qsizetype punto = nome.lastIndexOf(QLatin1Char('.'));
+        const qsizetype estensione = punto > 0 ? nome.size() - punto : 0;
+        if (estensione > 0 && estensione < massimo / 2)
+            nome = nome.left(massimo - estensione) + nome.mid(punto);
+        else
+            nome.truncate(massimo);
+        nome = NomeNudo(nome);
+    }
+    return nome;
 }
-} // namespace
 
 QString Allega(QWidget* parent, const QString& sorgente)
 {
-    const QString nome = NomeNudo(sorgente);
+    const QString nome = NomeRegistrabile(sorgente);
     if (nome.isEmpty() || !QDir().mkpath(Cartella()))
-        return nome;
+        return {};
     const QString destinazione = Cartella() + QLatin1Char('/') + nome;
-    if (QFileInfo::exists(destinazione)) {
-        const auto risposta = Dialogs::current().question(
-            parent, QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso "
-                                   "nome.\r\n\r\nSi vuole sovrascrivere il file esistente?"));
+    if (SafeFile::exists(destinazione)) {
+        const auto risposta = Dialogs::current().question(parent,
+            QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso "
+                           "nome.\r\n\r\nSi vuole sovrascrivere il file esistente?"));
         if (risposta == Dialogs::Answer::No)
             return nome;
     }
-    copia(sorgente, destinazione);
-    return nome;
+    return copia(sorgente, destinazione) ? nome : QString();
 }
 
 void Apri(const QString& nome)

@@ -20,12 +20,21 @@ QString NomeNudo(const QString& nome);
 // The attachments folder path of a bare name; empty when `nome` names no file.
 QString Percorso(const QString& nome);
 
-// Copies the chosen file into the attachments folder under its bare name and
-// returns that name. When a file of that name is already there, the user is
-// asked whether to replace it; on No nothing is copied and the name still
-// refers to the file already there. Failures are silent: the name is
-// returned all the same. The copy replaces an earlier file only once it is
-// complete.
+// The name a card keeps for the chosen file `sorgente`, which is also the
+// name of its copy: the bare name, trimmed, every character a record cannot
+// hold made "_" (a "?" is not a legal file name everywhere), shortened to
+// the 250 bytes of the record's field with its extension kept. Empty when
+// the choice names no file.
+QString NomeRegistrabile(const QString& sorgente);
+
+// Copies the chosen file into the attachments folder under
+// NomeRegistrabile(sorgente) and returns that name. When something of that
+// name is already there (a link included), the user is asked whether to
+// replace it; on No nothing is copied and the name still refers to what is
+// already there. Empty when nothing could be copied (the folder cannot be
+// made, the source cannot be read, the disk is full): the caller tells the
+// user. The copy replaces an earlier file only once it is complete, and
+// replaces a link with a regular file rather than writing through it.
 QString Allega(QWidget* parent, const QString& sorgente);
 
 // Hands the attached file to the desktop, which opens it with the program

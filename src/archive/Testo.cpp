@@ -78,6 +78,13 @@ QStringView pulito(QStringView testo)
     return testo.mid(inizio, fine - inizio);
 }
 
+bool codificabile(char16_t c)
+{
+    if (QChar::isSurrogate(c))
+        return false;
+    return c == char16_t(sostituto) || byteDi(c) != sostituto;
+}
+
 QString decodifica(const char* dati, int n)
 {
     if (n <= 0)

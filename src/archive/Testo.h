@@ -29,6 +29,11 @@ constexpr bool bianco(char16_t c)
 // The text without its leading and trailing blanks.
 QStringView pulito(QStringView testo);
 
+// Whether a record can hold the character: true for every character that
+// Windows-1252 has a byte for, false for the rest (which a record turns into
+// "?") and for either half of a surrogate pair.
+bool codificabile(char16_t c);
+
 // Windows-1252 bytes to text, with nothing trimmed.
 QString decodifica(const char* dati, int n);
 // Text to Windows-1252 bytes, with nothing trimmed: one byte per character.

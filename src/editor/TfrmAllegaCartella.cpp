@@ -186,7 +186,16 @@ void TfrmAllegaCartella::btnSfogliaClick(int slot)
     const QString scelto = Dialogs::current().openFile(this, spec);
     if (scelto.isEmpty())
         return;
-    slot_[slot - 1].txtFile->setText(Allegati::Allega(this, scelto));
+    const QString nome = Allegati::Allega(this, scelto);
+    if (nome.isEmpty()) {
+        // The slot keeps what it had: a card must never name a file that
+        // is not in the attachments folder.
+        Dialogs::current().message(
+            this, Dialogs::Kind::Warning,
+            QStringLiteral("Attenzione: non è stato possibile copiare il file nella cartella dei documenti allegati."));
+        return;
+    }
+    slot_[slot - 1].txtFile->setText(nome);
 }
 
 void TfrmAllegaCartella::btnApriClick(int slot) { Allegati::Apri(slot_[slot - 1].txtFile->text()); }

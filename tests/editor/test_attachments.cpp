@@ -4,6 +4,8 @@
 #include "TfrmAllegaCartella.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <memory>
 
@@ -16,6 +18,9 @@ namespace {
 const QString Modificata = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 const QString Domanda = QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file con lo "
                                        "stesso nome.\r\n\r\nSi vuole sovrascrivere il file esistente?");
+
+const QString CopiaFallita =
+    QStringLiteral("Attenzione: non è stato possibile copiare il file nella cartella dei documenti allegati.");
 
 QLineEdit* file(QWidget* d, int n) { return child<QLineEdit>(d, QStringLiteral("txtFile0%1").arg(n)); }
 QLineEdit* desc(QWidget* d, int n) { return child<QLineEdit>(d, QStringLiteral("txtDesc0%1").arg(n)); }
@@ -193,9 +198,10 @@ private Q_SLOTS:
         QCOMPARE(scheda.testo("File01"), QStringLiteral("File01 1"));
     }
 
-    // A copy that cannot be made is silent, the slot still takes the name,
-    // and the attached file already stored under that name stays whole: a
-    // short copy never takes its place.
+    // A copy that cannot be made is told to the user and leaves the slot as
+    // it was, so the card never names a file that is not there; the attached
+    // file already stored under that name stays whole: a short copy never
+    // takes its place.
     void failedCopyKeepsTheStoredFile_data()
     {
         QTest::addColumn<QString>("caso");
@@ -204,6 +210,7 @@ private Q_SLOTS:
 #endif
         QTest::newRow("attachments folder is a file") << "cartella file";
         QTest::newRow("read-only attachments folder") << "sola lettura";
+        QTest::newRow("source gone") << "sorgente assente";
     }
     void failedCopyKeepsTheStoredFile()
     {
@@ -230,21 +237,142 @@ private Q_SLOTS:
         testDialogs().expectOpenFile(cartella.file(QStringLiteral("nuovi/fattura.pdf")));
         if (caso != QLatin1String("cartella file"))
             testDialogs().expectQuestion(Domanda, Dialogs::Answer::Yes);
+        testDialogs().expectMessage(Kind::Warning, CopiaFallita);
+        s.w.ImpostaAllegato(1, QStringLiteral("contratto.pdf"), QStringLiteral("Contratto"));
         allApertura([&](QDialog* d) {
 #ifdef TESSARIA_HAS_DISK_FULL
             std::unique_ptr<DiskFull> pieno;
             if (caso == QLatin1String("disco pieno"))
                 pieno = std::make_unique<DiskFull>();
 #endif
+            if (caso == QLatin1String("sorgente assente"))
+                QVERIFY(QFile::remove(cartella.file(QStringLiteral("nuovi/fattura.pdf"))));
             bottone(d, "btnSfoglia", 1)->click();
-            QCOMPARE(file(d, 1)->text(), QStringLiteral("fattura.pdf"));
+            QCOMPARE(file(d, 1)->text(), QStringLiteral("contratto.pdf"));
             figlio(d, "btnApplica")->click();
         });
         s.premi("cmdFile");
-        QCOMPARE(s.w.Allegato(1), QStringLiteral("fattura.pdf"));
+        QCOMPARE(s.w.Allegato(1), QStringLiteral("contratto.pdf"));
+        if (caso == QLatin1String("sorgente assente"))
+            QVERIFY(scrivi(cartella.file(QStringLiteral("nuovi/fattura.pdf")), "%PDF-1.4 un'altra fattura"));
         const auto dopo = folderContents(cartella.path());
         QVERIFY2(dopo == prima, qPrintable(contentsDifference(prima, dopo)));
     }
+
+    // The name the card keeps is the name of the copy: trimmed, characters a
+    // record cannot hold made "_", shortened to the field's 250 bytes with
+    // the extension kept. "Apri" opens that very copy, and the record holds
+    // the name exactly.
+    void theCardKeepsTheNameOfTheCopy_data()
+    {
+        QTest::addColumn<QString>("scelto");
+        QTest::addColumn<QString>("tenuto");
+        QTest::newRow("leading blank") << QStringLiteral(" ricevuta.pdf") << QStringLiteral("ricevuta.pdf");
+        QTest::newRow("trailing blank") << QStringLiteral("ricevuta.pdf ") << QStringLiteral("ricevuta.pdf");
+        QTest::newRow("Windows-1252 kept") << QStringLiteral("Fattura €  è ok.pdf")
+                                           << QStringLiteral("Fattura €  è ok.pdf");
+        QTest::newRow("Cyrillic") << QStringLiteral("Счёт.pdf") << QStringLiteral("____.pdf");
+        QTest::newRow("Chinese") << QStringLiteral("账单 3.pdf") << QStringLiteral("__ 3.pdf");
+        QTest::newRow("Greek") << QStringLiteral("λογαριασμός.pdf") << QStringLiteral("___________.pdf");
+        QTest::newRow("outside the BMP") << QStringLiteral("bolletta \U0001F4A1.pdf")
+                                         << QStringLiteral("bolletta _.pdf");
+        QTest::newRow("254 bytes") << QString(250, QLatin1Char('a')) + QStringLiteral(".pdf")
+                                   << QString(246, QLatin1Char('a')) + QStringLiteral(".pdf");
+        QTest::newRow("long, no extension") << QString(254, QLatin1Char('b')) << QString(250, QLatin1Char('b'));
+    }
+    void theCardKeepsTheNameOfTheCopy()
+    {
+        QFETCH(QString, scelto);
+        QFETCH(QString, tenuto);
+        TempProgramFolder cartella;
+        QVERIFY(QDir().mkpath(cartella.file(QStringLiteral("scaricati"))));
+        const QString sorgente = cartella.file(QStringLiteral("scaricati/") + scelto);
+        QVERIFY2(scrivi(sorgente, "%PDF-1.4 la bolletta"), qPrintable(sorgente));
+        Schermo s(cat("Telefono"));
+
+        testDialogs().expectOpenFile(sorgente);
+        allApertura([&](QDialog* d) {
+            bottone(d, "btnSfoglia", 2)->click();
+            QCOMPARE(file(d, 2)->text(), tenuto);
+            bottone(d, "btnApri", 2)->click();
+            figlio(d, "btnApplica")->click();
+        });
+        s.premi("cmdFile");
+        QCOMPARE(s.w.Allegato(2), tenuto);
+        QCOMPARE(openedByShell(), QStringList{aperto(cartella.path(), tenuto)});
+        QCOMPARE(leggi(cartella.file(QStringLiteral("Documenti_Allegati/") + tenuto)),
+                 QByteArray("%PDF-1.4 la bolletta"));
+        QCOMPARE(QDir(cartella.file(QStringLiteral("Documenti_Allegati"))).entryList(QDir::Files),
+                 QStringList{tenuto});
+        Scheda scheda(Tipo::TSchedaBolletta);
+        scheda.imposta("File02", s.w.Allegato(2));
+        QCOMPARE(scheda.testo("File02"), tenuto);
+    }
+
+    // A name with a blank in front is the same name as the one without: the
+    // user is asked before another card's attachment is replaced.
+    void leadingBlankAsksBeforeReplacing()
+    {
+        TempProgramFolder cartella;
+        QVERIFY(QDir().mkpath(cartella.file(QStringLiteral("Documenti_Allegati"))));
+        QVERIFY(scrivi(cartella.file(QStringLiteral("Documenti_Allegati/ricevuta.pdf")), "della scheda 1"));
+        QVERIFY(scrivi(cartella.file(QStringLiteral(" ricevuta.pdf")), "della scheda 2"));
+        Schermo s(cat("Acqua"));
+
+        testDialogs().expectOpenFile(cartella.file(QStringLiteral(" ricevuta.pdf")));
+        testDialogs().expectQuestion(Domanda, Dialogs::Answer::No);
+        allApertura([](QDialog* d) {
+            bottone(d, "btnSfoglia", 1)->click();
+            QCOMPARE(file(d, 1)->text(), QStringLiteral("ricevuta.pdf"));
+            figlio(d, "btnApplica")->click();
+        });
+        s.premi("cmdFile");
+        QCOMPARE(leggi(cartella.file(QStringLiteral("Documenti_Allegati/ricevuta.pdf"))), QByteArray("della scheda 1"));
+        QVERIFY(!QFileInfo::exists(cartella.file(QStringLiteral("Documenti_Allegati/ ricevuta.pdf"))));
+    }
+
+#ifdef Q_OS_UNIX
+    // A link planted in the attachments folder, pointing at a file elsewhere
+    // or at nothing, is never written through: the user is asked as for any
+    // file of that name, and Yes puts a regular file in its place. Nothing
+    // outside the program folder changes or appears.
+    void plantedLinkIsReplaced_data()
+    {
+        QTest::addColumn<bool>("pendente");
+        QTest::newRow("link to an outside file") << false;
+        QTest::newRow("dangling link") << true;
+    }
+    void plantedLinkIsReplaced()
+    {
+        QFETCH(bool, pendente);
+        TempProgramFolder cartella;
+        QTemporaryDir fuori;
+        QVERIFY(fuori.isValid());
+        const QString bersaglio = fuori.filePath(QStringLiteral("notes.txt"));
+        if (!pendente)
+            QVERIFY(scrivi(bersaglio, "someone else's notes"));
+        QVERIFY(QDir().mkpath(cartella.file(QStringLiteral("Documenti_Allegati"))));
+        const QString collegamento = cartella.file(QStringLiteral("Documenti_Allegati/notes.txt"));
+        QVERIFY(QFile::link(bersaglio, collegamento));
+        QVERIFY(scrivi(cartella.file(QStringLiteral("notes.txt")), "the attachment"));
+        const auto prima = folderContents(fuori.path());
+        Schermo s(cat("Varie"));
+
+        testDialogs().expectOpenFile(cartella.file(QStringLiteral("notes.txt")));
+        testDialogs().expectQuestion(Domanda, Dialogs::Answer::Yes);
+        allApertura([](QDialog* d) {
+            bottone(d, "btnSfoglia", 1)->click();
+            QCOMPARE(file(d, 1)->text(), QStringLiteral("notes.txt"));
+            figlio(d, "btnApplica")->click();
+        });
+        s.premi("cmdFile");
+        const auto dopo = folderContents(fuori.path());
+        QVERIFY2(dopo == prima, qPrintable(contentsDifference(prima, dopo)));
+        QVERIFY(!QFileInfo(collegamento).isSymLink());
+        QCOMPARE(leggi(collegamento), QByteArray("the attachment"));
+        QCOMPARE(s.w.Allegato(1), QStringLiteral("notes.txt"));
+    }
+#endif
 
     // "Applica e chiudi" writes into the screen its tag names, which need
     // not be the opener; a tag that names none writes nothing and the dialog
