@@ -2,13 +2,13 @@
 
 #include "Categoria.h"
 #include "Platform.h"
+#include "SafeFile.h"
 #include "Testo.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
 
 namespace Foto {
 
@@ -56,18 +56,9 @@ bool Scrivi(const QImage& immagine, const QString& percorso)
         if (!writer.write(immagine))
             return false;
     }
-    // Unbuffered, so the one write below is the one that reaches the disk:
-    // with a buffer, bytes that fail to go out only when commit() flushes
-    // them (a full disk) go unnoticed, and the short file would replace the
-    // earlier photo.
-    QSaveFile file(percorso);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(jpeg) != jpeg.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    // Complete or not at all, and never through a symbolic link planted
+    // under the photo's name: the link becomes a regular photo file.
+    return SafeFile::write(percorso, jpeg);
 }
 
 } // namespace Foto

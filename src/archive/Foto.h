@@ -25,7 +25,8 @@ QImage Leggi(const QString& percorso);
 
 // Writes the picture as JPEG at the codec's default quality and its own pixel
 // size. The new file replaces the old one only once it is completely written,
-// so a failed write leaves any earlier photo as it was.
+// so a failed write leaves any earlier photo as it was. A symbolic link of
+// that name is replaced by the photo file, never written through.
 bool Scrivi(const QImage& immagine, const QString& percorso);
 
 } // namespace Foto

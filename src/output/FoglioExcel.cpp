@@ -2,10 +2,10 @@
 
 #include "Categoria.h"
 #include "GrigliaSchede.h"
+#include "SafeFile.h"
 #include "Testo.h"
 
 #include <QBuffer>
-#include <QSaveFile>
 
 namespace {
 
@@ -175,16 +175,8 @@ QByteArray FoglioExcel::contenuto(
 
 bool FoglioExcel::salva(const QString& percorso, const std::function<bool(QIODevice&)>& scrivi)
 {
-    // Unbuffered: every write of `scrivi` reaches the disk before it is
-    // counted. With a buffer, the last bytes failing to go out at commit()
-    // (a full disk) would go unnoticed and a short file would replace the
-    // earlier export. The writers hand over large blocks, so no speed is lost.
-    QSaveFile file(percorso);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (!scrivi(file)) {
-        file.cancelWriting(); // the temporary file goes with the QSaveFile
-        return false;
-    }
-    return file.commit();
+    // Unbuffered, so every write of `scrivi` is checked as it reaches the
+    // disk; the writers hand over large blocks, so no speed is lost. A link
+    // planted under the sheet's name is replaced, not written through.
+    return SafeFile::write(percorso, scrivi);
 }

@@ -34,7 +34,8 @@ QByteArray contenuto(const Categoria& categoria, const QList<ColonnaExport>& col
 // Makes `percorso` hold what `scrivi` writes, or leaves it as it was: the
 // bytes go to a temporary file beside it, which takes the name only when
 // everything was written. False on any failure, `scrivi` returning false
-// included; no temporary file is left behind.
+// included; no temporary file is left behind. A symbolic link of that name
+// is replaced by the file, never written through.
 bool salva(const QString& percorso, const std::function<bool(QIODevice&)>& scrivi);
 
 } // namespace FoglioExcel

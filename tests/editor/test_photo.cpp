@@ -1,12 +1,15 @@
 #include "EditorFixtures.h"
+#include "Faults.h"
 #include "Foto.h"
 #include "ImageBox.h"
 #include "TfrmZoom.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QtEndian>
 
 using namespace fixtures;
@@ -236,6 +239,62 @@ private Q_SLOTS:
         testDialogs().expectMessage(Kind::Information, Modificata);
         f.s.premi("cmdSalva");
         QCOMPARE(dimensioniSu(f.foto()), QSize(64, 48));
+    }
+
+    // The card's photo file is a symbolic link planted in the photo folder,
+    // to a photo elsewhere or to nothing. Saving the card never writes
+    // through it: the link becomes a regular photo file in the folder, with
+    // the picture on screen, and nothing outside the folder changes or
+    // appears.
+    void linkedPhotoFileIsReplaced_data()
+    {
+        QTest::addColumn<bool>("dangling");
+        QTest::addColumn<bool>("caricata");
+        QTest::addColumn<QSize>("salvata");
+        QTest::newRow("link to an outside photo, saved as shown") << false << false << QSize(80, 60);
+        QTest::newRow("link to an outside photo, a picture loaded") << false << true << QSize(64, 48);
+        QTest::newRow("dangling link, saved as shown") << true << false << QSize(567, 378);
+        QTest::newRow("dangling link, a picture loaded") << true << true << QSize(64, 48);
+    }
+    void linkedPhotoFileIsReplaced()
+    {
+        QFETCH(bool, dangling);
+        QFETCH(bool, caricata);
+        TempProgramFolder cartella;
+        QTemporaryDir fuori;
+        QVERIFY(fuori.isValid());
+        const Categoria& c = cat("Rifiuti");
+        scrivi(cartella.file(c.FileArchivio()), archivioDi(c, 1));
+        QVERIFY(QDir().mkpath(cartella.file(QStringLiteral("Foto_Ricevute"))));
+        const QString bersaglio = fuori.filePath(QStringLiteral("vacanze.jpg"));
+        if (!dangling)
+            QVERIFY(Foto::Scrivi(tinta(QSize(80, 60), Qt::yellow), bersaglio));
+        const QString foto = cartella.file(QStringLiteral("Foto_Ricevute/Rifiuti_1.jpg"));
+        QVERIFY(QFile::link(bersaglio, foto));
+        const QString scelta = cartella.file(QStringLiteral("scelta.bmp"));
+        QVERIFY(tinta(QSize(64, 48), Qt::blue).save(scelta, "BMP"));
+        const auto prima = folderContents(fuori.path());
+
+        Schermo s(c);
+        s.premi("cmdPrimo");
+        if (caricata) {
+            testDialogs().expectOpenFile(scelta);
+            s.premi("btnCaricaFoto");
+        }
+        testDialogs().expectMessage(Kind::Information, Modificata);
+        s.premi("cmdSalva");
+
+        const auto dopo = folderContents(fuori.path());
+        QVERIFY2(dopo == prima, qPrintable(contentsDifference(prima, dopo)));
+        QVERIFY(!QFileInfo(foto).isSymLink());
+        QVERIFY(QFileInfo(foto).isFile());
+        QTEST(dimensioniSu(foto), "salvata");
+        if (caricata) {
+            const QImage salvata(foto);
+            QVERIFY(salvata.pixelColor(32, 24).blue() > 240 && salvata.pixelColor(32, 24).red() < 16);
+        }
+        QCOMPARE(QDir(cartella.file(QStringLiteral("Foto_Ricevute"))).entryList(QDir::Files | QDir::Hidden),
+            QStringList {QStringLiteral("Rifiuti_1.jpg")});
     }
 
     // Cancelling either file dialog changes nothing and says nothing.

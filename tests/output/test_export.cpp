@@ -420,6 +420,41 @@ private Q_SLOTS:
         QVERIFY2(dopo == prima, qPrintable(contentsDifference(prima, dopo)));
     }
 
+    // The spreadsheet's name is a symbolic link planted in the program
+    // folder, to another document or to nothing: the export never writes
+    // through it. The link becomes the exported sheet, a regular file in the
+    // folder, and nothing outside the folder changes or appears.
+    void destinazioneCollegamento_data()
+    {
+        QTest::addColumn<bool>("dangling");
+        QTest::newRow("link to an outside document") << false;
+        QTest::newRow("dangling link") << true;
+    }
+    void destinazioneCollegamento()
+    {
+        QFETCH(bool, dangling);
+        TempProgramFolder cartella;
+        QTemporaryDir fuori;
+        QVERIFY(fuori.isValid());
+        treSchedeRifiuti();
+        const QString bersaglio = fuori.filePath(QStringLiteral("bilancio.ods"));
+        if (!dangling)
+            scrivi(bersaglio, "il bilancio di famiglia");
+        const QString file = cartella.file(QStringLiteral("Database_Rifiuti.xls"));
+        QVERIFY(QFile::link(bersaglio, file));
+        const auto prima = folderContents(fuori.path());
+
+        Finestra f(cat("Rifiuti"));
+        testDialogs().expectQuestion(DomandaEsporta, Answer::Yes);
+        testDialogs().expectQuestion(DomandaApri, Answer::No);
+        f.esporta();
+        const auto dopo = folderContents(fuori.path());
+        QVERIFY2(dopo == prima, qPrintable(contentsDifference(prima, dopo)));
+        QVERIFY(!QFileInfo(file).isSymLink());
+        QVERIFY(QFileInfo(file).isFile());
+        QCOMPARE(leggi(file), fileTreSchede());
+    }
+
     // A write that fails half way leaves the earlier file as it was and no
     // temporary file behind.
     void scritturaInterrotta()
