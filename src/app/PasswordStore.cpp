@@ -2,11 +2,11 @@
 
 #include "Crypt.h"
 #include "Platform.h"
+#include "SafeFile.h"
 #include "TextRules.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 // The file is handled as bytes, line by line, the way the usual INI readers
 // do: names of sections and keys compare without regard to case, blanks
@@ -96,12 +96,19 @@ Position locate(const QList<Line>& lines)
     return pos;
 }
 
+// A UTF-8 byte-order mark, as a text editor may put in front of the file.
+const QByteArray Bom = "\xEF\xBB\xBF";
+
+// The file's bytes without the mark: reading and writing must both see the
+// first line's section behind it.
 QByteArray withoutBom(const QByteArray& data)
 {
-    return data.startsWith("\xEF\xBB\xBF") ? data.mid(3) : data;
+    return data.startsWith(Bom) ? data.mid(Bom.size()) : data;
 }
 
-// Whole file or nothing; a missing file reads as empty.
+// Whole file or nothing; a missing file reads as empty. A store that is a
+// link is read through it, and a link that points nowhere reads as a missing
+// store (QFileInfo follows links), so writing then puts a new store there.
 std::optional<QByteArray> readFile(bool* exists)
 {
     QFile f(PasswordStore::path());
@@ -150,7 +157,7 @@ bool PasswordStore::writeValue(const QString& value)
     if (!data)
         return false;
 
-    QList<Line> lines = splitLines(*data);
+    QList<Line> lines = splitLines(withoutBom(*data));
     const QByteArray keyLine = Key + '=' + value.toLatin1();
     const Position pos = locate(lines);
     if (pos.key >= 0) {
@@ -167,22 +174,14 @@ bool PasswordStore::writeValue(const QString& value)
         lines.append({keyLine, NewLine});
     }
 
-    QByteArray out;
+    // The mark stays where it was: the file is the user's as much as ours.
+    QByteArray out = data->startsWith(Bom) ? Bom : QByteArray();
     for (const Line& l : std::as_const(lines))
         out += l.text + l.ending;
 
-    // Unbuffered on purpose: QSaveFile reports a failed write, but commit()
-    // does not notice buffered data that fails to reach the disk (a full
-    // disk) and would put an empty store in place of the old one.
-    QSaveFile file(path());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(out) != out.size()) {
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    return file.commit();
+    // A store that is a symbolic link is replaced by a regular file, never
+    // written through.
+    return SafeFile::write(path(), out);
 }
 
 std::optional<QString> PasswordStore::storedPassword()

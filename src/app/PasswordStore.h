@@ -18,8 +18,9 @@ public:
     // Puts value under Accesso/Valore, creating what is missing and keeping
     // the rest of the file as it was. The file is replaced in one step (a
     // new copy is written beside it, then renamed over it), so a failure or
-    // a crash half-way leaves the previous store whole. False when the store
-    // could not be written.
+    // a crash half-way leaves the previous store whole. A store that is a
+    // symbolic link is replaced by a regular file, never written through.
+    // False when the store could not be written.
     static bool writeValue(const QString& value);
 
     // The password the store holds: the value unscrambled and trimmed. No

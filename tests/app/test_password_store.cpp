@@ -6,12 +6,19 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 namespace {
 QByteArray bytesOf(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray scrambled(const char* password)
+{
+    return Crypt::Codifica(QString::fromLatin1(password)).toLatin1();
 }
 
 void put(const QString& path, const QByteArray& data)
@@ -97,6 +104,15 @@ private Q_SLOTS:
             << QByteArray("[Accesso]\r\nX=1\r\n") << QByteArray("[Accesso]\r\nValore=ABCD\r\nX=1\r\n");
         QTest::newRow("section added at the end")
             << QByteArray("[Altro]\r\nA=1") << QByteArray("[Altro]\r\nA=1\r\n[Accesso]\r\nValore=ABCD\r\n");
+        // A text editor may have put a byte-order mark in front: the section
+        // behind it is the one reading finds, and the mark stays.
+        QTest::newRow("byte order mark, value replaced") << QByteArray("\xEF\xBB\xBF[Accesso]\r\nValore=7DE0\r\n")
+                                                         << QByteArray("\xEF\xBB\xBF[Accesso]\r\nValore=ABCD\r\n");
+        QTest::newRow("byte order mark, key added to its section") << QByteArray(
+            "\xEF\xBB\xBF[Accesso]\r\nX=1\r\n") << QByteArray("\xEF\xBB\xBF[Accesso]\r\nValore=ABCD\r\nX=1\r\n");
+        QTest::newRow("byte order mark, section added at the end")
+            << QByteArray("\xEF\xBB\xBF[Altro]\r\nA=1\r\n")
+            << QByteArray("\xEF\xBB\xBF[Altro]\r\nA=1\r\n[Accesso]\r\nValore=ABCD\r\n");
     }
 
     void write()
@@ -107,7 +123,44 @@ private Q_SLOTS:
             put(PasswordStore::path(), before);
         QVERIFY(PasswordStore::writeValue(QStringLiteral("ABCD")));
         QTEST(bytesOf(PasswordStore::path()), "after");
+        QCOMPARE(PasswordStore::readValue(), std::optional<QString>(QStringLiteral("ABCD")));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList {PasswordStore::fileName()});
+    }
+
+    // A store that is a symbolic link, to a file elsewhere or to nothing, is
+    // never written through: the link becomes a regular store in the program
+    // folder and nothing outside it changes. A store read through the link
+    // keeps its other lines.
+    void linkedStoreIsReplaced_data()
+    {
+        QTest::addColumn<bool>("dangling");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("link to an outside file")
+            << false << QByteArray("[Altro]\r\nA=1\r\n[Accesso]\r\nValore=" + scrambled("PRIMAVERA") + "\r\n");
+        QTest::newRow("dangling link") << true << QByteArray("[Accesso]\r\nValore=" + scrambled("PRIMAVERA") + "\r\n");
+    }
+    void linkedStoreIsReplaced()
+    {
+        QFETCH(bool, dangling);
+        TempProgramFolder folder;
+        QTemporaryDir outside;
+        QVERIFY(outside.isValid());
+        const QString target = outside.filePath(QStringLiteral("altro.ini"));
+        if (!dangling)
+            put(target, "[Altro]\r\nA=1\r\n");
+        QVERIFY(QFile::link(target, PasswordStore::path()));
+        const auto before = folderContents(outside.path());
+
+        QVERIFY(PasswordStore::storePassword(QStringLiteral("primavera")));
+        const auto after = folderContents(outside.path());
+        QVERIFY2(after == before, qPrintable(contentsDifference(before, after)));
+        const QFileInfo store(PasswordStore::path());
+        QVERIFY(!store.isSymLink());
+        QVERIFY(store.isFile());
+        QTEST(bytesOf(PasswordStore::path()), "after");
+        QCOMPARE(PasswordStore::storedPassword(), std::optional<QString>(QStringLiteral("PRIMAVERA")));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+            QStringList {PasswordStore::fileName()});
     }
 
     // The store is replaced in one step: a write that fails half-way (here,

@@ -457,6 +457,33 @@ private Q_SLOTS:
         QCOMPARE(visibleWindows(), QStringList {QStringLiteral("frmAvvio")});
     }
 
+    // A store a text editor saved with a byte-order mark: the change takes
+    // effect in the section the login reads, no second section appears, and
+    // the mark stays where it was.
+    void changeInStoreWithByteOrderMark()
+    {
+        const QByteArray bom = "\xEF\xBB\xBF";
+        const QByteArray withBom = bom + storeBytes();
+        QFile f(PasswordStore::path());
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(f.write(withBom), withBom.size());
+        f.close();
+        QVERIFY(storeBytes().startsWith(bom + "[Accesso]"));
+
+        openChange(QStringLiteral("girasolemarino"), QStringLiteral("primavera"), QStringLiteral("primavera"));
+        testDialogs().expectPlain(Changed);
+        pressChangeOK();
+        const QByteArray after = storeBytes();
+        QVERIFY2(after.startsWith(bom + "[Accesso]"), after.constData());
+        QCOMPARE(after.count("[Accesso]"), 1);
+
+        testDialogs().expectPlain(WrongPassword);
+        tryPassword(QStringLiteral("girasolemarino"));
+        QVERIFY(testDialogs().verify());
+        tryPassword(QStringLiteral("primavera"));
+        QCOMPARE(visibleWindows(), QStringList {QStringLiteral("frmAvvio")});
+    }
+
     void sameNewPasswordRewritesTheStore()
     {
         QFile::remove(PasswordStore::path());
