@@ -1,9 +1,12 @@
 #include "AppWindows.h"
+#include "Platform.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
+    // Before anything writes a file: a file-size limit must fail a write, not end the program.
+    ProcessStart::prepare();
     // Drawing goes through the software renderer wherever the toolkit would
     // otherwise use the graphics card.
     QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);

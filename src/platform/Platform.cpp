@@ -7,6 +7,8 @@
 #include <QScreen>
 #include <QUrl>
 
+#include <csignal>
+
 namespace {
 QString folderOverride;
 QDateTime pinnedNow;
@@ -64,3 +66,10 @@ void TMisc::Open(const QString& sCommand)
 }
 
 void TMisc::setOpener(std::function<void(const QString&)> o) { opener = std::move(o); }
+
+void ProcessStart::prepare()
+{
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+}

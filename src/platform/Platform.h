@@ -45,3 +45,14 @@ public:
     // The URL the desktop receives for sCommand.
     static QUrl urlFor(const QString& sCommand);
 };
+
+// What the process sets up before its first window.
+class ProcessStart {
+public:
+    // A write past the process's file-size limit (ulimit -f) raises SIGXFSZ,
+    // which would end the program without a word and lose the picture on
+    // screen. Ignored, such a write fails like any other (EFBIG), and the
+    // program's failure paths say so. Nothing to do where there is no such
+    // signal.
+    static void prepare();
+};
