@@ -5,6 +5,7 @@
 #include "Categoria.h"
 #include "Icone.h"
 #include "ShapeBox.h"
+#include "Testo.h"
 #include "TfrmArchivio.h"
 
 #include <QLabel>
@@ -115,17 +116,24 @@ void TfrmStampa::showEvent(QShowEvent* event)
         stampa->setFocus();
 }
 
-void TfrmStampa::btnStampaClick()
+report::CardData TfrmStampa::Dati() const
 {
     report::CardData scheda;
     scheda.category = schermo_.categoria().Chiave;
     for (const QString& oggetto : report::cardValueObjects(scheda.category)) {
         const QString campo = oggetto.mid(3); // "txtNumero" -> "Numero"
         const QLineEdit* edit = schermo_.Campo(campo);
-        scheda.fields.insert(campo, edit ? edit->text().trimmed() : QString());
+        // The program's one trimming rule: codes 32 or less, so a no-break
+        // space at either end is kept and control characters are not.
+        scheda.fields.insert(campo, edit ? Testo::pulito(edit->text()).toString() : QString());
     }
     scheda.photo = logo_;
-    const bool stampata = report::printCard(this, scheda);
+    return scheda;
+}
+
+void TfrmStampa::btnStampaClick()
+{
+    const bool stampata = report::printCard(this, Dati());
     done(stampata ? QDialog::Accepted : QDialog::Rejected);
 }
 

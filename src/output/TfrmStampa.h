@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CardReport.h"
 #include "GradientDialog.h"
 
 #include <QImage>
@@ -25,6 +26,9 @@ public:
     // The picture that goes on the page: the screen's photo as it was when the
     // window was shown, or the default picture when there was none.
     QImage Logo() const { return logo_; }
+    // What goes on the page: the texts of the screen's edit boxes as they are
+    // now, trimmed, and the picture of Logo().
+    report::CardData Dati() const;
 
     // Opens a print window owned by the archive screen, modally; returns when
     // it has gone.

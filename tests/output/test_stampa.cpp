@@ -2,6 +2,7 @@
 // the card on display, saved or not, and it closes after the print dialog
 // either way.
 
+#include "CardReport.h"
 #include "Categoria.h"
 #include "HelpAndOutputWindows.h"
 #include "TArchivioSchede.h"
@@ -60,6 +61,7 @@ struct Finestra {
     QSize dimensione;
     QWidget* proprietario = nullptr;
     QImage logo;
+    report::CardData dati; // what the window puts on the page
 };
 
 // Clicks cmdStampa on the screen, notes the print window, then presses one of
@@ -72,8 +74,10 @@ Finestra stampa(Schermo& s, const char* pulsante)
         f.titolo = w->windowTitle();
         f.dimensione = w->size();
         f.proprietario = w->parentWidget();
-        if (auto* t = qobject_cast<TfrmStampa*>(w))
+        if (auto* t = qobject_cast<TfrmStampa*>(w)) {
             f.logo = t->Logo();
+            f.dati = t->Dati();
+        }
         child<QPushButton>(w, QString::fromLatin1(pulsante))->click();
     });
     child<QPushButton>(&s.w, QStringLiteral("cmdStampa"))->click();
@@ -203,6 +207,36 @@ private Q_SLOTS:
             QVERIFY2(testo.contains(atteso), qPrintable(atteso));
         QVERIFY(!testo.contains(QStringLiteral("ARCH-0001")));
         QVERIFY(!testo.contains(QStringLiteral("10,00")));
+    }
+
+    // The texts go on the page trimmed as everywhere in the program: only the
+    // characters of code 32 or less go, so a no-break space at either end
+    // stays and control characters at the ends do not print.
+    void printTrimsAsTheProgramDoes_data()
+    {
+        QTest::addColumn<QString>("valore");
+        QTest::addColumn<QString>("stampato");
+        QTest::newRow("leading no-break space")
+            << QStringLiteral("\u00A0Conguaglio 2024") << QStringLiteral("\u00A0Conguaglio 2024");
+        QTest::newRow("trailing no-break spaces")
+            << QStringLiteral("Conguaglio 2024\u00A0\u00A0 ") << QStringLiteral("Conguaglio 2024\u00A0\u00A0");
+        QTest::newRow("control characters at the ends")
+            << QStringLiteral("\u0002 Conguaglio 2024\u0001\t\u001F") << QStringLiteral("Conguaglio 2024");
+        QTest::newRow("control character before a no-break space")
+            << QStringLiteral("Conguaglio 2024\u0001\u00A0") << QStringLiteral("Conguaglio 2024\u0001\u00A0");
+    }
+    void printTrimsAsTheProgramDoes()
+    {
+        QFETCH(QString, valore);
+        QFETCH(QString, stampato);
+        TempProgramFolder cartella;
+        Schermo s(cat(QStringLiteral("Rifiuti")));
+        s.scrivi("Causale", valore);
+        const Finestra f = stampa(s, "btnAnnulla");
+        QCOMPARE(f.dati.fields.value(QStringLiteral("Causale")), stampato);
+        // The page is made of those texts as they are.
+        const report::Report r = report::prepareCard(f.dati);
+        QCOMPARE(r.findObject(QStringLiteral("txtCausale"))->text(), stampato);
     }
 };
 
