@@ -1,7 +1,8 @@
 // The spreadsheet file written from arbitrary cell texts: every byte is a
 // Windows-1252 character, no control byte (so no line break) gets in, a cell
-// can never open or close markup, and reading a cell back from the file
-// (character references resolved) gives its trimmed text.
+// can never open or close markup, no reference names a character XML
+// forbids, and reading a cell back from the file (character references
+// resolved) gives its trimmed text, with U+FFFD for what XML forbids.
 
 #include "FuzzSupport.h"
 
@@ -28,8 +29,15 @@ bool byteVietato(unsigned char b)
     return b < 0x20 || b == 0x7F || b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
 }
 
+// Characters XML 1.0 allows in no form, not even as a reference.
+bool vietatoInXml(char32_t c)
+{
+    return (c < 0x20 && c != U'\t' && c != U'\n' && c != U'\r') || c == 0xFFFE || c == 0xFFFF;
+}
+
 // What the file should give back for a cell: its trimmed text, with half a
-// surrogate pair, which stands for nothing, as the replacement character.
+// surrogate pair, which stands for nothing, and a character XML forbids as
+// the replacement character.
 QString testoAtteso(QStringView testo)
 {
     const QString t = FuzzSupport::senzaBianchi(testo.toString());
@@ -38,7 +46,7 @@ QString testoAtteso(QStringView testo)
         if (t[i].isHighSurrogate() && i + 1 < t.size() && t[i + 1].isLowSurrogate()) {
             s += t[i];
             s += t[++i];
-        } else if (t[i].isSurrogate()) {
+        } else if (t[i].isSurrogate() || vietatoInXml(t[i].unicode())) {
             s += QChar(QChar::ReplacementCharacter);
         } else {
             s += t[i];
@@ -82,7 +90,7 @@ QString leggiCella(const QByteArray& contenuto)
                 FUZZ_CHECK(c >= QLatin1Char('0') && c <= QLatin1Char('9'));
                 codice = codice * 10 + char32_t(c.unicode() - '0');
             }
-            FUZZ_CHECK(codice <= 0x10FFFF);
+            FUZZ_CHECK(codice <= 0x10FFFF && !vietatoInXml(codice));
             if (QChar::requiresSurrogates(codice)) {
                 s += QChar(QChar::highSurrogate(codice));
                 s += QChar(QChar::lowSurrogate(codice));

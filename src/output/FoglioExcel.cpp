@@ -56,6 +56,15 @@ bool controllo(char32_t codice)
     return codice < 0x20 || (codice >= 0x7F && codice <= 0x9F);
 }
 
+// Characters that XML 1.0 allows in no form, not even as a reference: the C0
+// controls other than tab and the two line breaks, and the noncharacters
+// FFFE and FFFF. A strict reader refuses "&#0;" and the file with it.
+bool vietatoInXml(char32_t codice)
+{
+    return (codice < 0x20 && codice != U'\t' && codice != U'\n' && codice != U'\r') || codice == 0xFFFE
+        || codice == 0xFFFF;
+}
+
 void riferimento(QByteArray& out, char32_t codice)
 {
     out += "&#";
@@ -91,6 +100,12 @@ void aggiungiOgniCarattere(QByteArray& out, QStringView testo)
             continue;
         default:
             break;
+        }
+        if (vietatoInXml(codice)) {
+            // The replacement character shows the reader that something was
+            // there, where writing nothing would hide it.
+            riferimento(out, QChar::ReplacementCharacter);
+            continue;
         }
         const char byteCarattere = b < byte.size() ? byte.at(b) : '?';
         if (controllo(codice) || (byteCarattere == '?' && codice != U'?'))

@@ -21,7 +21,9 @@ namespace FoglioExcel {
 // as character references, so the spreadsheet shows them rather than taking
 // them for markup; a character that Windows-1252 cannot hold, and a control
 // character, as a numeric character reference, so nothing is lost and no
-// line break gets in.
+// line break gets in. A character that XML allows in no form (a C0 control
+// other than tab and the line breaks, U+FFFE, U+FFFF) as the reference of
+// the replacement character, U+FFFD.
 void aggiungiTesto(QByteArray& out, QStringView testo);
 
 // Writes the whole file onto `out`: the header row from `colonne`, then one

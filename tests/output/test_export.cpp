@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTableView>
+#include <QTemporaryDir>
 
 #include <memory>
 
@@ -231,6 +232,20 @@ private Q_SLOTS:
         QTest::newRow("outside the basic plane") << QString::fromUtf8("a😀b") << QByteArray("a&#128512;b");
         QTest::newRow("half a pair") << QString(QChar(0xD800)) + QStringLiteral("x") << QByteArray("&#65533;x");
         QTest::newRow("inner line break") << "riga 1\r\nriga 2" << QByteArray("riga 1&#13;&#10;riga 2");
+        QTest::newRow("inner tab") << "a\tb" << QByteArray("a&#9;b");
+        // No reference may name a character that XML forbids: the
+        // replacement character shows the reader that something was there.
+        QTest::newRow("NUL") << QStringLiteral("a") + QChar(0) + QStringLiteral("b") << QByteArray("a&#65533;b");
+        QTest::newRow("C0 controls other than tab and line breaks") << [] {
+            QString t = QStringLiteral("<");
+            for (char16_t c = 1; c < 0x20; ++c) {
+                if (c != u'\t' && c != u'\n' && c != u'\r')
+                    t += QChar(c);
+            }
+            return t + QStringLiteral(">");
+        }() << "&lt;" + QByteArray("&#65533;").repeated(28) + "&gt;";
+        QTest::newRow("noncharacters FFFE and FFFF") << QStringLiteral("a") + QChar(0xFFFE) + QChar(0xFFFF)
+                + QStringLiteral("b") << QByteArray("a&#65533;&#65533;b");
         // A record file may hold the bytes that Windows-1252 leaves undefined;
         // they read as C1 controls and must not go back into the file raw.
         QTest::newRow("DEL and C1 controls")
