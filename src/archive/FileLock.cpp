@@ -32,13 +32,15 @@ OVERLAPPED lockedByte()
     return ov;
 }
 
-Attempt tryLock(int fd)
+Attempt tryLock(int fd, FileLock::Kind kind)
 {
     const HANDLE h = handleOf(fd);
     if (h == INVALID_HANDLE_VALUE)
         return Attempt::Failed;
     OVERLAPPED ov = lockedByte();
-    if (LockFileEx(h, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &ov))
+    const DWORD flags
+        = LOCKFILE_FAIL_IMMEDIATELY | (kind == FileLock::Kind::Exclusive ? DWORD(LOCKFILE_EXCLUSIVE_LOCK) : DWORD(0));
+    if (LockFileEx(h, flags, 0, 1, 0, &ov))
         return Attempt::Taken;
     switch (GetLastError()) {
     case ERROR_LOCK_VIOLATION:
@@ -95,10 +97,11 @@ int setLock(int fd, short type)
     return fcntl(fd, F_SETLK, &fl);
 }
 
-Attempt tryLock(int fd)
+Attempt tryLock(int fd, FileLock::Kind kind)
 {
+    const short type = kind == FileLock::Kind::Exclusive ? F_WRLCK : F_RDLCK;
     for (;;) {
-        if (setLock(fd, F_WRLCK) == 0)
+        if (setLock(fd, type) == 0)
             return Attempt::Taken;
         switch (errno) {
         case EINTR:
@@ -127,7 +130,7 @@ void unlock(int fd)
 
 } // namespace
 
-FileLock::Result FileLock::acquire(int fd, int timeoutMs)
+FileLock::Result FileLock::acquire(int fd, int timeoutMs, Kind kind)
 {
     release();
     if (fd < 0)
@@ -135,7 +138,7 @@ FileLock::Result FileLock::acquire(int fd, int timeoutMs)
     using namespace std::chrono;
     const auto deadline = steady_clock::now() + milliseconds(timeoutMs);
     for (;;) {
-        switch (tryLock(fd)) {
+        switch (tryLock(fd, kind)) {
         case Attempt::Taken:
             fd_ = fd;
             return Result::Taken;
@@ -148,8 +151,8 @@ FileLock::Result FileLock::acquire(int fd, int timeoutMs)
         }
         if (steady_clock::now() >= deadline)
             return Result::TimedOut;
-        // An append holds the lock for one write and one sync: a short nap
-        // is enough for it to finish.
+        // A writer holds the lock for one write and one sync, a reader for
+        // one read or one scan: a short nap is enough for either to finish.
         std::this_thread::sleep_for(milliseconds(15));
     }
 }

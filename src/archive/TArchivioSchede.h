@@ -35,20 +35,25 @@ private:
 // Writes touch only the bytes of their own record and are on the disk before
 // Riscrivi or Aggiungi returns.
 //
-// Appends from several processes or workstations are serialised by a lock
-// on a byte far past the data (see FileLock), so two saves at the same
-// moment never land on the same position. Readers never lock and are never
-// held up. On a file system without locks appends go unguarded rather than
-// fail. One thread only.
+// Processes and workstations sharing the file agree through a lock on a byte
+// far past the data (see FileLock). Every write holds it exclusively, so two
+// appends at the same moment never land on the same position; every read
+// (Leggi, and Scorri for its whole scan) holds it shared, so no read returns
+// a record half from one write and half from another. Readers never hold
+// each other up; a reader waits for a write, and a write for the readers,
+// up to about ten seconds, and then fails. On a file system without locks
+// reads and writes go unguarded rather than fail. One thread only.
 class TArchivioSchede {
 public:
     enum class Accesso {
-        // Reading and rewriting cards in place; no lock is held. An Aggiungi
-        // still takes the append lock for its own duration.
+        // Reading and rewriting cards in place; no lock is held between
+        // operations. Each read takes the lock shared, each Riscrivi or
+        // Aggiungi exclusively, for its own duration.
         Lettura,
-        // As Lettura, and the append lock is held from Apri to Chiudi, so
-        // Conta stays the number of the last card until this store appends.
-        // Waits up to about ten seconds for another writer, then fails.
+        // As Lettura, and the lock is held exclusively from Apri to Chiudi,
+        // so Conta stays the number of the last card until this store
+        // appends; reads go under it. Waits up to about ten seconds for
+        // other writers and readers, then fails.
         Scrittura,
     };
 
@@ -72,7 +77,7 @@ public:
     // Writes the record just after the last whole one (over a short tail, if
     // any) and returns its card number, the old Conta() + 1.
     int Aggiungi(const Scheda& scheda);
-    // Closes the file and lets the append lock go. Harmless when closed.
+    // Closes the file and lets the lock go. Harmless when closed.
     void Chiudi();
 
     // Whole-file scans (search, unpaid summary, export): visits cards 1 to
@@ -80,7 +85,9 @@ public:
     // per card. `visita` receives each card's number and a view of its bytes,
     // valid only during the call (copy it with Scheda(vista) to keep it), and
     // returns true to go on or false to stop. Cards appended meanwhile by
-    // others are not visited. The store must be open.
+    // others are not visited. The lock is held shared from the first card to
+    // the last, so `visita` must not write to this file through another store
+    // (that write would wait for the scan and fail). The store must be open.
     using Visitatore = std::function<bool(int n, const VistaScheda& scheda)>;
     void Scorri(const Visitatore& visita);
 
@@ -92,8 +99,10 @@ public:
 
 private:
     [[noreturn]] void fallisci(const QString& motivo);
-    // Takes the append lock; false when the file system has no locks.
-    bool prendiBlocco(const char* operazione);
+    // Takes `blocco` on the file; false when the file system has no locks.
+    bool prendiBlocco(FileLock& blocco, FileLock::Kind tipo, const char* operazione);
+    // The shared lock for one read, unless the exclusive one is held.
+    void perLeggere(const char* operazione);
     void richiediAperto(const char* operazione);
     void controllaNumero(int n, const char* operazione);
     void controllaTipo(const Scheda& scheda, const char* operazione);
@@ -103,5 +112,6 @@ private:
     const Categoria categoria_; // a copy, so the caller may pass a temporary
     const Tracciato& tracciato_;
     QFile file_;
-    FileLock blocco_;
+    FileLock blocco_; // exclusive: a write, or a store opened for writing
+    FileLock lettura_; // shared: one read
 };

@@ -22,3 +22,14 @@ inline Scheda schedaDiProva(Tipo tipo, const QString& chi, int i)
         s.imposta(c, testoDiProva(s.tracciato(), c, chi, i));
     return s;
 }
+
+// A card whose every byte but the fields' lengths is `lettera`: two versions
+// of a card with different letters differ in every field, so a record read
+// half from one and half from the other is plain to see.
+inline Scheda versione(Tipo tipo, char lettera)
+{
+    Scheda s(tipo);
+    for (int c = 0; c < s.tracciato().campi(); ++c)
+        s.imposta(c, QString(s.tracciato().larghezza(c), QLatin1Char(lettera)));
+    return s;
+}

@@ -430,32 +430,172 @@ private Q_SLOTS:
 #endif
     }
 
-    // A writer holding the append lock holds up no reader, and closing or
-    // destroying it lets the next writer in at once.
-    void writerLeavesReadersAlone()
+    // Which lock another descriptor can take while one is held: readers
+    // share, a writer has the file to itself.
+    void sharedAndExclusive_data()
     {
+        QTest::addColumn<bool>("primoEsclusivo");
+        QTest::addColumn<bool>("secondoEsclusivo");
+        QTest::addColumn<bool>("preso");
+        QTest::newRow("reader, reader") << false << false << true;
+        QTest::newRow("reader, writer") << false << true << false;
+        QTest::newRow("writer, reader") << true << false << false;
+        QTest::newRow("writer, writer") << true << true << false;
+    }
+
+    void sharedAndExclusive()
+    {
+#if defined(Q_OS_LINUX) || defined(Q_OS_WIN)
+        QFETCH(bool, primoEsclusivo);
+        QFETCH(bool, secondoEsclusivo);
+        QFETCH(bool, preso);
         TempProgramFolder cartella;
-        scriviFile(fileDi(rifiuti()), schede(Tipo::TSchedaBolletta, 2));
+        const QString path = cartella.file(QStringLiteral("f"));
+        scriviFile(path, "x");
+        QFile primo(path), secondo(path);
+        QVERIFY(primo.open(QIODevice::ReadWrite));
+        QVERIFY(secondo.open(QIODevice::ReadWrite));
+        auto tipo = [](bool esclusivo) { return esclusivo ? FileLock::Kind::Exclusive : FileLock::Kind::Shared; };
+        FileLock a, b;
+        QCOMPARE(a.acquire(int(primo.handle()), 0, tipo(primoEsclusivo)), FileLock::Result::Taken);
+        QCOMPARE(b.acquire(int(secondo.handle()), 0, tipo(secondoEsclusivo)),
+            preso ? FileLock::Result::Taken : FileLock::Result::TimedOut);
+        b.release();
+        a.release();
+        QCOMPARE(b.acquire(int(secondo.handle()), 0, tipo(secondoEsclusivo)), FileLock::Result::Taken);
+#else
+        QSKIP("classic POSIX locks belong to the process, not to the descriptor");
+#endif
+    }
+
+    // Stores on one file: readers never hold each other up; a store opened
+    // for writing keeps the others out until it closes, its own reads
+    // included; a scan keeps writers out from its first card to its last.
+    void readersShareWritersExclude()
+    {
+#if defined(Q_OS_LINUX) || defined(Q_OS_WIN)
+        TempProgramFolder cartella;
+        const QString path = fileDi(rifiuti());
+        scriviFile(path, schede(Tipo::TSchedaBolletta, 3));
+        QFile altro(path);
+        QVERIFY(altro.open(QIODevice::ReadWrite));
+        FileLock prova;
+        auto libero = [&](FileLock::Kind tipo) {
+            const bool preso = prova.acquire(int(altro.handle()), 0, tipo) == FileLock::Result::Taken;
+            prova.release();
+            return preso;
+        };
         QElapsedTimer tempo;
         tempo.start();
+
+        TArchivioSchede primo(rifiuti()), secondo(rifiuti());
+        primo.Apri();
+        secondo.Apri();
+        bool scrittoreFuori = true;
+        int visitate = 0;
+        Scheda letta = secondo.nuovaScheda();
+        primo.Scorri([&](int n, const VistaScheda&) {
+            if (n == 2) {
+                letta = secondo.Leggi(3);
+                secondo.Scorri([&](int, const VistaScheda&) { return ++visitate < 3; });
+            }
+            scrittoreFuori = scrittoreFuori && !libero(FileLock::Kind::Exclusive);
+            return true;
+        });
+        QCOMPARE(letta, schedaDiProva(Tipo::TSchedaBolletta, QStringLiteral("F"), 3));
+        QCOMPARE(visitate, 3);
+        QVERIFY(scrittoreFuori);
+        // Between reads no lock is held.
+        QVERIFY(libero(FileLock::Kind::Exclusive));
+        primo.Chiudi();
+        secondo.Chiudi();
+
         {
             TArchivioSchede scrittore(rifiuti());
             scrittore.Apri(TArchivioSchede::Accesso::Scrittura);
-
-            TArchivioSchede lettore(rifiuti());
-            lettore.Apri();
-            QCOMPARE(lettore.Conta(), 2);
-            QCOMPARE(lettore.Leggi(2), schedaDiProva(Tipo::TSchedaBolletta, QStringLiteral("F"), 2));
-            lettore.Riscrivi(1, lettore.Leggi(1));
-
-            QCOMPARE(scrittore.Aggiungi(scrittore.nuovaScheda()), 3);
-            QCOMPARE(lettore.Conta(), 3);
+            QVERIFY(!libero(FileLock::Kind::Shared));
+            // Reading under its own lock neither waits nor gives it up.
+            QCOMPARE(scrittore.Leggi(1), schedaDiProva(Tipo::TSchedaBolletta, QStringLiteral("F"), 1));
+            scrittore.Scorri([&](int, const VistaScheda&) { return !libero(FileLock::Kind::Shared); });
+            QVERIFY(!libero(FileLock::Kind::Shared));
+            scrittore.Riscrivi(1, scrittore.Leggi(1));
+            QCOMPARE(scrittore.Aggiungi(scrittore.nuovaScheda()), 4);
+            QVERIFY(!libero(FileLock::Kind::Shared));
         }
+        // Destroying it let the lock go.
         TArchivioSchede prossimo(rifiuti());
         prossimo.Apri(TArchivioSchede::Accesso::Scrittura);
-        QCOMPARE(prossimo.Aggiungi(prossimo.nuovaScheda()), 4);
+        QCOMPARE(prossimo.Aggiungi(prossimo.nuovaScheda()), 5);
         prossimo.Chiudi();
+        QVERIFY(libero(FileLock::Kind::Exclusive));
         QVERIFY2(tempo.elapsed() < 2000, "nobody should have waited for the lock");
+#else
+        QSKIP("classic POSIX locks belong to the process, not to the descriptor");
+#endif
+    }
+
+    // A reader waits for a writer and goes on once it lets go; one that waits
+    // too long fails and closes the file, as any other failure does.
+    void readerWaitsForTheWriter_data()
+    {
+        QTest::addColumn<int>("rilascioMs"); // -1: never
+        QTest::addColumn<bool>("scansione");
+        QTest::newRow("Leggi, writer done in 300 ms") << 300 << false;
+        QTest::newRow("Scorri, writer done in 300 ms") << 300 << true;
+        QTest::newRow("Leggi, writer never done") << -1 << false;
+    }
+
+    void readerWaitsForTheWriter()
+    {
+#if defined(Q_OS_LINUX) || defined(Q_OS_WIN)
+        QFETCH(int, rilascioMs);
+        QFETCH(bool, scansione);
+        TempProgramFolder cartella;
+        const QString path = fileDi(rifiuti());
+        scriviFile(path, schede(Tipo::TSchedaBolletta, 3));
+        QFile altro(path);
+        QVERIFY(altro.open(QIODevice::ReadWrite));
+        FileLock scrittore;
+        QCOMPARE(scrittore.acquire(int(altro.handle()), 0), FileLock::Result::Taken);
+        std::thread rilascio;
+        if (rilascioMs >= 0)
+            rilascio = std::thread([&] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(rilascioMs));
+                scrittore.release();
+            });
+
+        TArchivioSchede lettore(rifiuti());
+        lettore.Apri();
+        QElapsedTimer tempo;
+        tempo.start();
+        bool fallito = false;
+        int visitate = 0;
+        try {
+            if (scansione)
+                lettore.Scorri([&](int, const VistaScheda&) { return ++visitate > 0; });
+            else
+                visitate = lettore.Leggi(3) == schedaDiProva(Tipo::TSchedaBolletta, QStringLiteral("F"), 3) ? 3 : 0;
+        } catch (const ErroreArchivio&) {
+            fallito = true;
+        }
+        const qint64 atteso = tempo.elapsed();
+        if (rilascio.joinable())
+            rilascio.join();
+        if (rilascioMs >= 0) {
+            QVERIFY(!fallito);
+            QCOMPARE(visitate, 3);
+            QVERIFY2(atteso >= rilascioMs - 20 && atteso < rilascioMs + 2000, qPrintable(QString::number(atteso)));
+            lettore.Chiudi();
+        } else {
+            QVERIFY(fallito);
+            QVERIFY(!lettore.aperto());
+            QVERIFY2(atteso >= 9000 && atteso < 20000, qPrintable(QString::number(atteso)));
+            scrittore.release();
+        }
+        QCOMPARE(leggiFile(path), schede(Tipo::TSchedaBolletta, 3));
+#else
+        QSKIP("classic POSIX locks belong to the process, not to the descriptor");
+#endif
     }
 
     // Two processes saving cards into one file at the same time: every card
