@@ -480,6 +480,10 @@ void TfrmArchivio::creaStato()
     auto* barra = new ShapeBox(panel(), QColor(0x30, 0x30, 0xDD));
     barra->setObjectName(QStringLiteral("shpStato"));
     barra->setGeometry(16, 642, 962, 32);
+    // Not decorative: the mouse over the bar, its margins around the text
+    // included, leaves the hint as it is. A shape box lets the mouse through
+    // to the panel beneath, which would empty it; this one keeps the moves.
+    barra->setAttribute(Qt::WA_TransparentForMouseEvents, false);
     barra->setAttribute(Qt::WA_NoMousePropagation);
     panInfo = new QLabel(StatoIniziale, panel());
     panInfo->setObjectName(QStringLiteral("panInfo"));

@@ -641,6 +641,42 @@ private Q_SLOTS:
         QCOMPARE(s.info(), QString());
     }
 
+    // The status bar, its blue margins included, is not decorative: the mouse
+    // moving over it leaves the hint as it is. The moves go through the window,
+    // as the mouse's do, so whatever lies under the point receives them.
+    void statusBarKeepsTheHint()
+    {
+        TempProgramFolder cartella;
+        Schermo s(cat("Luce"));
+        QWidget* pannello = s.w.findChild<QLabel*>(QStringLiteral("panInfo"))->parentWidget();
+        auto sposta = [&](const QPoint& p) { QTest::mouseMove(s.w.windowHandle(), pannello->mapTo(&s.w, p)); };
+        const QPoint salva = s.w.findChild<QWidget*>(QStringLiteral("cmdSalva"))->geometry().center();
+
+        // The panel beside the bar is decorative: it empties the hint.
+        sposta(salva);
+        QCOMPARE(s.info(), QStringLiteral("Salva la scheda in archivio."));
+        sposta(QPoint(8, 658));
+        QCOMPARE(s.info(), QString());
+
+        // The bar at (16, 642), 962 x 32; its text at (22, 650), 950 x 18.
+        const QPoint sulBarra[] = {
+            {19, 658}, // left end
+            {975, 658}, // right end
+            {400, 645}, // above the text
+            {400, 671}, // below the text
+            {16, 642}, // top left corner
+            {977, 673}, // bottom right corner
+            {400, 658}, // the text
+        };
+        for (const QPoint& p : sulBarra) {
+            sposta(salva);
+            QCOMPARE(s.info(), QStringLiteral("Salva la scheda in archivio."));
+            sposta(p);
+            QVERIFY2(s.info() == QStringLiteral("Salva la scheda in archivio."),
+                qPrintable(QStringLiteral("moved to %1, %2").arg(p.x()).arg(p.y())));
+        }
+    }
+
     // The purchases screen: its own fields in the shared slots, one date.
     void purchasesLayout()
     {
