@@ -18,9 +18,10 @@ bool CreaCartella();
 // here). Empty when the position is not a card number.
 QString Percorso(const Categoria& categoria, const QString& posizione);
 
-// Reads and decodes a JPEG or bitmap picture. A null image when the file is
-// missing, unreadable, not a picture, or claims dimensions too large to
-// decode safely.
+// Reads and decodes a JPEG or bitmap picture of up to 120 megapixels. A null
+// image when the file is missing, unreadable, not a picture, claims more
+// pixels than that, or claims far more than its size can hold (a
+// decompression bomb).
 QImage Leggi(const QString& percorso);
 
 // Writes the picture as JPEG at the codec's default quality and its own pixel
