@@ -99,10 +99,18 @@ void provaImporto(const QString& testo)
         FUZZ_CHECK(normale == esatto);
 
     // What the key filter lets into the field: digits and commas.
+    bool digitabile = testo.size() <= 15;
     for (const QChar c : testo) {
         const char16_t u = c.unicode();
         FUZZ_CHECK(CarattereImportoAmmesso(c) == ((u >= '0' && u <= '9') || u == ','));
+        digitabile = digitabile && CarattereImportoAmmesso(c);
     }
+
+    // The field refuses only edits whose amount would not fit once
+    // normalised: whatever can be typed into its 15 characters with at most
+    // twelve digits before the comma is let in, rounding carries included.
+    if (digitabile && testo.section(QLatin1Char(','), 0, 0).size() <= 12)
+        FUZZ_CHECK(ImportoCiSta(testo, 15));
 }
 
 void provaCodFisc(const QString& testo)

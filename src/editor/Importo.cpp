@@ -93,6 +93,11 @@ QString NormalizzaImporto(const QString& testo)
     return risultato;
 }
 
+bool ImportoCiSta(const QString& testo, int larghezza)
+{
+    return NormalizzaImporto(testo).size() <= larghezza;
+}
+
 bool CarattereImportoAmmesso(QChar c) { return isDigit(c) || c == QLatin1Char(','); }
 
 bool CarattereCodFiscAmmesso(QChar c)

@@ -13,6 +13,12 @@
 // point, so what the user sees is what was typed, rounded as on paper.
 QString NormalizzaImporto(const QString& testo);
 
+// True when the normal form of the text fits in an amount field of
+// `larghezza` characters. The amount field (15 characters) refuses an edit
+// that would make this false, so what the user types or pastes has at most
+// twelve digits before the comma and is never cut when normalised.
+bool ImportoCiSta(const QString& testo, int larghezza);
+
 // True when a typed character may enter the amount field: digits and comma.
 bool CarattereImportoAmmesso(QChar c);
 

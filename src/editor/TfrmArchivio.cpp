@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QValidator>
 
 namespace {
 
@@ -138,6 +139,24 @@ bool diServizio(const QKeyEvent* e)
         return false;
     }
 }
+
+// Refuses an edit of the amount field, typed or pasted, after which the
+// amount would no longer fit in the field once normalised (at most twelve
+// digits before the comma): normalising it would cut it.
+class ValidatoreImporto : public QValidator {
+public:
+    ValidatoreImporto(int larghezza, QObject* parent)
+        : QValidator(parent)
+        , larghezza_(larghezza)
+    { }
+    State validate(QString& testo, int&) const override
+    {
+        return ImportoCiSta(testo, larghezza_) ? Acceptable : Invalid;
+    }
+
+private:
+    int larghezza_;
+};
 
 } // namespace
 
@@ -428,6 +447,7 @@ void TfrmArchivio::creaCampi()
         if (prezzo) {
             edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             edit->setText(QStringLiteral("0,00"));
+            edit->setValidator(new ValidatoreImporto(edit->maxLength(), edit));
         }
         edit->installEventFilter(this);
         if (genere == Genere::CodFisc) {
@@ -561,6 +581,20 @@ void TfrmArchivio::mostraFoto(const QImage& immagine, bool segnaposto)
     imgFoto->setImage(immagine);
 }
 
+void TfrmArchivio::normalizzaImporto(QLineEdit* prezzo)
+{
+    // Only an amount the user changed: one still as it was read is the
+    // record's own and is kept, even in a form the field would not produce.
+    if (importoLetto_ && prezzo->text() == *importoLetto_)
+        return;
+    // The validator keeps typed amounts within the field's width. Only an
+    // oversized amount read from a record and then edited can still overflow:
+    // it stays as the user left it rather than be cut.
+    const QString normale = NormalizzaImporto(prezzo->text());
+    if (normale.size() <= prezzo->maxLength())
+        prezzo->setText(normale);
+}
+
 void TfrmArchivio::ImpostaFoto(const QImage& immagine)
 {
     if (immagine.isNull())
@@ -579,6 +613,7 @@ void TfrmArchivio::PulisciScheda()
 {
     for (const auto& c : campi_)
         c.edit->setText(c.genere == Genere::Importo ? QStringLiteral("0,00") : QString());
+    importoLetto_.reset();
     chkSegnala->setChecked(false);
     for (int i = 0; i < 3; ++i) {
         lblFile[i]->clear();
@@ -596,6 +631,8 @@ void TfrmArchivio::MostraScheda(const Scheda& scheda, int n)
     for (const auto& c : campi_) {
         c.edit->setText(scheda.testo(c.campo));
         c.edit->setCursorPosition(0); // a long text shows its beginning
+        if (c.genere == Genere::Importo)
+            importoLetto_ = c.edit->text();
     }
     const QString segnala = scheda.testo("Segnala");
     if (segnala == QStringLiteral("Sì"))
@@ -689,8 +726,7 @@ void TfrmArchivio::cmdSalvaClick()
     btnFocus->setFocus();
     // The amount is stored as the field leaves it, even when the user saves
     // without leaving the field first.
-    QLineEdit* prezzo = Campo(QStringLiteral("Prezzo"));
-    prezzo->setText(NormalizzaImporto(prezzo->text()));
+    normalizzaImporto(Campo(QStringLiteral("Prezzo")));
 
     for (const CampoObbligatorio& o : categoria_.Obbligatori) {
         auto* edit = qobject_cast<QLineEdit*>(controllo(o.controllo));
@@ -914,7 +950,7 @@ bool TfrmArchivio::eventFilter(QObject* watched, QEvent* event)
         break;
     case QEvent::FocusOut:
         if (const CampoVivo* c = campoDi(watched); c && c->genere == Genere::Importo)
-            c->edit->setText(NormalizzaImporto(c->edit->text()));
+            normalizzaImporto(c->edit);
         break;
     case QEvent::MouseMove: {
         auto* w = qobject_cast<QWidget*>(watched);

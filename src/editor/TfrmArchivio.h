@@ -8,6 +8,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <optional>
 
 struct Categoria;
 class ImageBox;
@@ -138,6 +139,7 @@ private:
     void naviga(int comando);
     void messaggioAccesso();
     void mostraFoto(const QImage& immagine, bool segnaposto);
+    void normalizzaImporto(QLineEdit* prezzo);
     bool tastoCampo(const CampoVivo& c, QKeyEvent* e);
     void apriCalendario(const CampoVivo& c);
     const CampoVivo* campoDi(const QObject* edit) const;
@@ -154,6 +156,12 @@ private:
     QLabel* lblFile[3] = {};
     QLabel* lblDesc[3] = {};
     QPushButton* btnFocus = nullptr;
+
+    // The amount as the card on display was read, none for a blank card.
+    // While the field still holds it, it is saved as it is, whatever its
+    // form: a stored "12.50" is not turned into "0,00" by a save that only
+    // ticked "Da pagare".
+    std::optional<QString> importoLetto_;
 
     mutable QImage bianco_; // the category's placeholder picture, painted when first needed
     QImage foto_;        // the picture on display

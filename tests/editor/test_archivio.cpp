@@ -11,9 +11,11 @@
 #include <QBuffer>
 #include <QCalendarWidget>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
@@ -571,6 +573,146 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), s.campo("txtNumero"));
         QTest::keyClick(s.campo("txtNumero"), Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), s.campo("txtDataEmi"));
+    }
+
+    // Only what the user changed in the amount field is normalised. A stored
+    // amount in another form, as other programs and older files write it,
+    // survives tabbing through the field, an unrelated edit and a duplicate,
+    // byte for byte; an empty one is asked for, never turned into zero. What
+    // the user types or pastes is normalised and always fits the field:
+    // twelve digits before the comma at most.
+    void amountNormalisedOnlyWhenChanged_data()
+    {
+        QTest::addColumn<QString>("letto"); // the stored amount
+        QTest::addColumn<QString>("modifica"); // the unrelated change: "segnala", "nota", "duplica"
+        QTest::addColumn<QString>("modo"); // how the user changes the amount: "", "tasti", "incolla"
+        QTest::addColumn<QString>("inserito");
+        QTest::addColumn<QString>("salvato"); // null: the stored bytes, unchanged
+        auto row = [](const char* nome, const char* letto, const char* modifica, const char* modo, const char* inserito,
+                       const char* salvato) {
+            QTest::newRow(nome) << QString::fromUtf8(letto) << QString::fromLatin1(modifica)
+                                << QString::fromLatin1(modo) << QString::fromLatin1(inserito)
+                                << (salvato ? QString::fromLatin1(salvato) : QString());
+        };
+        row("point, Da pagare ticked", "12.50", "segnala", "", "", nullptr);
+        row("thousands, note changed", "1.000,50", "nota", "", "", nullptr);
+        row("currency, Da pagare ticked", "EUR 30", "segnala", "", "", nullptr);
+        row("normal, note changed", "0,00", "nota", "", "", nullptr);
+        row("point, duplicated", "12.50", "duplica", "", "", nullptr);
+        row("typed over point", "12.50", "segnala", "tasti", "1250", "1250,00");
+        row("pasted over thousands", "1.000,50", "nota", "incolla", "1000,5", "1000,50");
+        row("twelve digits typed", "0,00", "nota", "tasti", "123456789012", "123456789012,00");
+        row("thirteenth digit refused", "0,00", "nota", "tasti", "1234567890123", "123456789012,00");
+        row("fifteen digits typed", "0,00", "nota", "tasti", "999999999999999", "999999999999,00");
+        row("twelve digits and cents", "0,00", "nota", "tasti", "999999999999,99", "999999999999,99");
+        row("carry to twelve digits", "0,00", "nota", "tasti", "99999999999,995", "100000000000,00");
+        row("twelve digits pasted", "12.50", "nota", "incolla", "123456789012", "123456789012,00");
+        row("thirteen digits pasted, refused", "12.50", "nota", "incolla", "1234567890123", nullptr);
+    }
+    void amountNormalisedOnlyWhenChanged()
+    {
+        QFETCH(QString, letto);
+        QFETCH(QString, modifica);
+        QFETCH(QString, modo);
+        QFETCH(QString, inserito);
+        QFETCH(QString, salvato);
+        TempProgramFolder cartella;
+        const Categoria& c = cat("Rifiuti");
+        const QString path = cartella.file(c.FileArchivio());
+        Scheda registrata = scheda(c, 1);
+        registrata.imposta("Prezzo", letto);
+        scrivi(path, registrata.byte());
+        const int offset = 1301; // the amount's length byte and its 15 bytes
+        const QByteArray bytesLetti = registrata.byte().mid(offset, 16);
+
+        Schermo s(c);
+        s.premi(QStringLiteral("cmdPrimo"));
+        QLineEdit* prezzo = s.campo("txtPrezzo");
+        QCOMPARE(prezzo->text(), letto);
+        prezzo->setFocus();
+        if (modo == QLatin1String("tasti")) {
+            prezzo->selectAll();
+            QTest::keyClicks(prezzo, inserito);
+        } else if (modo == QLatin1String("incolla")) {
+            QGuiApplication::clipboard()->setText(inserito);
+            prezzo->selectAll();
+            prezzo->paste();
+        }
+        s.campo("txtNote")->setFocus();
+        if (salvato.isNull())
+            QCOMPARE(prezzo->text(), letto);
+        else
+            QCOMPARE(prezzo->text(), salvato);
+
+        int n = 1;
+        if (modifica == QLatin1String("segnala")) {
+            s.segnala()->click();
+            QVERIFY(s.segnala()->isChecked());
+        } else if (modifica == QLatin1String("nota")) {
+            s.campo("txtNote")->setText(QStringLiteral("Pagata in posta"));
+        } else {
+            testDialogs().expectMessage(Kind::Information,
+                QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda "
+                               "corrente.\n\r\n\rAl termine premere Salva per inserire la "
+                               "scheda in archivio."));
+            s.premi(QStringLiteral("cmdDuplica"));
+            n = 2;
+        }
+        testDialogs().expectMessage(Kind::Information, n == 1 ? Modificata : Inserita);
+        s.premi(QStringLiteral("cmdSalva"));
+        QCOMPARE(s.posizione(), QString::number(n));
+
+        const QByteArray file = leggi(path);
+        QCOMPARE(file.size(), n * 2826);
+        const Scheda riletta(c.tipo, file.constData() + (n - 1) * 2826);
+        if (salvato.isNull()) {
+            QCOMPARE(file.mid((n - 1) * 2826 + offset, 16), bytesLetti);
+            QCOMPARE(prezzo->text(), letto);
+        } else {
+            QCOMPARE(riletta.testo("Prezzo"), salvato);
+        }
+        QCOMPARE(riletta.testo("Segnala"), modifica == QLatin1String("segnala") ? QStringLiteral("Sì") : "No");
+    }
+
+    // A stored card with no amount is not given one of zero by an unrelated
+    // save: the save asks for the amount, as for a new card left blank.
+    void emptyStoredAmountIsAskedFor()
+    {
+        TempProgramFolder cartella;
+        const Categoria& c = cat("Rifiuti");
+        const QString path = cartella.file(c.FileArchivio());
+        Scheda registrata = scheda(c, 1);
+        registrata.imposta("Prezzo", QString());
+        scrivi(path, registrata.byte());
+        Schermo s(c);
+        s.premi(QStringLiteral("cmdPrimo"));
+        QCOMPARE(s.campo("txtPrezzo")->text(), QString());
+        s.segnala()->click();
+        testDialogs().expectMessage(Kind::Warning,
+            QStringLiteral("Attenzione: per salvare la scheda è necessario "
+                           "indicare l'importo della bolletta o fattura."));
+        s.premi(QStringLiteral("cmdSalva"));
+        QCOMPARE(QApplication::focusWidget(), s.campo("txtPrezzo"));
+        QCOMPARE(leggi(path), registrata.byte());
+
+        // Typed, the amount is normalised and the card saved.
+        QTest::keyClicks(s.campo("txtPrezzo"), QStringLiteral("42"));
+        testDialogs().expectMessage(Kind::Information, Modificata);
+        s.premi(QStringLiteral("cmdSalva"));
+        QCOMPARE(Scheda(c.tipo, leggi(path).constData()).testo("Prezzo"), QStringLiteral("42,00"));
+
+        // A new card's amount emptied by the user is a zero, as always.
+        s.premi(QStringLiteral("cmdNuovo"));
+        compila(s, {{"txtNumero", "2"}, {"txtBeneficiario", "b"}, {"txtCausale", "c"}, {"txtPagatore", "p"}});
+        s.w.ScriviData(QStringLiteral("DataSca"), QStringLiteral("01/01/2024"));
+        QLineEdit* prezzo = s.campo("txtPrezzo");
+        prezzo->setFocus();
+        prezzo->selectAll();
+        QTest::keyClick(prezzo, Qt::Key_Backspace);
+        QCOMPARE(prezzo->text(), QString());
+        testDialogs().expectMessage(Kind::Information, Inserita);
+        s.premi(QStringLiteral("cmdSalva"));
+        QCOMPARE(Scheda(c.tipo, leggi(path).constData() + 2826).testo("Prezzo"), QStringLiteral("0,00"));
     }
 
     // Date fields are picked, never typed: Delete empties, any other key

@@ -32,6 +32,31 @@ private Q_SLOTS:
         QTEST(NormalizzaImporto(typed), "kept");
     }
 
+    // Whether an amount still fits the 15-character field once normalised:
+    // twelve digits before the comma, fewer with a sign, leading zeros and
+    // unreadable text aside, and a rounding that carries into a thirteenth
+    // digit does not fit.
+    void amountFits_data()
+    {
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<bool>("ciSta");
+        QTest::newRow("twelve digits") << "123456789012" << true;
+        QTest::newRow("twelve digits and cents") << "999999999999,99" << true;
+        QTest::newRow("thirteen digits") << "1234567890123" << false;
+        QTest::newRow("rounded up within twelve") << "99999999999,995" << true;
+        QTest::newRow("rounded up to thirteen") << "999999999999,995" << false;
+        QTest::newRow("sign and eleven digits") << "-12345678901" << true;
+        QTest::newRow("sign and twelve digits") << "-123456789012" << false;
+        QTest::newRow("leading zeros") << "0000000000000000001,5" << true;
+        QTest::newRow("not a number") << "EUR 1234567890123" << true;
+        QTest::newRow("empty") << "" << true;
+    }
+    void amountFits()
+    {
+        QFETCH(QString, testo);
+        QTEST(ImportoCiSta(testo, 15), "ciSta");
+    }
+
     void typedCharacters()
     {
         for (QChar c : QStringLiteral("0123456789,"))
