@@ -33,9 +33,9 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QMap>
 #include <QFile>
 #include <QLineEdit>
+#include <QMap>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QStandardPaths>
@@ -298,7 +298,8 @@ SizeResult measure(int cards, int runs)
     const QString xls = ProgramFolder::file(luce.FileExcel());
     bool saved = false;
     const double write = timed(runs, [&] {
-        saved = FoglioExcel::salva(xls, [&](QIODevice& out) { return FoglioExcel::scrivi(out, luce, colonne, griglia); });
+        saved
+            = FoglioExcel::salva(xls, [&](QIODevice& out) { return FoglioExcel::scrivi(out, luce, colonne, griglia); });
     });
     check(saved, "export file");
     r.rows.append({QStringLiteral("export: load the grid"), load, QStringLiteral("%1 rows").arg(griglia.righe())});
@@ -326,8 +327,7 @@ SizeResult measure(int cards, int runs)
 
     // The windows: from the click to the list painted on screen.
     r.rows.append({QStringLiteral("search window, no filter, shown"),
-        timed(runs,
-            [&] { listed = searchWindowListing(schermo, luce, [] {}); }),
+        timed(runs, [&] { listed = searchWindowListing(schermo, luce, [] {}); }),
         QStringLiteral("built, searched, painted")});
     check(listed == cards, "search window");
     r.rows.append({QStringLiteral("summary window, shown"),
@@ -436,8 +436,7 @@ int main(int argc, char** argv)
     for (const SizeResult& r : std::as_const(results))
         std::printf(" %12.1f MB %9s", r.peakMb, "");
     if (!results.isEmpty()) {
-        std::printf("   peak; %.1f MB before the search, %.1f MB after\n", results.last().baseMb,
-            results.last().rssMb);
+        std::printf("   peak; %.1f MB before the search, %.1f MB after\n", results.last().baseMb, results.last().rssMb);
     }
     std::printf("\nthe 13 start-up windows: %.1f ms the first time, %.1f ms after\n", coldStart, warmStart);
 

@@ -54,36 +54,27 @@ QList<Etichetta> etichetteAcquisto()
 }
 
 Categoria bolletta(const char* chiave, const char* riquadro, const char* titoloRiquadro, const char* nome,
-                   const char* descrizione, const char* articolata, const char* riepilogo, const char* suggerimento,
-                   const QList<std::pair<QString, QString>>& diverse = {})
+    const char* descrizione, const char* articolata, const char* riepilogo, const char* suggerimento,
+    const QList<std::pair<QString, QString>>& diverse = {})
 {
     const QString k = QString::fromUtf8(chiave);
-    return Categoria{k,
-                     k.toLower(),
-                     Tipo::TSchedaBolletta,
-                     QString::fromUtf8(riquadro),
-                     QString::fromUtf8(titoloRiquadro),
-                     QString::fromUtf8(nome),
-                     QString::fromUtf8(descrizione),
-                     QString::fromUtf8(articolata),
-                     QString::fromUtf8(riepilogo),
-                     QString::fromUtf8(suggerimento),
-                     etichetteBolletta(diverse),
-                     {}};
+    return Categoria {k, k.toLower(), Tipo::TSchedaBolletta, QString::fromUtf8(riquadro),
+        QString::fromUtf8(titoloRiquadro), QString::fromUtf8(nome), QString::fromUtf8(descrizione),
+        QString::fromUtf8(articolata), QString::fromUtf8(riepilogo), QString::fromUtf8(suggerimento),
+        etichetteBolletta(diverse), {}};
 }
 
 QString serve(const char* cosa)
 {
-    return QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ") + QString::fromUtf8(cosa) +
-           QLatin1Char('.');
+    return QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ") + QString::fromUtf8(cosa)
+        + QLatin1Char('.');
 }
 
 // The checks of the bills layout; categories that word them differently, or
 // check one field more, say so.
 QList<CampoObbligatorio> obbligatoriBolletta(const char* numero = "il numero della bolletta o fattura",
-                                              const char* beneficiario = "il nome del beneficiario del pagamento",
-                                              const char* importo = "l'importo della bolletta o fattura",
-                                              bool targa = false)
+    const char* beneficiario = "il nome del beneficiario del pagamento",
+    const char* importo = "l'importo della bolletta o fattura", bool targa = false)
 {
     QList<CampoObbligatorio> o = {
         {QStringLiteral("txtNumero"), serve(numero)},
@@ -117,49 +108,46 @@ QList<Categoria> costruisci()
     const QString consumi = QStringLiteral("Consumi");
     QList<Categoria> c;
     c << bolletta("Luce", "Luce", "LUCE", "Luce", "bollette luce", "delle bollette luce", "bollette luce da pagare",
-                  "Visualizza il riepilogo delle bollette luce non pagate.");
+        "Visualizza il riepilogo delle bollette luce non pagate.");
     c << bolletta("Gas", "Gas", "GAS", "Gas", "bollette gas", "delle bollette gas", "bollette gas da pagare",
-                  "Visualizza il riepilogo delle bollette gas non pagate.");
+        "Visualizza il riepilogo delle bollette gas non pagate.");
     c << bolletta("Acqua", "Acqua", "ACQUA", "Acqua", "bollette acqua", "delle bollette acqua",
-                  "bollette acqua da pagare", "Visualizza il riepilogo delle bollette acqua non pagate.");
+        "bollette acqua da pagare", "Visualizza il riepilogo delle bollette acqua non pagate.");
     c << bolletta("Rifiuti", "Rifiuti", "RIFIUTI", "Rifiuti", "bollette rifiuti", "delle bollette rifiuti",
-                  "bollette rifiuti da pagare", "Visualizza il riepilogo delle bollette rifiuti non pagate.");
+        "bollette rifiuti da pagare", "Visualizza il riepilogo delle bollette rifiuti non pagate.");
     c << bolletta("Telefono", "Telefono", "TELEFONO / WEB", "Telefono e Web", "bollette telefono e Web",
-                  "delle bollette telefono e Web", "bollette telefono e Web da pagare",
-                  "Visualizza il riepilogo delle bollette telefono e Web non pagate.");
+        "delle bollette telefono e Web", "bollette telefono e Web da pagare",
+        "Visualizza il riepilogo delle bollette telefono e Web non pagate.");
     c << bolletta("Automezzi", "Auto", "AUTO", "Auto", "pagamenti auto", "dei pagamenti per l'auto",
-                  "pagamenti auto da saldare", "Visualizza il riepilogo dei pagamenti per l'auto da saldare.",
-                  {{numero, QStringLiteral("Doc. / Fattura n.")},
-                   {QStringLiteral("Periodo"), QStringLiteral("Targa veicolo:")},
-                   {consumi, QStringLiteral("Marca e modello veicolo:")}});
+        "pagamenti auto da saldare", "Visualizza il riepilogo dei pagamenti per l'auto da saldare.",
+        {{numero, QStringLiteral("Doc. / Fattura n.")}, {QStringLiteral("Periodo"), QStringLiteral("Targa veicolo:")},
+            {consumi, QStringLiteral("Marca e modello veicolo:")}});
     c << bolletta("Condominio", "Condominio", "CONDOMINIO", "Condominio", "spese condominiali",
-                  "delle spese condominiali", "spese condominiali da saldare",
-                  "Visualizza il riepilogo delle spese condominiali non saldate.",
-                  {{numero, QStringLiteral("Doc. / Fattura n.")}, {consumi, QStringLiteral("Immobile:")}});
+        "delle spese condominiali", "spese condominiali da saldare",
+        "Visualizza il riepilogo delle spese condominiali non saldate.",
+        {{numero, QStringLiteral("Doc. / Fattura n.")}, {consumi, QStringLiteral("Immobile:")}});
     Categoria acquisti = bolletta("Acquisti", "Acquisti", "ACQUISTI", "Acquisti", "acquisti", "degli acquisti",
-                                  "acquisti da pagare", "Visualizza il riepilogo degli acquisti non pagati.");
+        "acquisti da pagare", "Visualizza il riepilogo degli acquisti non pagati.");
     acquisti.tipo = Tipo::TSchedaAcquisto;
     acquisti.Etichette = etichetteAcquisto();
     c << acquisti;
     c << bolletta("Tasse", "Tasse", "TASSE", "Tasse", "tasse", "delle tasse", "tasse da pagare",
-                  "Visualizza il riepilogo delle tasse non pagate.",
-                  {{numero, QStringLiteral("Tipologia tassa:")},
-                   {QStringLiteral("DataEmi"), QStringLiteral("Data decorrenza:")},
-                   {QStringLiteral("Beneficiario"), QStringLiteral("Ente beneficiario:")},
-                   {consumi, QStringLiteral("Codici:")}});
-    c << bolletta("Varie", "Varie", "VARIE", "Varie", "pagamenti vari", "dei pagamenti vari",
-                  "pagamenti da saldare", "Visualizza il riepilogo dei pagamenti non saldati.");
+        "Visualizza il riepilogo delle tasse non pagate.",
+        {{numero, QStringLiteral("Tipologia tassa:")}, {QStringLiteral("DataEmi"), QStringLiteral("Data decorrenza:")},
+            {QStringLiteral("Beneficiario"), QStringLiteral("Ente beneficiario:")},
+            {consumi, QStringLiteral("Codici:")}});
+    c << bolletta("Varie", "Varie", "VARIE", "Varie", "pagamenti vari", "dei pagamenti vari", "pagamenti da saldare",
+        "Visualizza il riepilogo dei pagamenti non saldati.");
     for (Categoria& cat : c) {
         if (cat.Chiave == QLatin1String("Automezzi"))
-            cat.Obbligatori = obbligatoriBolletta(
-                "il numero della bolletta o fattura", "il nome del beneficiario del pagamento",
-                "l'importo della bolletta o fattura", true);
+            cat.Obbligatori = obbligatoriBolletta("il numero della bolletta o fattura",
+                "il nome del beneficiario del pagamento", "l'importo della bolletta o fattura", true);
         else if (cat.Chiave == QLatin1String("Condominio"))
             cat.Obbligatori = obbligatoriBolletta("il numero del documento o fattura",
-                                                  "il nome del beneficiario del pagamento", "l'importo del pagamento");
+                "il nome del beneficiario del pagamento", "l'importo del pagamento");
         else if (cat.Chiave == QLatin1String("Tasse"))
-            cat.Obbligatori = obbligatoriBolletta("la tipologia di tassa", "l'Ente beneficiario del pagamento",
-                                                  "l'importo della tassa");
+            cat.Obbligatori = obbligatoriBolletta(
+                "la tipologia di tassa", "l'Ente beneficiario del pagamento", "l'importo della tassa");
         else if (cat.tipo == Tipo::TSchedaAcquisto)
             cat.Obbligatori = obbligatoriAcquisto();
         else

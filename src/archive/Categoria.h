@@ -8,9 +8,9 @@ enum class Tipo { TSchedaBolletta, TSchedaAcquisto };
 
 // The text above one field of the archive screen.
 struct Etichetta {
-    QString campo;      // record field, e.g. "Numero"
+    QString campo; // record field, e.g. "Numero"
     QString componente; // label component, e.g. "lblCampo001"
-    QString testo;      // e.g. "Bolletta / Fattura n."
+    QString testo; // e.g. "Bolletta / Fattura n."
 };
 
 // A field that a card may not leave blank, and what the user is told.

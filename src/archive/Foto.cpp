@@ -13,9 +13,15 @@
 
 namespace Foto {
 
-QString Cartella() { return ProgramFolder::file(QStringLiteral("Foto_Ricevute")); }
+QString Cartella()
+{
+    return ProgramFolder::file(QStringLiteral("Foto_Ricevute"));
+}
 
-bool CreaCartella() { return QDir().mkpath(Cartella()); }
+bool CreaCartella()
+{
+    return QDir().mkpath(Cartella());
+}
 
 QString Percorso(const Categoria& categoria, const QString& posizione)
 {

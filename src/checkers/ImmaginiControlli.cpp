@@ -13,8 +13,6 @@ namespace {
 
 constexpr qreal Pi = 3.14159265358979323846;
 
-
-
 // The banner's card: a rounded box with a soft vertical gradient.
 void fondo(QPainter& p, const QRectF& r, const QColor& alto, const QColor& basso, const QColor& bordo)
 {

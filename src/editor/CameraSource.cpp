@@ -24,7 +24,10 @@ CameraSource::Factory& factory()
 }
 } // namespace
 
-CameraSource::CameraSource(QObject* parent) : QObject(parent), shared_(std::make_shared<Shared>()) {}
+CameraSource::CameraSource(QObject* parent)
+    : QObject(parent)
+    , shared_(std::make_shared<Shared>())
+{ }
 
 CameraSource::~CameraSource() = default;
 
@@ -47,7 +50,10 @@ std::function<void()> CameraSource::announcer() const
     };
 }
 
-void CameraSource::announce() { announcer()(); }
+void CameraSource::announce()
+{
+    announcer()();
+}
 
 CameraSource* CameraSource::create(QObject* parent)
 {
@@ -56,7 +62,10 @@ CameraSource* CameraSource::create(QObject* parent)
     return new DefaultCameraSource(parent);
 }
 
-void CameraSource::setFactory(Factory f) { factory() = std::move(f); }
+void CameraSource::setFactory(Factory f)
+{
+    factory() = std::move(f);
+}
 
 // ---- The default camera ---------------------------------------------------------
 
@@ -69,9 +78,9 @@ struct DefaultCameraSource::Latest {
 };
 
 DefaultCameraSource::DefaultCameraSource(QObject* parent)
-    : CameraSource(parent), latest_(std::make_shared<Latest>())
-{
-}
+    : CameraSource(parent)
+    , latest_(std::make_shared<Latest>())
+{ }
 
 DefaultCameraSource::~DefaultCameraSource()
 {
@@ -83,7 +92,10 @@ DefaultCameraSource::~DefaultCameraSource()
     delete sink_;
 }
 
-bool DefaultCameraSource::available() const { return !QMediaDevices::defaultVideoInput().isNull(); }
+bool DefaultCameraSource::available() const
+{
+    return !QMediaDevices::defaultVideoInput().isNull();
+}
 
 void DefaultCameraSource::start()
 {
@@ -126,7 +138,10 @@ void DefaultCameraSource::stop()
     latest_->frame = QVideoFrame();
 }
 
-bool DefaultCameraSource::isActive() const { return camera_ && camera_->isActive(); }
+bool DefaultCameraSource::isActive() const
+{
+    return camera_ && camera_->isActive();
+}
 
 bool DefaultCameraSource::copyLatest(QImage& picture)
 {

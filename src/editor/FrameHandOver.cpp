@@ -21,17 +21,21 @@ struct FrameHandOver::State {
     // generation does nothing.
     quint64 generation = 0;
     quint64 posted = 0; // tickets handed out to notifications
-    quint64 done = 0;   // the last ticket whose copy has run (or was skipped)
+    quint64 done = 0; // the last ticket whose copy has run (or was skipped)
 };
 
-FrameHandOver::FrameHandOver(QObject* context, std::function<void()> copy) : state_(std::make_shared<State>())
+FrameHandOver::FrameHandOver(QObject* context, std::function<void()> copy)
+    : state_(std::make_shared<State>())
 {
     state_->context = context;
     state_->thread = context->thread();
     state_->copy = std::move(copy);
 }
 
-FrameHandOver::~FrameHandOver() { close(); }
+FrameHandOver::~FrameHandOver()
+{
+    close();
+}
 
 void FrameHandOver::open()
 {

@@ -269,7 +269,7 @@ QImage attachSteps(const QSize& size)
     p.setFont(note);
     p.setPen(Ink);
     p.drawText(QRectF(10, 29, size.width() - 20, 16), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Il pulsante Apri visualizza il file allegato con il programma associato."));
+        QStringLiteral("Il pulsante Apri visualizza il file allegato con il programma associato."));
     return img;
 }
 

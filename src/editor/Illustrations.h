@@ -7,8 +7,8 @@
 // QPainter when asked for.
 namespace Illustrations {
 
-constexpr QSize WebcamSize{366, 274};
-constexpr QSize AttachSteps{543, 49};
+constexpr QSize WebcamSize {366, 274};
+constexpr QSize AttachSteps {543, 49};
 
 // A webcam on its stand: the live image before the camera delivers a frame.
 QImage webcam(const QSize& size = WebcamSize);

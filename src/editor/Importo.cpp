@@ -4,7 +4,10 @@
 
 namespace {
 
-bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
 // Adds one unit to the last digit of a digit string, carrying leftwards.
 void incrementa(QString& cifre)
@@ -52,8 +55,8 @@ QString NormalizzaImporto(const QString& testo)
     // past the half.
     QString centesimi = intera + (frazione + QStringLiteral("00")).left(2);
     const QString resto = frazione.mid(2);
-    bool suMezzo = false;  // remainder > 1/2
-    bool aMezzo = false;   // remainder == 1/2
+    bool suMezzo = false; // remainder > 1/2
+    bool aMezzo = false; // remainder == 1/2
     if (!resto.isEmpty()) {
         const int prima = resto[0].unicode() - '0';
         bool altre = false;
@@ -98,7 +101,10 @@ bool ImportoCiSta(const QString& testo, int larghezza)
     return NormalizzaImporto(testo).size() <= larghezza;
 }
 
-bool CarattereImportoAmmesso(QChar c) { return isDigit(c) || c == QLatin1Char(','); }
+bool CarattereImportoAmmesso(QChar c)
+{
+    return isDigit(c) || c == QLatin1Char(',');
+}
 
 bool CarattereCodFiscAmmesso(QChar c)
 {

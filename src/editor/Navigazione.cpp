@@ -16,9 +16,9 @@ Passo Naviga(Comando comando, int conta, const QString& posizione)
 
     switch (comando) {
     case Comando::Primo:
-        return conta == 0 ? Passo{A::Vuoto, 0, false} : Passo{A::Mostra, 1, false};
+        return conta == 0 ? Passo {A::Vuoto, 0, false} : Passo {A::Mostra, 1, false};
     case Comando::Ultimo:
-        return conta == 0 ? Passo{A::Vuoto, 0, false} : Passo{A::Mostra, conta, false};
+        return conta == 0 ? Passo {A::Vuoto, 0, false} : Passo {A::Mostra, conta, false};
     case Comando::Avanti:
         if (conta == 0)
             return {A::Vuoto, 0, true};

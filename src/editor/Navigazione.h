@@ -8,10 +8,10 @@ enum class Comando { Primo, Indietro, Avanti, Ultimo };
 
 struct Passo {
     enum class Azione {
-        Nulla,        // nothing happens, no message
-        Vuoto,        // the empty-archive message
-        Mostra,       // read and show card `scheda`
-        Errore        // the position label is not a number: the access message
+        Nulla, // nothing happens, no message
+        Vuoto, // the empty-archive message
+        Mostra, // read and show card `scheda`
+        Errore // the position label is not a number: the access message
     };
     Azione azione = Azione::Nulla;
     int scheda = 0;

@@ -48,7 +48,10 @@ QFont verdana(int pixels, bool bold)
     return f;
 }
 
-QString nome(const char* radice, int n) { return QString::fromLatin1(radice) + QStringLiteral("0%1").arg(n); }
+QString nome(const char* radice, int n)
+{
+    return QString::fromLatin1(radice) + QStringLiteral("0%1").arg(n);
+}
 
 } // namespace
 
@@ -65,8 +68,8 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* owner)
     auto* istruzioni = new QLabel(panel());
     istruzioni->setObjectName(QStringLiteral("imgIstruzioni"));
     istruzioni->setPixmap(QPixmap::fromImage(Illustrations::attachSteps()));
-    istruzioni->setGeometry(QRect(QPoint((PanelSize.width() - Illustrations::AttachSteps.width()) / 2, 12),
-                                  Illustrations::AttachSteps));
+    istruzioni->setGeometry(
+        QRect(QPoint((PanelSize.width() - Illustrations::AttachSteps.width()) / 2, 12), Illustrations::AttachSteps));
 
     for (int n = 1; n <= Slots; ++n)
         creaSlot(n, 72 + (n - 1) * (BandSize.height() + 6));
@@ -164,10 +167,13 @@ void TfrmAllegaCartella::creaSlot(int n, int y)
     // "Apri" follows the name, however it changes.
     QPushButton* apri = s.btnApri;
     connect(s.txtFile, &QLineEdit::textChanged, apri,
-            [apri](const QString& testo) { apri->setEnabled(!Testo::pulito(testo).isEmpty()); });
+        [apri](const QString& testo) { apri->setEnabled(!Testo::pulito(testo).isEmpty()); });
 }
 
-void TfrmAllegaCartella::ImpostaTag(const QString& tag) { lblMemory->setText(tag); }
+void TfrmAllegaCartella::ImpostaTag(const QString& tag)
+{
+    lblMemory->setText(tag);
+}
 
 void TfrmAllegaCartella::ImpostaSlot(int slot, const QString& file, const QString& descrizione)
 {
@@ -190,18 +196,23 @@ void TfrmAllegaCartella::btnSfogliaClick(int slot)
     if (nome.isEmpty()) {
         // The slot keeps what it had: a card must never name a file that
         // is not in the attachments folder.
-        Dialogs::current().message(
-            this, Dialogs::Kind::Warning,
+        Dialogs::current().message(this, Dialogs::Kind::Warning,
             QStringLiteral("Attenzione: non è stato possibile copiare il file nella cartella dei documenti allegati."));
         return;
     }
     slot_[slot - 1].txtFile->setText(nome);
 }
 
-void TfrmAllegaCartella::btnApriClick(int slot) { Allegati::Apri(slot_[slot - 1].txtFile->text()); }
+void TfrmAllegaCartella::btnApriClick(int slot)
+{
+    Allegati::Apri(slot_[slot - 1].txtFile->text());
+}
 
 // The description and the copy in the attachments folder stay.
-void TfrmAllegaCartella::imgCancellaClick(int slot) { slot_[slot - 1].txtFile->clear(); }
+void TfrmAllegaCartella::imgCancellaClick(int slot)
+{
+    slot_[slot - 1].txtFile->clear();
+}
 
 void TfrmAllegaCartella::btnApplicaClick()
 {
@@ -210,10 +221,13 @@ void TfrmAllegaCartella::btnApplicaClick()
         return;
     for (int n = 1; n <= Slots; ++n) {
         const Slot& s = slot_[n - 1];
-        schermo->ImpostaAllegato(n, Testo::pulito(s.txtFile->text()).toString(),
-                                 Testo::pulito(s.txtDesc->text()).toString());
+        schermo->ImpostaAllegato(
+            n, Testo::pulito(s.txtFile->text()).toString(), Testo::pulito(s.txtDesc->text()).toString());
     }
     accept();
 }
 
-void TfrmAllegaCartella::btnAnnullaClick() { reject(); }
+void TfrmAllegaCartella::btnAnnullaClick()
+{
+    reject();
+}

@@ -13,11 +13,11 @@
 #include "PhotoDialogs.h"
 #include "ShapeBox.h"
 #include "TArchivioSchede.h"
+#include "Testo.h"
 #include "TfrmAllegaCartella.h"
 #include "TfrmCalendario.h"
 #include "TfrmWebCam.h"
 #include "TfrmZoom.h"
-#include "Testo.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -30,9 +30,9 @@
 
 namespace {
 
-const QString MessaggioAccesso =
-    QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
-                   "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
+const QString MessaggioAccesso
+    = QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                     "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
 const QString MessaggioVuoto = QStringLiteral("L'archivio non contiene nessuna scheda.");
 const QString StatoIniziale = QStringLiteral("Pronto per archiviare una nuova scheda...");
 
@@ -43,7 +43,7 @@ struct Posto {
     const char* campo;
     const char* etichetta; // label component; nullptr: no label
     int x, y, larghezza;
-    int genere;            // 0 text, 1 date, 2 amount, 3 codice fiscale
+    int genere; // 0 text, 1 date, 2 amount, 3 codice fiscale
 };
 
 // Tab order is the order of this table.
@@ -73,27 +73,49 @@ struct Sostituto {
     const char* campo;
 };
 constexpr Sostituto PostiAcquisto[] = {
-    {"txtBeneficiario", "txtAttivita", "Attivita"}, {"txtCC", "txtEmail", "Email"},
-    {"txtDataSca", "txtTel", "Tel"},                {"txtPeriodo", "txtSito", "Sito"},
-    {"txtDataPag", "txtGaranzia", "Garanzia"},      {"txtCausale", "txtProdotti", "Prodotti"},
-    {"txtConsumi", "txtDettagli", "Dettagli"},      {"txtEstremi", "txtDocumenti", "Documenti"},
+    {"txtBeneficiario", "txtAttivita", "Attivita"},
+    {"txtCC", "txtEmail", "Email"},
+    {"txtDataSca", "txtTel", "Tel"},
+    {"txtPeriodo", "txtSito", "Sito"},
+    {"txtDataPag", "txtGaranzia", "Garanzia"},
+    {"txtCausale", "txtProdotti", "Prodotti"},
+    {"txtConsumi", "txtDettagli", "Dettagli"},
+    {"txtEstremi", "txtDocumenti", "Documenti"},
 };
 
 // Where Enter moves the focus to, per layout. Date fields open the date
 // picker instead.
 constexpr const char* InvioBolletta[][2] = {
-    {"txtNumero", "txtDataEmi"},       {"txtBeneficiario", "txtCC"},   {"txtCC", "txtDataSca"},
-    {"txtPeriodo", "txtDataPag"},      {"txtCausale", "txtConsumi"},   {"txtConsumi", "txtModalita"},
-    {"txtModalita", "txtEstremi"},     {"txtEstremi", "txtPagatore"},  {"txtPagatore", "txtCodFisc"},
-    {"txtCodFisc", "txtCodCliente"},   {"txtCodCliente", "txtPrezzo"}, {"txtPrezzo", "txtNote"},
+    {"txtNumero", "txtDataEmi"},
+    {"txtBeneficiario", "txtCC"},
+    {"txtCC", "txtDataSca"},
+    {"txtPeriodo", "txtDataPag"},
+    {"txtCausale", "txtConsumi"},
+    {"txtConsumi", "txtModalita"},
+    {"txtModalita", "txtEstremi"},
+    {"txtEstremi", "txtPagatore"},
+    {"txtPagatore", "txtCodFisc"},
+    {"txtCodFisc", "txtCodCliente"},
+    {"txtCodCliente", "txtPrezzo"},
+    {"txtPrezzo", "txtNote"},
     {"txtNote", "txtNumero"},
 };
 constexpr const char* InvioAcquisto[][2] = {
-    {"txtNumero", "txtDataEmi"},     {"txtAttivita", "txtEmail"},     {"txtEmail", "txtTel"},
-    {"txtTel", "txtSito"},           {"txtSito", "txtGaranzia"},      {"txtGaranzia", "txtProdotti"},
-    {"txtProdotti", "txtDettagli"},  {"txtDettagli", "txtModalita"},  {"txtModalita", "txtDocumenti"},
-    {"txtDocumenti", "txtPagatore"}, {"txtPagatore", "txtCodFisc"},   {"txtCodFisc", "txtCodCliente"},
-    {"txtCodCliente", "txtPrezzo"},  {"txtPrezzo", "txtNote"},        {"txtNote", "txtNumero"},
+    {"txtNumero", "txtDataEmi"},
+    {"txtAttivita", "txtEmail"},
+    {"txtEmail", "txtTel"},
+    {"txtTel", "txtSito"},
+    {"txtSito", "txtGaranzia"},
+    {"txtGaranzia", "txtProdotti"},
+    {"txtProdotti", "txtDettagli"},
+    {"txtDettagli", "txtModalita"},
+    {"txtModalita", "txtDocumenti"},
+    {"txtDocumenti", "txtPagatore"},
+    {"txtPagatore", "txtCodFisc"},
+    {"txtCodFisc", "txtCodCliente"},
+    {"txtCodCliente", "txtPrezzo"},
+    {"txtPrezzo", "txtNote"},
+    {"txtNote", "txtNumero"},
 };
 
 const QColor Marrone(0xA5, 0x2A, 0x2A);
@@ -117,9 +139,15 @@ QHash<int, TfrmArchivio::Apritore>& apritori()
     return a;
 }
 
-bool invio(const QKeyEvent* e) { return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter; }
+bool invio(const QKeyEvent* e)
+{
+    return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+}
 
-bool cancella(const QKeyEvent* e) { return e->key() == Qt::Key_Backspace || e->key() == Qt::Key_Delete; }
+bool cancella(const QKeyEvent* e)
+{
+    return e->key() == Qt::Key_Backspace || e->key() == Qt::Key_Delete;
+}
 
 // Keys that move the focus or only change others: they never reach a field's
 // own key handling.
@@ -161,7 +189,8 @@ private:
 } // namespace
 
 TfrmArchivio::TfrmArchivio(const Categoria& categoria, QWidget* parent)
-    : GradientWindow(QColor(0x42, 0x7A, 0xA8), Qt::white, PanelSize, parent), categoria_(categoria)
+    : GradientWindow(QColor(0x42, 0x7A, 0xA8), Qt::white, PanelSize, parent)
+    , categoria_(categoria)
 {
     Formats::apply();
     setObjectName(categoria.NomeArchivio());
@@ -214,7 +243,10 @@ TfrmArchivio::~TfrmArchivio()
         schermi().remove(categoria_.Sigla);
 }
 
-TfrmArchivio* TfrmArchivio::PerSigla(const QString& sigla) { return schermi().value(sigla, nullptr); }
+TfrmArchivio* TfrmArchivio::PerSigla(const QString& sigla)
+{
+    return schermi().value(sigla, nullptr);
+}
 
 void TfrmArchivio::ImpostaApritore(Finestra finestra, Apritore apritore)
 {
@@ -260,7 +292,7 @@ void TfrmArchivio::creaBarra()
 {
     const QColor bordo(0xB8, 0xC8, 0xD8);
     for (const QRect& r : {QRect(16, 16, 172, 57), QRect(193, 16, 162, 57), QRect(361, 16, 162, 57),
-                           QRect(528, 16, 254, 57), QRect(787, 16, 92, 57), QRect(884, 16, 94, 57)})
+             QRect(528, 16, 254, 57), QRect(787, 16, 92, 57), QRect(884, 16, 94, 57)})
         riquadro(r, Qt::white, bordo);
 
     const QSize icona(37, 39);
@@ -273,22 +305,22 @@ void TfrmArchivio::creaBarra()
     };
     const Pulsante pulsanti[] = {
         {"cmdNuovo", 24, Icona::Nuovo, &TfrmArchivio::cmdNuovoClick,
-         "Prepara la schermata per l'inserimento di una nuova scheda."},
+            "Prepara la schermata per l'inserimento di una nuova scheda."},
         {"cmdDuplica", 64, Icona::Duplica, &TfrmArchivio::cmdDuplicaClick,
-         "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},
+            "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},
         {"cmdSalva", 104, Icona::Salva, &TfrmArchivio::cmdSalvaClick, "Salva la scheda in archivio."},
         {"cmdTrova", 144, Icona::Trova, &TfrmArchivio::cmdTrovaClick, "Trova una scheda in archivio."},
         {"cmdPrimo", 538, Icona::Primo, &TfrmArchivio::cmdPrimoClick, "Visualizza la prima scheda in archivio."},
         {"cmdIndietro", 580, Icona::Indietro, &TfrmArchivio::cmdIndietroClick,
-         "Visualizza la scheda precedente in archivio."},
+            "Visualizza la scheda precedente in archivio."},
         {"cmdAvanti", 696, Icona::Avanti, &TfrmArchivio::cmdAvantiClick,
-         "Visualizza la scheda successiva in archivio."},
+            "Visualizza la scheda successiva in archivio."},
         {"cmdUltimo", 738, Icona::Ultimo, &TfrmArchivio::cmdUltimoClick, "Visualizza l'ultima scheda in archivio."},
         {"cmdEsporta", 795, Icona::Esporta, &TfrmArchivio::cmdEsportaClick,
-         "Esporta le schede in archivio in un file di Microsoft Excel."},
+            "Esporta le schede in archivio in un file di Microsoft Excel."},
         {"cmdSegnalati", 835, Icona::Segnalati, &TfrmArchivio::cmdSegnalatiClick, nullptr},
         {"cmdGuida", 892, Icona::Guida, &TfrmArchivio::cmdGuidaClick,
-         "Visualizza la pagina della guida sensibile al contesto."},
+            "Visualizza la pagina della guida sensibile al contesto."},
         {"cmdEsci", 934, Icona::Esci, &TfrmArchivio::cmdEsciClick, "Esci da questa schermata di lavoro."},
     };
     for (const auto& p : pulsanti) {
@@ -303,8 +335,7 @@ void TfrmArchivio::creaBarra()
     file->setText(QStringLiteral("Allega file"));
     file->setIcon(Icone::disegna(Icona::Allega, QSize(22, 22)));
     suggerimento(file, QStringLiteral("Allega file alla scheda."));
-    QPushButton* stampa =
-        comando(QStringLiteral("cmdStampa"), QRect(368, 28, 148, 32), &TfrmArchivio::cmdStampaClick);
+    QPushButton* stampa = comando(QStringLiteral("cmdStampa"), QRect(368, 28, 148, 32), &TfrmArchivio::cmdStampaClick);
     stampa->setText(QStringLiteral("Stampa"));
     stampa->setIcon(Icone::disegna(Icona::Stampa, QSize(22, 22)));
     suggerimento(stampa, QStringLiteral("Stampa la scheda."));
@@ -343,8 +374,8 @@ void TfrmArchivio::creaAreaLavoro()
     decorativo(icoTitolo);
 
     // The photo panel.
-    QPushButton* carica =
-        comando(QStringLiteral("btnCaricaFoto"), QRect(38, 502, 157, 40), &TfrmArchivio::btnCaricaFotoClick);
+    QPushButton* carica
+        = comando(QStringLiteral("btnCaricaFoto"), QRect(38, 502, 157, 40), &TfrmArchivio::btnCaricaFotoClick);
     carica->setText(QStringLiteral("Carica foto"));
     carica->setIcon(Icone::disegna(Icona::CaricaFoto, QSize(26, 26)));
     carica->setIconSize(QSize(26, 26));
@@ -361,7 +392,7 @@ void TfrmArchivio::creaAreaLavoro()
         {"btnCancFoto", 254, Icona::CancFoto, &TfrmArchivio::btnCancFotoClick, "Cancella la foto."},
         {"btnWebcam", 304, Icona::Webcam, &TfrmArchivio::btnWebcamClick, "Scatta la foto con la tua WebCam."},
         {"btnZoomFoto", 354, Icona::Zoom, &TfrmArchivio::btnZoomFotoClick,
-         "Visualizza la foto nelle sue dimensioni reali."},
+            "Visualizza la foto nelle sue dimensioni reali."},
     };
     for (const auto& p : piccoli) {
         QPushButton* b = comando(QString::fromLatin1(p.nome), QRect(p.x, 502, 42, 40), p.handler);
@@ -389,11 +420,12 @@ void TfrmArchivio::creaAreaLavoro()
     f.setPointSize(9);
     f.setBold(true);
     chkSegnala->setFont(f);
-    suggerimento(chkSegnala, QStringLiteral("Spunta questa casella per annotare che il pagamento deve ancora "
-                                            "essere effettuato."));
+    suggerimento(chkSegnala,
+        QStringLiteral("Spunta questa casella per annotare che il pagamento deve ancora "
+                       "essere effettuato."));
 
-    QPushButton* codFisc =
-        comando(QStringLiteral("btnCodFisc"), QRect(787, 596, 22, 22), &TfrmArchivio::btnCodFiscClick);
+    QPushButton* codFisc
+        = comando(QStringLiteral("btnCodFisc"), QRect(787, 596, 22, 22), &TfrmArchivio::btnCodFiscClick);
     codFisc->setIcon(Icone::disegna(Icona::Spunta, QSize(20, 20)));
     codFisc->setIconSize(QSize(20, 20));
     codFisc->setFlat(true);
@@ -440,7 +472,7 @@ void TfrmArchivio::creaCampi()
         edit->setMaxLength(tracciato.larghezza(tracciato.indice(campo)));
         edit->setReadOnly(genere == Genere::Data);
         edit->setStyleSheet(stileCampo(prezzo ? QStringLiteral("#FFFFFF") : QStringLiteral("#F0F8FF"),
-                                       prezzo || marrone ? Marrone.name() : QStringLiteral("#000000")));
+            prezzo || marrone ? Marrone.name() : QStringLiteral("#000000")));
         edit->setFrame(false);
         edit->setAttribute(Qt::WA_NoMousePropagation);
         edit->setContextMenuPolicy(genere == Genere::Data ? Qt::NoContextMenu : Qt::DefaultContextMenu);
@@ -467,8 +499,8 @@ void TfrmArchivio::creaCampi()
             lbl->setObjectName(QString::fromLatin1(p.etichetta));
             lbl->setGeometry(p.x, p.y - 18, qMax(p.larghezza, 196), 16);
             lbl->setFont(fEtichetta);
-            lbl->setStyleSheet(QStringLiteral("QLabel { color: %1; }")
-                                   .arg(marrone ? Marrone.name() : QStringLiteral("#1E3A5C")));
+            lbl->setStyleSheet(
+                QStringLiteral("QLabel { color: %1; }").arg(marrone ? Marrone.name() : QStringLiteral("#1E3A5C")));
             lbl->setAttribute(Qt::WA_NoMousePropagation);
         }
 
@@ -517,7 +549,10 @@ void TfrmArchivio::creaStato()
 
 // ---- The card on display ---------------------------------------------------
 
-QWidget* TfrmArchivio::controllo(const QString& nome) const { return panel()->findChild<QWidget*>(nome); }
+QWidget* TfrmArchivio::controllo(const QString& nome) const
+{
+    return panel()->findChild<QWidget*>(nome);
+}
 
 const TfrmArchivio::CampoVivo* TfrmArchivio::campoDi(const QObject* edit) const
 {
@@ -535,9 +570,15 @@ QLineEdit* TfrmArchivio::Campo(const QString& campo) const
     return nullptr;
 }
 
-QString TfrmArchivio::Posizione() const { return lblPosizione->text(); }
+QString TfrmArchivio::Posizione() const
+{
+    return lblPosizione->text();
+}
 
-QString TfrmArchivio::Allegato(int slot) const { return slot >= 1 && slot <= 3 ? lblFile[slot - 1]->text() : QString(); }
+QString TfrmArchivio::Allegato(int slot) const
+{
+    return slot >= 1 && slot <= 3 ? lblFile[slot - 1]->text() : QString();
+}
 
 QString TfrmArchivio::DescrizioneAllegato(int slot) const
 {
@@ -697,14 +738,17 @@ void TfrmArchivio::messaggioAccesso()
     Dialogs::current().message(this, Dialogs::Kind::Error, MessaggioAccesso);
 }
 
-void TfrmArchivio::cmdNuovoClick() { PulisciScheda(); }
+void TfrmArchivio::cmdNuovoClick()
+{
+    PulisciScheda();
+}
 
 void TfrmArchivio::cmdDuplicaClick()
 {
     if (Testo::pulito(lblPosizione->text()).isEmpty()) {
         Dialogs::current().message(this, Dialogs::Kind::Warning,
-                                   QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto "
-                                                  "dopo che questa è stata inserita in archivio."));
+            QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto "
+                           "dopo che questa è stata inserita in archivio."));
         return;
     }
     for (int i = 0; i < 3; ++i) {
@@ -717,8 +761,8 @@ void TfrmArchivio::cmdDuplicaClick()
     fotoSostituita_ = true;
     campi_.constFirst().edit->setFocus();
     Dialogs::current().message(this, Dialogs::Kind::Information,
-                               QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente."
-                                              "\n\r\n\rAl termine premere Salva per inserire la scheda in archivio."));
+        QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente."
+                       "\n\r\n\rAl termine premere Salva per inserire la scheda in archivio."));
 }
 
 void TfrmArchivio::cmdSalvaClick()
@@ -769,8 +813,9 @@ void TfrmArchivio::cmdSalvaClick()
         // The card is saved, the photo is not: say so, and keep the picture
         // on screen so a later save can write it.
         Dialogs::current().message(this, Dialogs::Kind::Warning,
-                                   esito + QStringLiteral("\r\n\r\nAttenzione: non è stato possibile salvare la foto "
-                                                          "della ricevuta nella cartella Foto_Ricevute."));
+            esito
+                + QStringLiteral("\r\n\r\nAttenzione: non è stato possibile salvare la foto "
+                                 "della ricevuta nella cartella Foto_Ricevute."));
     }
 }
 
@@ -807,10 +852,22 @@ void TfrmArchivio::naviga(int comando)
     MostraScheda(scheda, n);
 }
 
-void TfrmArchivio::cmdPrimoClick() { naviga(int(Comando::Primo)); }
-void TfrmArchivio::cmdIndietroClick() { naviga(int(Comando::Indietro)); }
-void TfrmArchivio::cmdAvantiClick() { naviga(int(Comando::Avanti)); }
-void TfrmArchivio::cmdUltimoClick() { naviga(int(Comando::Ultimo)); }
+void TfrmArchivio::cmdPrimoClick()
+{
+    naviga(int(Comando::Primo));
+}
+void TfrmArchivio::cmdIndietroClick()
+{
+    naviga(int(Comando::Indietro));
+}
+void TfrmArchivio::cmdAvantiClick()
+{
+    naviga(int(Comando::Avanti));
+}
+void TfrmArchivio::cmdUltimoClick()
+{
+    naviga(int(Comando::Ultimo));
+}
 
 namespace {
 void apri(TfrmArchivio::Finestra f, TfrmArchivio& schermo)
@@ -821,20 +878,38 @@ void apri(TfrmArchivio::Finestra f, TfrmArchivio& schermo)
 }
 } // namespace
 
-void TfrmArchivio::cmdTrovaClick() { apri(Finestra::Trova, *this); }
-void TfrmArchivio::cmdSegnalatiClick() { apri(Finestra::Riepilogo, *this); }
-void TfrmArchivio::cmdEsportaClick() { apri(Finestra::Esporta, *this); }
-void TfrmArchivio::cmdStampaClick() { apri(Finestra::Stampa, *this); }
-void TfrmArchivio::cmdGuidaClick() { apri(Finestra::Guida, *this); }
-void TfrmArchivio::cmdEsciClick() { close(); }
+void TfrmArchivio::cmdTrovaClick()
+{
+    apri(Finestra::Trova, *this);
+}
+void TfrmArchivio::cmdSegnalatiClick()
+{
+    apri(Finestra::Riepilogo, *this);
+}
+void TfrmArchivio::cmdEsportaClick()
+{
+    apri(Finestra::Esporta, *this);
+}
+void TfrmArchivio::cmdStampaClick()
+{
+    apri(Finestra::Stampa, *this);
+}
+void TfrmArchivio::cmdGuidaClick()
+{
+    apri(Finestra::Guida, *this);
+}
+void TfrmArchivio::cmdEsciClick()
+{
+    close();
+}
 
 void TfrmArchivio::cmdFileClick()
 {
     TfrmAllegaCartella allegati(this);
     allegati.ImpostaTag(categoria_.Sigla);
     for (int n = 1; n <= 3; ++n)
-        allegati.ImpostaSlot(n, Testo::pulito(lblFile[n - 1]->text()).toString(),
-                             Testo::pulito(lblDesc[n - 1]->text()).toString());
+        allegati.ImpostaSlot(
+            n, Testo::pulito(lblFile[n - 1]->text()).toString(), Testo::pulito(lblDesc[n - 1]->text()).toString());
     allegati.exec();
 }
 
@@ -866,7 +941,10 @@ void TfrmArchivio::btnSalvaFotoClick()
         Dialogs::current().message(this, Dialogs::Kind::Warning, PhotoDialogs::scritturaFallita());
 }
 
-void TfrmArchivio::btnCancFotoClick() { CancellaFoto(); }
+void TfrmArchivio::btnCancFotoClick()
+{
+    CancellaFoto();
+}
 
 void TfrmArchivio::btnWebcamClick()
 {
@@ -882,7 +960,10 @@ void TfrmArchivio::btnZoomFotoClick()
     zoom.exec();
 }
 
-void TfrmArchivio::btnCodFiscClick() { apri(Finestra::ControlloCodice, *this); }
+void TfrmArchivio::btnCodFiscClick()
+{
+    apri(Finestra::ControlloCodice, *this);
+}
 
 // ---- Events ------------------------------------------------------------------
 
@@ -926,8 +1007,8 @@ bool TfrmArchivio::tastoCampo(const CampoVivo& c, QKeyEvent* e)
             return false;
         {
             const QString t = e->text();
-            const bool ammesso = t.size() == 1 && (c.genere == Genere::Importo ? CarattereImportoAmmesso(t[0])
-                                                                               : CarattereCodFiscAmmesso(t[0]));
+            const bool ammesso = t.size() == 1
+                && (c.genere == Genere::Importo ? CarattereImportoAmmesso(t[0]) : CarattereCodFiscAmmesso(t[0]));
             return !ammesso;
         }
     case Genere::Testo:

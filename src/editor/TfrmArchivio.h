@@ -30,8 +30,8 @@ class ShapeBox;
 class TfrmArchivio : public GradientWindow {
     Q_OBJECT
 public:
-    static constexpr QSize DesignSize{1016, 713};
-    static constexpr QSize PanelSize{996, 692};
+    static constexpr QSize DesignSize {1016, 713};
+    static constexpr QSize PanelSize {996, 692};
 
     explicit TfrmArchivio(const Categoria& categoria, QWidget* parent = nullptr);
     ~TfrmArchivio() override;
@@ -164,7 +164,7 @@ private:
     std::optional<QString> importoLetto_;
 
     mutable QImage bianco_; // the category's placeholder picture, painted when first needed
-    QImage foto_;        // the picture on display
+    QImage foto_; // the picture on display
     bool segnaposto_ = true;
     // A photo file that exists but could not be read is never overwritten by
     // a save, unless the user put another picture on the card meanwhile.

@@ -61,7 +61,10 @@ TfrmCalendario::TfrmCalendario(QWidget* owner)
     calAppuntamenti->setFocus();
 }
 
-void TfrmCalendario::ImpostaTag(const QString& tag) { lblMemory->setText(tag); }
+void TfrmCalendario::ImpostaTag(const QString& tag)
+{
+    lblMemory->setText(tag);
+}
 
 void TfrmCalendario::btnImportaDataClick()
 {
@@ -75,4 +78,7 @@ void TfrmCalendario::btnImportaDataClick()
     accept();
 }
 
-void TfrmCalendario::btnAnnullaClick() { reject(); }
+void TfrmCalendario::btnAnnullaClick()
+{
+    reject();
+}

@@ -18,8 +18,9 @@ const QSize PanelSize(382, 290);
 } // namespace
 
 TfrmWebCam::TfrmWebCam(QWidget* owner)
-    : GradientDialog(owner, QColor(0x4F, 0x73, 0x97), Qt::white, ClientSize, ClientSize),
-      camCamera(CameraSource::create(this)), consegna_(this, [this] { copiaFotogramma(); })
+    : GradientDialog(owner, QColor(0x4F, 0x73, 0x97), Qt::white, ClientSize, ClientSize)
+    , camCamera(CameraSource::create(this))
+    , consegna_(this, [this] { copiaFotogramma(); })
 {
     setObjectName(QStringLiteral("frmWebCam"));
     setWindowTitle(QStringLiteral(" Cattura foto con webcam"));
@@ -38,17 +39,17 @@ TfrmWebCam::TfrmWebCam(QWidget* owner)
     imgTarget = immagine("panTarget", "imgTarget", 411, Illustrations::photoCamera());
 
     QPushButton* accendi = pulsante(QStringLiteral("btnAccendi"), QStringLiteral("Accendi webcam"),
-                                    QRect(14, 312, 382, 34), &TfrmWebCam::btnAccendiClick);
+        QRect(14, 312, 382, 34), &TfrmWebCam::btnAccendiClick);
     QPushButton* spegni = pulsante(QStringLiteral("btnSpegni"), QStringLiteral("Spegni webcam"),
-                                   QRect(14, 352, 382, 34), &TfrmWebCam::btnSpegniClick);
+        QRect(14, 352, 382, 34), &TfrmWebCam::btnSpegniClick);
     QPushButton* cattura = pulsante(QStringLiteral("btnCattura"), QStringLiteral("Cattura foto"),
-                                    QRect(411, 312, 188, 34), &TfrmWebCam::btnCatturaClick);
+        QRect(411, 312, 188, 34), &TfrmWebCam::btnCatturaClick);
     QPushButton* salva = pulsante(QStringLiteral("btnSalvaFotogramma"), QStringLiteral("Salva foto su disco"),
-                                  QRect(605, 312, 188, 34), &TfrmWebCam::btnSalvaFotogrammaClick);
+        QRect(605, 312, 188, 34), &TfrmWebCam::btnSalvaFotogrammaClick);
     QPushButton* importa = pulsante(QStringLiteral("btnImportaFoto"), QStringLiteral("Importa foto in scheda"),
-                                    QRect(411, 352, 188, 34), &TfrmWebCam::btnImportaFotoClick);
-    QPushButton* chiudi = pulsante(QStringLiteral("btnClose"), QStringLiteral("Annulla"), QRect(605, 352, 188, 34),
-                                   &TfrmWebCam::btnCloseClick);
+        QRect(411, 352, 188, 34), &TfrmWebCam::btnImportaFotoClick);
+    QPushButton* chiudi = pulsante(
+        QStringLiteral("btnClose"), QStringLiteral("Annulla"), QRect(605, 352, 188, 34), &TfrmWebCam::btnCloseClick);
     setTabOrder(accendi, cattura);
     setTabOrder(cattura, salva);
     setTabOrder(salva, spegni);
@@ -64,10 +65,13 @@ TfrmWebCam::TfrmWebCam(QWidget* owner)
     camCamera->setListener(consegna_.notifier());
 }
 
-TfrmWebCam::~TfrmWebCam() { spegni(); }
+TfrmWebCam::~TfrmWebCam()
+{
+    spegni();
+}
 
-QPushButton* TfrmWebCam::pulsante(const QString& nome, const QString& testo, const QRect& geometria,
-                                  void (TfrmWebCam::*handler)())
+QPushButton* TfrmWebCam::pulsante(
+    const QString& nome, const QString& testo, const QRect& geometria, void (TfrmWebCam::*handler)())
 {
     auto* b = new QPushButton(testo, panel());
     b->setObjectName(nome);
@@ -82,9 +86,15 @@ QPushButton* TfrmWebCam::pulsante(const QString& nome, const QString& testo, con
     return b;
 }
 
-void TfrmWebCam::ImpostaTag(const QString& tag) { lblMemory->setText(tag); }
+void TfrmWebCam::ImpostaTag(const QString& tag)
+{
+    lblMemory->setText(tag);
+}
 
-bool TfrmWebCam::Acceso() const { return consegna_.isOpen(); }
+bool TfrmWebCam::Acceso() const
+{
+    return consegna_.isOpen();
+}
 
 // Runs on the user-interface thread, once per frame, while the camera is on.
 void TfrmWebCam::copiaFotogramma()
@@ -112,9 +122,15 @@ void TfrmWebCam::spegni()
     camCamera->stop();
 }
 
-void TfrmWebCam::btnSpegniClick() { spegni(); }
+void TfrmWebCam::btnSpegniClick()
+{
+    spegni();
+}
 
-void TfrmWebCam::btnCatturaClick() { imgTarget->setImage(imgCamera->image()); }
+void TfrmWebCam::btnCatturaClick()
+{
+    imgTarget->setImage(imgCamera->image());
+}
 
 void TfrmWebCam::btnSalvaFotogrammaClick()
 {

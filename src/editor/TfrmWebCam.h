@@ -19,7 +19,7 @@ class QPushButton;
 class TfrmWebCam : public GradientDialog {
     Q_OBJECT
 public:
-    static constexpr QSize ClientSize{807, 405};
+    static constexpr QSize ClientSize {807, 405};
 
     explicit TfrmWebCam(QWidget* owner);
     ~TfrmWebCam() override;
@@ -41,8 +41,8 @@ public Q_SLOTS:
 private:
     void spegni();
     void copiaFotogramma();
-    QPushButton* pulsante(const QString& nome, const QString& testo, const QRect& geometria,
-                          void (TfrmWebCam::*handler)());
+    QPushButton* pulsante(
+        const QString& nome, const QString& testo, const QRect& geometria, void (TfrmWebCam::*handler)());
 
     ImageBox* imgCamera;
     ImageBox* imgTarget;

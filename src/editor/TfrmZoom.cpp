@@ -8,9 +8,11 @@
 #include <QPainter>
 
 TfrmZoom::TfrmZoom(QWidget* owner)
-    : QDialog(owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
-                         Qt::WindowCloseButtonHint),
-      panContainer(new QWidget(this)), imgFoto(new ImageBox(panContainer))
+    : QDialog(owner,
+        Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
+            | Qt::WindowCloseButtonHint)
+    , panContainer(new QWidget(this))
+    , imgFoto(new ImageBox(panContainer))
 {
     setObjectName(QStringLiteral("frmZoom"));
     setWindowTitle(QStringLiteral(" Fai clic sulla foto per chiudere questa finestra"));
@@ -23,9 +25,15 @@ TfrmZoom::TfrmZoom(QWidget* owner)
     connect(imgFoto, &ImageBox::clicked, this, &QDialog::accept);
 }
 
-void TfrmZoom::ImpostaFoto(const QImage& immagine) { imgFoto->setImage(immagine); }
+void TfrmZoom::ImpostaFoto(const QImage& immagine)
+{
+    imgFoto->setImage(immagine);
+}
 
-QImage TfrmZoom::Foto() const { return imgFoto->image(); }
+QImage TfrmZoom::Foto() const
+{
+    return imgFoto->image();
+}
 
 void TfrmZoom::paintEvent(QPaintEvent*)
 {
@@ -61,8 +69,8 @@ void TfrmZoom::centra()
 
 bool TfrmZoom::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == panContainer && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    if (watched == panContainer && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         // A click on the picture reaches the panel too, once it has closed
         // the window.
         if (isVisible())

@@ -16,8 +16,6 @@ namespace {
 const QColor Blu(0x1E, 0x4E, 0x8C);
 const QColor Inchiostro(0x2B, 0x3A, 0x4D);
 
-
-
 QFont carattere(qreal pixel, bool grassetto, bool corsivo = false)
 {
     QFont f(QStringLiteral("Verdana"));

@@ -13,8 +13,6 @@ namespace {
 const QColor Verde(0x1D, 0x6F, 0x42);
 const QColor VerdeChiaro(0x2E, 0x9B, 0x5E);
 
-
-
 QFont adattato(const QString& testo, qreal massimo, qreal larghezza, bool grassetto)
 {
     QFont f(QStringLiteral("Verdana"));

@@ -2,9 +2,9 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace {
 Dialogs* installed = nullptr;
@@ -12,10 +12,14 @@ Dialogs* installed = nullptr;
 QString titleOf(Dialogs::Kind kind)
 {
     switch (kind) {
-    case Dialogs::Kind::Information: return QStringLiteral("Informazione");
-    case Dialogs::Kind::Warning: return QStringLiteral("Attenzione");
-    case Dialogs::Kind::Error: return QStringLiteral("Errore");
-    case Dialogs::Kind::Confirmation: return QStringLiteral("Conferma");
+    case Dialogs::Kind::Information:
+        return QStringLiteral("Informazione");
+    case Dialogs::Kind::Warning:
+        return QStringLiteral("Attenzione");
+    case Dialogs::Kind::Error:
+        return QStringLiteral("Errore");
+    case Dialogs::Kind::Confirmation:
+        return QStringLiteral("Conferma");
     }
     return {};
 }
@@ -23,10 +27,14 @@ QString titleOf(Dialogs::Kind kind)
 QMessageBox::Icon iconOf(Dialogs::Kind kind)
 {
     switch (kind) {
-    case Dialogs::Kind::Information: return QMessageBox::Information;
-    case Dialogs::Kind::Warning: return QMessageBox::Warning;
-    case Dialogs::Kind::Error: return QMessageBox::Critical;
-    case Dialogs::Kind::Confirmation: return QMessageBox::Question;
+    case Dialogs::Kind::Information:
+        return QMessageBox::Information;
+    case Dialogs::Kind::Warning:
+        return QMessageBox::Warning;
+    case Dialogs::Kind::Error:
+        return QMessageBox::Critical;
+    case Dialogs::Kind::Confirmation:
+        return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
 }
@@ -77,7 +85,10 @@ Dialogs& Dialogs::current()
     return installed ? *installed : real;
 }
 
-void Dialogs::install(Dialogs* d) { installed = d; }
+void Dialogs::install(Dialogs* d)
+{
+    installed = d;
+}
 
 Dialogs::Answer RealDialogs::message(QWidget* parent, Kind kind, const QString& text)
 {
@@ -95,8 +106,8 @@ void RealDialogs::plain(QWidget* parent, const QString& text)
 
 Dialogs::Answer RealDialogs::question(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::Question, titleOf(Kind::Confirmation), shown(text),
-                    QMessageBox::Yes | QMessageBox::No, parent);
+    QMessageBox box(
+        QMessageBox::Question, titleOf(Kind::Confirmation), shown(text), QMessageBox::Yes | QMessageBox::No, parent);
     box.setTextFormat(Qt::PlainText);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("Sì"));
     box.setEscapeButton(QMessageBox::No);

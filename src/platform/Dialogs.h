@@ -11,8 +11,8 @@ struct FileDialogSpec {
     // Either Qt's form, "JPEG (*.jpg);;Bitmap (*.bmp)", or description and
     // pattern pairs separated by bars, "File Jpeg (*.jpg)|*.jpg".
     QString filter;
-    QString proposedName;   // save dialogs: the name offered in the box
-    QString defaultSuffix;  // save dialogs: added when the user types none, without the dot
+    QString proposedName; // save dialogs: the name offered in the box
+    QString defaultSuffix; // save dialogs: added when the user types none, without the dot
     bool askOverwrite = true;
 };
 

@@ -23,15 +23,30 @@ QString ProgramFolder::path()
     return QCoreApplication::applicationDirPath();
 }
 
-QString ProgramFolder::file(const QString& name) { return path() + QLatin1Char('/') + name; }
+QString ProgramFolder::file(const QString& name)
+{
+    return path() + QLatin1Char('/') + name;
+}
 
-void ProgramFolder::set(const QString& folder) { folderOverride = folder; }
+void ProgramFolder::set(const QString& folder)
+{
+    folderOverride = folder;
+}
 
-QDate Clock::today() { return pinnedNow.isValid() ? pinnedNow.date() : QDate::currentDate(); }
+QDate Clock::today()
+{
+    return pinnedNow.isValid() ? pinnedNow.date() : QDate::currentDate();
+}
 
-QTime Clock::timeOfDay() { return pinnedNow.isValid() ? pinnedNow.time() : QTime::currentTime(); }
+QTime Clock::timeOfDay()
+{
+    return pinnedNow.isValid() ? pinnedNow.time() : QTime::currentTime();
+}
 
-void Clock::pin(const QDateTime& when) { pinnedNow = when; }
+void Clock::pin(const QDateTime& when)
+{
+    pinnedNow = when;
+}
 
 QSize ScreenSize::get()
 {
@@ -41,7 +56,10 @@ QSize ScreenSize::get()
     return s ? s->size() : QSize();
 }
 
-void ScreenSize::pin(const QSize& size) { pinnedScreen = size; }
+void ScreenSize::pin(const QSize& size)
+{
+    pinnedScreen = size;
+}
 
 QUrl TMisc::urlFor(const QString& sCommand)
 {
@@ -65,7 +83,10 @@ void TMisc::Open(const QString& sCommand)
     QDesktopServices::openUrl(urlFor(sCommand));
 }
 
-void TMisc::setOpener(std::function<void(const QString&)> o) { opener = std::move(o); }
+void TMisc::setOpener(std::function<void(const QString&)> o)
+{
+    opener = std::move(o);
+}
 
 void ProcessStart::prepare()
 {

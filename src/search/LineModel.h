@@ -7,7 +7,6 @@
 #include <QSize>
 #include <QStringList>
 
-
 // The lines of a result list, sorted once when they are set (LineList's
 // order), drawn in "Courier New" 12 in black so that the columns line up.
 // Every item has the same size, 1600 wide, so the view lays out a list of any

@@ -113,8 +113,7 @@ void ResultLines::sort()
     if (n >= ParallelSortFrom && std::thread::hardware_concurrency() > 1) {
         try {
             other = std::thread([&] { std::sort(order.begin(), middle, before); });
-        } catch (const std::system_error&) {
-        }
+        } catch (const std::system_error&) { }
     }
     if (other.joinable()) {
         std::sort(middle, order.end(), before);

@@ -6,7 +6,6 @@
 #include <QStringList>
 #include <QWidget>
 
-
 class LineModel;
 class QLabel;
 class QLineEdit;

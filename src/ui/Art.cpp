@@ -32,8 +32,6 @@ QColor tint(const QColor& c, qreal towardsWhite)
     return QColor(mix(c.red()), mix(c.green()), mix(c.blue()));
 }
 
-
-
 QFont font(qreal pixels, bool bold = true)
 {
     QFont f(QStringLiteral("Verdana"));

@@ -5,17 +5,19 @@
 #include <QPainter>
 #include <QScreen>
 
-GradientDialog::GradientDialog(QWidget* owner, const QColor& top, const QColor& bottom, const QSize& clientSize,
-                               const QSize& panelSize)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), panel_(new QWidget(this)),
-      top_(top), bottom_(bottom)
+GradientDialog::GradientDialog(
+    QWidget* owner, const QColor& top, const QColor& bottom, const QSize& clientSize, const QSize& panelSize)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , panel_(new QWidget(this))
+    , top_(top)
+    , bottom_(bottom)
 {
     setModal(true);
     setFixedSize(clientSize);
     panel_->setObjectName(QStringLiteral("panPannello"));
-    panel_->setGeometry(QRect(QPoint((clientSize.width() - panelSize.width()) / 2,
-                                     (clientSize.height() - panelSize.height()) / 2),
-                              panelSize));
+    panel_->setGeometry(
+        QRect(QPoint((clientSize.width() - panelSize.width()) / 2, (clientSize.height() - panelSize.height()) / 2),
+            panelSize));
 }
 
 void GradientDialog::paintEvent(QPaintEvent*)

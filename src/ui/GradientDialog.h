@@ -10,8 +10,8 @@
 class GradientDialog : public QDialog {
     Q_OBJECT
 public:
-    GradientDialog(QWidget* owner, const QColor& top, const QColor& bottom, const QSize& clientSize,
-                   const QSize& panelSize);
+    GradientDialog(
+        QWidget* owner, const QColor& top, const QColor& bottom, const QSize& clientSize, const QSize& panelSize);
 
     QWidget* panel() const { return panel_; }
 

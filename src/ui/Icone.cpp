@@ -69,9 +69,8 @@ void floppy(QPainter& p, const QRectF& r)
     p.setBrush(Blu);
     p.drawRect(QRectF(r.left() + r.width() * 0.52, r.top() + r.height() * 0.05, r.width() * 0.1, r.height() * 0.2));
     p.setBrush(Carta);
-    p.drawRoundedRect(QRectF(r.left() + r.width() * 0.15, r.top() + r.height() * 0.5, r.width() * 0.7,
-                             r.height() * 0.42),
-                      1.5, 1.5);
+    p.drawRoundedRect(
+        QRectF(r.left() + r.width() * 0.15, r.top() + r.height() * 0.5, r.width() * 0.7, r.height() * 0.42), 1.5, 1.5);
 }
 
 void lente(QPainter& p, const QRectF& r, bool piu)
@@ -79,7 +78,8 @@ void lente(QPainter& p, const QRectF& r, bool piu)
     const qreal d = r.width() * 0.62;
     const QRectF vetro(r.left(), r.top(), d, d);
     p.setPen(penna(Legno.darker(120), r.width() * 0.14));
-    p.drawLine(vetro.center() + QPointF(d * 0.36, d * 0.36), r.bottomRight() - QPointF(r.width() * 0.05, r.width() * 0.05));
+    p.drawLine(
+        vetro.center() + QPointF(d * 0.36, d * 0.36), r.bottomRight() - QPointF(r.width() * 0.05, r.width() * 0.05));
     p.setPen(penna(Bordo, r.width() * 0.08));
     p.setBrush(QColor(0xCF, 0xE8, 0xFA));
     p.drawEllipse(vetro);
@@ -131,12 +131,12 @@ void foglio(QPainter& p, const QRectF& r)
     p.setFont(f);
     p.setPen(Carta);
     p.setBrush(Verde.darker(120));
-    p.drawRoundedRect(QRectF(r.left() - r.width() * 0.12, r.center().y() - r.height() * 0.05, r.width() * 0.5,
-                             r.height() * 0.5),
-                      2, 2);
-    p.drawText(QRectF(r.left() - r.width() * 0.12, r.center().y() - r.height() * 0.05, r.width() * 0.5,
-                      r.height() * 0.5),
-               Qt::AlignCenter, QStringLiteral("X"));
+    p.drawRoundedRect(
+        QRectF(r.left() - r.width() * 0.12, r.center().y() - r.height() * 0.05, r.width() * 0.5, r.height() * 0.5), 2,
+        2);
+    p.drawText(
+        QRectF(r.left() - r.width() * 0.12, r.center().y() - r.height() * 0.05, r.width() * 0.5, r.height() * 0.5),
+        Qt::AlignCenter, QStringLiteral("X"));
 }
 
 void manoMoneta(QPainter& p, const QRectF& r)
@@ -157,10 +157,10 @@ void manoMoneta(QPainter& p, const QRectF& r)
     const qreal y = r.top() + r.height() * 0.58;
     mano.moveTo(r.left(), y + r.height() * 0.08);
     mano.cubicTo(r.left() + r.width() * 0.3, y + r.height() * 0.3, r.left() + r.width() * 0.7, y + r.height() * 0.3,
-                 r.right(), y - r.height() * 0.02);
+        r.right(), y - r.height() * 0.02);
     mano.lineTo(r.right(), y + r.height() * 0.2);
-    mano.cubicTo(r.left() + r.width() * 0.7, r.bottom() + r.height() * 0.04, r.left() + r.width() * 0.3,
-                 r.bottom(), r.left(), r.bottom() - r.height() * 0.05);
+    mano.cubicTo(r.left() + r.width() * 0.7, r.bottom() + r.height() * 0.04, r.left() + r.width() * 0.3, r.bottom(),
+        r.left(), r.bottom() - r.height() * 0.05);
     mano.closeSubpath();
     p.setPen(penna(QColor(0xB0, 0x74, 0x4A), 1.2));
     p.setBrush(QColor(0xF2, 0xC4, 0x9B));
@@ -187,8 +187,7 @@ void porta(QPainter& p, const QRectF& r)
     p.drawRect(QRectF(r.left(), r.top(), r.width() * 0.78, r.height()));
     QPolygonF anta;
     anta << QPointF(r.left(), r.top()) << QPointF(r.left() + r.width() * 0.55, r.top() + r.height() * 0.08)
-         << QPointF(r.left() + r.width() * 0.55, r.bottom() + r.height() * 0.0)
-         << QPointF(r.left(), r.bottom());
+         << QPointF(r.left() + r.width() * 0.55, r.bottom() + r.height() * 0.0) << QPointF(r.left(), r.bottom());
     p.setBrush(Legno);
     p.drawPolygon(anta);
     p.setBrush(Oro);
@@ -219,7 +218,8 @@ void cartellaFoto(QPainter& p, const QRectF& r)
     p.setPen(penna(Bordo, 1));
     p.drawRect(foto);
     QPolygonF monte;
-    monte << QPointF(foto.left(), foto.bottom()) << QPointF(foto.left() + foto.width() * 0.4, foto.top() + foto.height() * 0.35)
+    monte << QPointF(foto.left(), foto.bottom())
+          << QPointF(foto.left() + foto.width() * 0.4, foto.top() + foto.height() * 0.35)
           << QPointF(foto.right(), foto.bottom());
     p.setPen(Qt::NoPen);
     p.setBrush(Verde);
@@ -254,9 +254,9 @@ void webcam(QPainter& p, const QRectF& r)
     p.drawEllipse(corpo.center() - QPointF(d * 0.07, d * 0.07), d * 0.07, d * 0.07);
     p.setPen(penna(Bordo, 1.2));
     p.setBrush(QColor(0xC9, 0xD1, 0xDA));
-    p.drawRoundedRect(QRectF(r.center().x() - r.width() * 0.35, r.bottom() - r.height() * 0.12, r.width() * 0.7,
-                             r.height() * 0.12),
-                      2, 2);
+    p.drawRoundedRect(
+        QRectF(r.center().x() - r.width() * 0.35, r.bottom() - r.height() * 0.12, r.width() * 0.7, r.height() * 0.12),
+        2, 2);
     p.drawLine(QPointF(r.center().x(), corpo.bottom()), QPointF(r.center().x(), r.bottom() - r.height() * 0.12));
 }
 
@@ -416,8 +416,8 @@ QPixmap Icone::disegna(Icona icona, const QSize& size)
     static QHash<quint64, QPixmap> disegnate;
     if (disegnate.isEmpty())
         QObject::connect(qApp, &QObject::destroyed, [] { disegnate.clear(); });
-    const quint64 chiave = quint64(icona) << 40 | quint64(quint32(size.width()) & 0xFFFFF) << 20
-        | (quint32(size.height()) & 0xFFFFF);
+    const quint64 chiave
+        = quint64(icona) << 40 | quint64(quint32(size.width()) & 0xFFFFF) << 20 | (quint32(size.height()) & 0xFFFFF);
     if (const auto it = disegnate.constFind(chiave); it != disegnate.cend())
         return *it;
     const QPixmap pm = disegnaNuova(icona, size);

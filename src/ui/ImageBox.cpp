@@ -3,7 +3,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-ImageBox::ImageBox(QWidget* parent) : QWidget(parent) {}
+ImageBox::ImageBox(QWidget* parent)
+    : QWidget(parent)
+{ }
 
 void ImageBox::setImage(const QImage& image)
 {

@@ -70,7 +70,7 @@ private Q_SLOTS:
         for (auto it = riportate.cbegin(); it != riportate.cend(); ++it) {
             QVERIFY(it.key() <= conta);
             QVERIFY2(archivio.Leggi(it.key()) == schedaDiProva(categoria.tipo, it->first, it->second),
-                     qPrintable(QStringLiteral("card %1 damaged").arg(it.key())));
+                qPrintable(QStringLiteral("card %1 damaged").arg(it.key())));
         }
         // Every counted card is a whole card of one writer.
         archivio.Scorri([&](int n, const VistaScheda& v) {
@@ -80,8 +80,8 @@ private Q_SLOTS:
                 QTest::qFail(qPrintable(QStringLiteral("card %1 is not a whole card").arg(n)), __FILE__, __LINE__);
             return true;
         });
-        qInfo("%d kills, %d cards reported saved, %d cards in the file, 0 lost", uccisioni, int(riportate.size()),
-              conta);
+        qInfo(
+            "%d kills, %d cards reported saved, %d cards in the file, 0 lost", uccisioni, int(riportate.size()), conta);
     }
 };
 

@@ -17,7 +17,10 @@
 
 namespace fixtures {
 
-inline const Categoria& cat(const char* chiave) { return *Catalogo::PerChiave(QString::fromLatin1(chiave)); }
+inline const Categoria& cat(const char* chiave)
+{
+    return *Catalogo::PerChiave(QString::fromLatin1(chiave));
+}
 
 inline QByteArray leggi(const QString& path)
 {
@@ -56,7 +59,8 @@ inline QImage tinta(const QSize& size, const QColor& colore)
 
 // An archive screen shown and active, as the user has it.
 struct Schermo {
-    explicit Schermo(const Categoria& c) : w(c)
+    explicit Schermo(const Categoria& c)
+        : w(c)
     {
         w.show();
         QApplication::setActiveWindow(&w);
@@ -85,8 +89,7 @@ inline void allApertura(std::function<void(QDialog*)> body)
     });
 }
 
-template <typename T = QPushButton>
-T* figlio(QWidget* w, const char* nome)
+template <typename T = QPushButton> T* figlio(QWidget* w, const char* nome)
 {
     return child<T>(w, QString::fromLatin1(nome));
 }

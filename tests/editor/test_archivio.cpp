@@ -36,10 +36,14 @@ const QString Accesso = QStringLiteral("Attenzione: il sistema non permette di a
                                        "Accertarsi di possedere i privilegi di scrittura nella cartella di "
                                        "installazione del programma.");
 const QString Inserita = QStringLiteral("La scheda corrente è stata inserita in archivio.");
-const QString Modificata = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+const QString Modificata
+    = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 const QString Vuoto = QStringLiteral("L'archivio non contiene nessuna scheda.");
 
-const Categoria& cat(const char* chiave) { return *Catalogo::PerChiave(QString::fromLatin1(chiave)); }
+const Categoria& cat(const char* chiave)
+{
+    return *Catalogo::PerChiave(QString::fromLatin1(chiave));
+}
 
 QByteArray leggi(const QString& path)
 {
@@ -76,7 +80,8 @@ QByteArray archivioDi(const Categoria& c, int quante)
 
 // An archive screen shown and active, as the user has it.
 struct Schermo {
-    explicit Schermo(const Categoria& c) : w(c)
+    explicit Schermo(const Categoria& c)
+        : w(c)
     {
         w.show();
         QApplication::setActiveWindow(&w);
@@ -129,9 +134,9 @@ private Q_SLOTS:
         Schermo s(cat("Rifiuti"));
         QVERIFY(s.posizione().isEmpty());
         QCOMPARE(s.campo("txtPrezzo")->text(), QStringLiteral("0,00"));
-        compila(s, {{"txtNumero", "  F-2024/77 "}, {"txtBeneficiario", "Comune di Ravenna"},
-                    {"txtCausale", "Tassa rifiuti"}, {"txtPagatore", "Maria Rossi"}, {"txtPrezzo", "187,4"},
-                    {"txtNote", "Pagata in posta"}});
+        compila(s,
+            {{"txtNumero", "  F-2024/77 "}, {"txtBeneficiario", "Comune di Ravenna"}, {"txtCausale", "Tassa rifiuti"},
+                {"txtPagatore", "Maria Rossi"}, {"txtPrezzo", "187,4"}, {"txtNote", "Pagata in posta"}});
         QVERIFY(s.w.ScriviData(QStringLiteral("DataSca"), QStringLiteral("31/03/2024")));
         s.segnala()->setChecked(true);
         s.w.ImpostaAllegato(2, QStringLiteral("fattura.pdf"), QStringLiteral("La fattura"));
@@ -143,9 +148,8 @@ private Q_SLOTS:
         // The bytes, field by field, as the file keeps them.
         const QByteArray file = leggi(cartella.file(QStringLiteral("Archivio_Rifiuti.pro")));
         QCOMPARE(file.size(), 2826);
-        auto campo = [&file](int offset, int larghezza) {
-            return file.mid(offset + 1, quint8(file[offset])).left(larghezza);
-        };
+        auto campo
+            = [&file](int offset, int larghezza) { return file.mid(offset + 1, quint8(file[offset])).left(larghezza); };
         QCOMPARE(campo(0, 50), QByteArray("F-2024/77"));
         QCOMPARE(campo(62, 120), QByteArray("Comune di Ravenna"));
         QCOMPARE(campo(234, 10), QByteArray("31/03/2024"));
@@ -202,7 +206,8 @@ private Q_SLOTS:
         auto row = [](const char* chiave, const char* vuoto, const char* avviso) {
             QTest::addRow("%s %s", chiave, vuoto) << QString::fromLatin1(chiave) << QString::fromLatin1(vuoto)
                                                   << QStringLiteral("Attenzione: per salvare la scheda è necessario "
-                                                                    "indicare ") + QString::fromUtf8(avviso);
+                                                                    "indicare ")
+                    + QString::fromUtf8(avviso);
         };
         row("Rifiuti", "txtNumero", "il numero della bolletta o fattura.");
         row("Rifiuti", "txtBeneficiario", "il nome del beneficiario del pagamento.");
@@ -238,7 +243,7 @@ private Q_SLOTS:
         const Categoria& c = *Catalogo::PerChiave(chiave);
         Schermo s(c);
         for (const char* nome : {"txtNumero", "txtBeneficiario", "txtDataSca", "txtPeriodo", "txtCausale",
-                                 "txtPagatore", "txtDataEmi", "txtAttivita", "txtProdotti"}) {
+                 "txtPagatore", "txtDataEmi", "txtAttivita", "txtProdotti"}) {
             if (QLineEdit* e = s.campo(nome))
                 e->setText(QString::fromLatin1(nome) == vuoto ? QStringLiteral(" \t ") : QStringLiteral("x"));
         }
@@ -253,8 +258,9 @@ private Q_SLOTS:
     {
         TempProgramFolder cartella;
         Schermo s(cat("Rifiuti"));
-        testDialogs().expectMessage(Kind::Warning, QStringLiteral("Attenzione: per salvare la scheda è necessario "
-                                                                  "indicare il numero della bolletta o fattura."));
+        testDialogs().expectMessage(Kind::Warning,
+            QStringLiteral("Attenzione: per salvare la scheda è necessario "
+                           "indicare il numero della bolletta o fattura."));
         s.premi(QStringLiteral("cmdSalva"));
         QCOMPARE(QApplication::focusWidget(), s.campo("txtNumero"));
         QVERIFY(QDir(cartella.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
@@ -292,9 +298,9 @@ private Q_SLOTS:
     {
         TempProgramFolder cartella;
         const Categoria& c = cat("Varie");
-        scrivi(cartella.file(c.FileArchivio()), scheda(c, 1, QStringLiteral("Sì")).byte() +
-                                                    scheda(c, 2, QStringLiteral("?")).byte() +
-                                                    scheda(c, 3, QStringLiteral("No")).byte());
+        scrivi(cartella.file(c.FileArchivio()),
+            scheda(c, 1, QStringLiteral("Sì")).byte() + scheda(c, 2, QStringLiteral("?")).byte()
+                + scheda(c, 3, QStringLiteral("No")).byte());
         Schermo s(c);
         s.premi(QStringLiteral("cmdPrimo"));
         QVERIFY(s.segnala()->isChecked());
@@ -449,8 +455,9 @@ private Q_SLOTS:
                 immagine.setPixel(x, y, seme >> 8);
             }
         s.w.ImpostaFoto(immagine);
-        compila(s, {{"txtNumero", "7"}, {"txtBeneficiario", "b"}, {"txtCausale", "c"}, {"txtPagatore", "p"},
-                    {"txtNote", "cambiata"}});
+        compila(s,
+            {{"txtNumero", "7"}, {"txtBeneficiario", "b"}, {"txtCausale", "c"}, {"txtPagatore", "p"},
+                {"txtNote", "cambiata"}});
         s.w.ScriviData(QStringLiteral("DataSca"), QStringLiteral("01/01/2024"));
         // Everything but the record file, which the save does change.
         auto resto = [&] {
@@ -460,9 +467,10 @@ private Q_SLOTS:
         };
         const auto prima = resto();
         const QString esito = nuova ? Inserita : Modificata;
-        testDialogs().expectMessage(
-            Kind::Warning, esito + QStringLiteral("\r\n\r\nAttenzione: non è stato possibile salvare la foto "
-                                                  "della ricevuta nella cartella Foto_Ricevute."));
+        testDialogs().expectMessage(Kind::Warning,
+            esito
+                + QStringLiteral("\r\n\r\nAttenzione: non è stato possibile salvare la foto "
+                                 "della ricevuta nella cartella Foto_Ricevute."));
         {
             std::unique_ptr<ReadOnlyFolder> solaLettura;
             if (caso == QLatin1String("sola lettura")) {
@@ -489,8 +497,8 @@ private Q_SLOTS:
         QCOMPARE(s.posizione(), QString::number(n));
         const QByteArray dopo = leggi(archivio);
         QCOMPARE(dopo.size(), (nuova ? 3 : 2) * 2826);
-        QCOMPARE(Scheda(Tipo::TSchedaBolletta, dopo.constData() + (n - 1) * 2826).testo("Note"),
-                 QStringLiteral("cambiata"));
+        QCOMPARE(
+            Scheda(Tipo::TSchedaBolletta, dopo.constData() + (n - 1) * 2826).testo("Note"), QStringLiteral("cambiata"));
         const QByteArray altre = archivioDi(c, 2);
         if (nuova)
             QVERIFY(dopo.left(2 * 2826) == altre);
@@ -516,9 +524,10 @@ private Q_SLOTS:
     {
         TempProgramFolder cartella;
         const Categoria& c = cat("Telefono");
-        testDialogs().expectMessage(Kind::Warning, QStringLiteral("Attenzione: la duplicazione di una scheda può "
-                                                                  "avvenire soltanto dopo che questa è stata "
-                                                                  "inserita in archivio."));
+        testDialogs().expectMessage(Kind::Warning,
+            QStringLiteral("Attenzione: la duplicazione di una scheda può "
+                           "avvenire soltanto dopo che questa è stata "
+                           "inserita in archivio."));
         Schermo s(c);
         s.premi(QStringLiteral("cmdDuplica"));
 
@@ -526,9 +535,9 @@ private Q_SLOTS:
         s.premi(QStringLiteral("cmdPrimo"));
         QCOMPARE(s.w.Allegato(1), QStringLiteral("File01 1"));
         testDialogs().expectMessage(Kind::Information,
-                                    QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda "
-                                                   "corrente.\n\r\n\rAl termine premere Salva per inserire la scheda "
-                                                   "in archivio."));
+            QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda "
+                           "corrente.\n\r\n\rAl termine premere Salva per inserire la scheda "
+                           "in archivio."));
         s.premi(QStringLiteral("cmdDuplica"));
         QVERIFY(s.posizione().isEmpty());
         QCOMPARE(s.campo("txtCausale")->text(), QStringLiteral("Causale 1"));
@@ -730,8 +739,8 @@ private Q_SLOTS:
         QString tag;
         onNextModal([&tag](QWidget* w) {
             tag = w->findChild<QLabel*>(QStringLiteral("lblMemory"))->text();
-            QCOMPARE(w->findChild<QCalendarWidget*>(QStringLiteral("calAppuntamenti"))->selectedDate(),
-                     QDate(2024, 3, 5));
+            QCOMPARE(
+                w->findChild<QCalendarWidget*>(QStringLiteral("calAppuntamenti"))->selectedDate(), QDate(2024, 3, 5));
             w->findChild<QPushButton*>(QStringLiteral("btnImportaData"))->click();
         });
         QTest::keyClick(sca, Qt::Key_A);
@@ -769,8 +778,8 @@ private Q_SLOTS:
         Schermo s(cat("Condominio"));
         QCOMPARE(s.info(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
         auto sposta = [](QWidget* w) {
-            QMouseEvent e(QEvent::MouseMove, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
-                          Qt::NoButton, Qt::NoModifier);
+            QMouseEvent e(QEvent::MouseMove, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), Qt::NoButton, Qt::NoButton,
+                Qt::NoModifier);
             QApplication::sendEvent(w, &e);
         };
         sposta(s.w.findChild<QWidget*>(QStringLiteral("cmdSalva")));
@@ -885,9 +894,9 @@ private Q_SLOTS:
         openedByShell().clear();
         Allegati::Apri(QStringLiteral("../a.pdf"));
         QCOMPARE(openedByShell(),
-                 QStringList{QLatin1Char('"') + QDir::toNativeSeparators(cartella.file(QStringLiteral(
-                                                    "Documenti_Allegati/a.pdf"))) +
-                             QLatin1Char('"')});
+            QStringList {QLatin1Char('"')
+                + QDir::toNativeSeparators(cartella.file(QStringLiteral("Documenti_Allegati/a.pdf")))
+                + QLatin1Char('"')});
     }
 
     // Two workstations saving into one archive at the same moment, each
@@ -990,7 +999,8 @@ private Q_SLOTS:
         std::sort(presenti.begin(), presenti.end());
         QCOMPARE(presenti, attese);
         for (int n = 1; n <= conta; ++n) {
-            const auto firma = soak::leggi(QImage(cartella.file(QStringLiteral("Foto_Ricevute/Rifiuti_%1.jpg").arg(n))));
+            const auto firma
+                = soak::leggi(QImage(cartella.file(QStringLiteral("Foto_Ricevute/Rifiuti_%1.jpg").arg(n))));
             if (firma != ultima.value(n)) {
                 ++perse;
                 errori << QStringLiteral("the photo of card %1 is not its own").arg(n);
@@ -999,8 +1009,8 @@ private Q_SLOTS:
         qInfo("save soak: 2 archive screens at once saved %d new cards and rewrote %d in place, %d photos "
               "written, the two writers' cards alternating %d times; %d cards and %d photo files checked, "
               "%d lost or wrong, in %.1f s",
-              aggiunte, riscritture, aggiunte + riscritture, cambi, conta, int(presenti.size()), perse,
-              double(tempo.elapsed()) / 1000);
+            aggiunte, riscritture, aggiunte + riscritture, cambi, conta, int(presenti.size()), perse,
+            double(tempo.elapsed()) / 1000);
         QVERIFY2(errori.isEmpty(), qPrintable(errori.mid(0, 20).join(QLatin1Char('\n'))));
         QCOMPARE(riscritture, 2 * (perScrittore / 2));
         QVERIFY2(cambi > 0, "one writer finished before the other began: nothing ran at once");

@@ -15,15 +15,22 @@ using What = ScriptedDialogs::What;
 
 namespace {
 
-const QString Modificata = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+const QString Modificata
+    = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 const QString Domanda = QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file con lo "
                                        "stesso nome.\r\n\r\nSi vuole sovrascrivere il file esistente?");
 
-const QString CopiaFallita =
-    QStringLiteral("Attenzione: non è stato possibile copiare il file nella cartella dei documenti allegati.");
+const QString CopiaFallita
+    = QStringLiteral("Attenzione: non è stato possibile copiare il file nella cartella dei documenti allegati.");
 
-QLineEdit* file(QWidget* d, int n) { return child<QLineEdit>(d, QStringLiteral("txtFile0%1").arg(n)); }
-QLineEdit* desc(QWidget* d, int n) { return child<QLineEdit>(d, QStringLiteral("txtDesc0%1").arg(n)); }
+QLineEdit* file(QWidget* d, int n)
+{
+    return child<QLineEdit>(d, QStringLiteral("txtFile0%1").arg(n));
+}
+QLineEdit* desc(QWidget* d, int n)
+{
+    return child<QLineEdit>(d, QStringLiteral("txtDesc0%1").arg(n));
+}
 QPushButton* bottone(QWidget* d, const char* radice, int n)
 {
     return child<QPushButton>(d, QString::fromLatin1(radice) + QStringLiteral("0%1").arg(n));
@@ -31,8 +38,8 @@ QPushButton* bottone(QWidget* d, const char* radice, int n)
 
 QString aperto(const QString& cartella, const QString& nome)
 {
-    return QLatin1Char('"') +
-           QDir::toNativeSeparators(cartella + QStringLiteral("/Documenti_Allegati/") + nome) + QLatin1Char('"');
+    return QLatin1Char('"') + QDir::toNativeSeparators(cartella + QStringLiteral("/Documenti_Allegati/") + nome)
+        + QLatin1Char('"');
 }
 
 } // namespace
@@ -82,16 +89,17 @@ private Q_SLOTS:
                     w = w->nextInFocusChain();
                 ordine << w->objectName();
             }
-            QCOMPARE(ordine, QStringList({"txtFile01", "btnSfoglia01", "btnApri01", "txtDesc01", "txtFile02",
-                                          "btnSfoglia02", "btnApri02", "txtDesc02", "txtFile03", "btnSfoglia03",
-                                          "btnApri03", "txtDesc03", "btnApplica", "btnAnnulla"}));
+            QCOMPARE(ordine,
+                QStringList({"txtFile01", "btnSfoglia01", "btnApri01", "txtDesc01", "txtFile02", "btnSfoglia02",
+                    "btnApri02", "txtDesc02", "txtFile03", "btnSfoglia03", "btnApri03", "txtDesc03", "btnApplica",
+                    "btnAnnulla"}));
 
             // Opening a slot hands its file, in quotes, to the desktop.
             bottone(d, "btnApri", 2)->click();
             figlio(d, "btnAnnulla")->click();
         });
         s.premi("cmdFile");
-        QCOMPARE(openedByShell(), QStringList{aperto(ProgramFolder::path(), QStringLiteral("bolletta.pdf"))});
+        QCOMPARE(openedByShell(), QStringList {aperto(ProgramFolder::path(), QStringLiteral("bolletta.pdf"))});
     }
 
     // The same name attached to cards of two categories: the second attach
@@ -269,8 +277,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("tenuto");
         QTest::newRow("leading blank") << QStringLiteral(" ricevuta.pdf") << QStringLiteral("ricevuta.pdf");
         QTest::newRow("trailing blank") << QStringLiteral("ricevuta.pdf ") << QStringLiteral("ricevuta.pdf");
-        QTest::newRow("Windows-1252 kept") << QStringLiteral("Fattura €  è ok.pdf")
-                                           << QStringLiteral("Fattura €  è ok.pdf");
+        QTest::newRow("Windows-1252 kept")
+            << QStringLiteral("Fattura €  è ok.pdf") << QStringLiteral("Fattura €  è ok.pdf");
         QTest::newRow("Cyrillic") << QStringLiteral("Счёт.pdf") << QStringLiteral("____.pdf");
         QTest::newRow("Chinese") << QStringLiteral("账单 3.pdf") << QStringLiteral("__ 3.pdf");
         QTest::newRow("Greek") << QStringLiteral("λογαριασμός.pdf") << QStringLiteral("___________.pdf");
@@ -299,11 +307,11 @@ private Q_SLOTS:
         });
         s.premi("cmdFile");
         QCOMPARE(s.w.Allegato(2), tenuto);
-        QCOMPARE(openedByShell(), QStringList{aperto(cartella.path(), tenuto)});
-        QCOMPARE(leggi(cartella.file(QStringLiteral("Documenti_Allegati/") + tenuto)),
-                 QByteArray("%PDF-1.4 la bolletta"));
-        QCOMPARE(QDir(cartella.file(QStringLiteral("Documenti_Allegati"))).entryList(QDir::Files),
-                 QStringList{tenuto});
+        QCOMPARE(openedByShell(), QStringList {aperto(cartella.path(), tenuto)});
+        QCOMPARE(
+            leggi(cartella.file(QStringLiteral("Documenti_Allegati/") + tenuto)), QByteArray("%PDF-1.4 la bolletta"));
+        QCOMPARE(
+            QDir(cartella.file(QStringLiteral("Documenti_Allegati"))).entryList(QDir::Files), QStringList {tenuto});
         Scheda scheda(Tipo::TSchedaBolletta);
         scheda.imposta("File02", s.w.Allegato(2));
         QCOMPARE(scheda.testo("File02"), tenuto);

@@ -17,11 +17,12 @@ using What = ScriptedDialogs::What;
 
 namespace {
 
-const QString Modificata = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
-const QString FileIllegibile =
-    QStringLiteral("Attenzione: il file indicato non è un'immagine Jpeg o Bitmap leggibile.");
-const QString ScritturaFallita =
-    QStringLiteral("Attenzione: non è stato possibile scrivere la foto nel file indicato.");
+const QString Modificata
+    = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+const QString FileIllegibile
+    = QStringLiteral("Attenzione: il file indicato non è un'immagine Jpeg o Bitmap leggibile.");
+const QString ScritturaFallita
+    = QStringLiteral("Attenzione: non è stato possibile scrivere la foto nel file indicato.");
 
 QByteArray codifica(const QImage& img, const char* formato)
 {
@@ -68,7 +69,10 @@ QByteArray jpegGigante(int side)
     return j;
 }
 
-QSize dimensioniSu(const QString& path) { return QImageReader(path).size(); }
+QSize dimensioniSu(const QString& path)
+{
+    return QImageReader(path).size();
+}
 
 // Card 1 of the waste-tax archive on screen, with a 40 x 30 photo file.
 struct CartaConFoto {
@@ -83,7 +87,7 @@ struct CartaConFoto {
     QString foto() const { return cartella.file(QStringLiteral("Foto_Ricevute/Rifiuti_1.jpg")); }
 
     TempProgramFolder cartella;
-    Schermo s{cat("Rifiuti")};
+    Schermo s {cat("Rifiuti")};
 };
 
 } // namespace
@@ -110,8 +114,8 @@ private Q_SLOTS:
         f.s.premi("btnCaricaFoto");
         const FileDialogSpec apri = ultimoDialogo(What::OpenFile);
         QCOMPARE(apri.title, QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."));
-        QCOMPARE(apri.filter,
-                 QStringLiteral("Immagine JPEG (*.jpg; *.jpeg)|*.jpg;*.jpeg|Immagine Bitmap (*.bmp)|*.bmp"));
+        QCOMPARE(
+            apri.filter, QStringLiteral("Immagine JPEG (*.jpg; *.jpeg)|*.jpg;*.jpeg|Immagine Bitmap (*.bmp)|*.bmp"));
         QCOMPARE(f.s.w.Foto().size(), QSize(2000, 1500));
         QVERIFY(!f.s.w.FotoSegnaposto());
         QCOMPARE(figlio<ImageBox>(&f.s.w, "imgFoto")->drawnRect(), QRect(31, 0, 504, 378));
@@ -205,7 +209,7 @@ private Q_SLOTS:
         s.premi("cmdSalva");
         QCOMPARE(leggi(foto), contenuto);
         QCOMPARE(QDir(cartella.file(QStringLiteral("Foto_Ricevute"))).entryList(QDir::Files | QDir::Hidden),
-                 QStringList {QStringLiteral("Rifiuti_1.jpg")});
+            QStringList {QStringLiteral("Rifiuti_1.jpg")});
 
         s.w.ImpostaFoto(tinta(QSize(40, 30), Qt::red));
         testDialogs().expectMessage(Kind::Information, Modificata);

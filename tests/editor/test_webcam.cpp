@@ -1,8 +1,8 @@
 #include "CameraSource.h"
 #include "EditorFixtures.h"
 #include "FrameHandOver.h"
-#include "ImageBox.h"
 #include "Illustrations.h"
+#include "ImageBox.h"
 #include "TfrmWebCam.h"
 
 #include <QCameraDevice>
@@ -25,16 +25,16 @@ using What = ScriptedDialogs::What;
 namespace {
 
 const QSize Fotogramma(320, 240);
-const QString ScritturaFallita =
-    QStringLiteral("Attenzione: non è stato possibile scrivere la foto nel file indicato.");
+const QString ScritturaFallita
+    = QStringLiteral("Attenzione: non è stato possibile scrivere la foto nel file indicato.");
 
 // What every fake camera of a test did.
 struct Registro {
-    std::atomic<int> avvii{0};
-    std::atomic<int> fotogrammi{0};
-    std::atomic<int> copie{0};
-    std::atomic<int> copieFuoriDalFiloUI{0};
-    std::atomic<int> filiVivi{0};
+    std::atomic<int> avvii {0};
+    std::atomic<int> fotogrammi {0};
+    std::atomic<int> copie {0};
+    std::atomic<int> copieFuoriDalFiloUI {0};
+    std::atomic<int> filiVivi {0};
 };
 Registro registro;
 
@@ -44,7 +44,10 @@ Registro registro;
 // carries its number in its colour.
 class FakeCamera : public CameraSource {
 public:
-    FakeCamera(QObject* parent, bool presente) : CameraSource(parent), presente_(presente) {}
+    FakeCamera(QObject* parent, bool presente)
+        : CameraSource(parent)
+        , presente_(presente)
+    { }
     ~FakeCamera() override { stop(); }
 
     bool available() const override { return presente_; }
@@ -96,7 +99,7 @@ public:
 private:
     const bool presente_;
     bool attiva_ = false;
-    std::atomic<bool> ferma_{false};
+    std::atomic<bool> ferma_ {false};
     std::thread filo_;
     std::mutex mutex_;
     QImage ultimo_;
@@ -108,14 +111,13 @@ class CaneDaGuardia {
 public:
     CaneDaGuardia(int secondi, const QByteArray& cosa)
         : filo_([this, secondi, cosa] {
-              std::unique_lock<std::mutex> l(m_);
-              if (!cv_.wait_for(l, std::chrono::seconds(secondi), [this] { return finito_; })) {
-                  std::fprintf(stderr, "FAIL: %s did not end within %d s: deadlock\n", cosa.constData(), secondi);
-                  std::abort();
-              }
-          })
-    {
-    }
+            std::unique_lock<std::mutex> l(m_);
+            if (!cv_.wait_for(l, std::chrono::seconds(secondi), [this] { return finito_; })) {
+                std::fprintf(stderr, "FAIL: %s did not end within %d s: deadlock\n", cosa.constData(), secondi);
+                std::abort();
+            }
+        })
+    { }
     ~CaneDaGuardia()
     {
         {
@@ -133,12 +135,24 @@ private:
     std::thread filo_;
 };
 
-ImageBox* camera(QWidget* d) { return figlio<ImageBox>(d, "imgCamera"); }
-ImageBox* target(QWidget* d) { return figlio<ImageBox>(d, "imgTarget"); }
-FakeCamera* finta(QWidget* d) { return static_cast<FakeCamera*>(static_cast<TfrmWebCam*>(d)->camera()); }
+ImageBox* camera(QWidget* d)
+{
+    return figlio<ImageBox>(d, "imgCamera");
+}
+ImageBox* target(QWidget* d)
+{
+    return figlio<ImageBox>(d, "imgTarget");
+}
+FakeCamera* finta(QWidget* d)
+{
+    return static_cast<FakeCamera*>(static_cast<TfrmWebCam*>(d)->camera());
+}
 
 // The live image shows a frame of the camera (the illustration has another size).
-bool mostraFotogrammi(QWidget* d) { return camera(d)->image().size() == Fotogramma; }
+bool mostraFotogrammi(QWidget* d)
+{
+    return camera(d)->image().size() == Fotogramma;
+}
 
 } // namespace
 

@@ -16,8 +16,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -248,10 +248,9 @@ private Q_SLOTS:
                 + QStringLiteral("b") << QByteArray("a&#65533;&#65533;b");
         // A record file may hold the bytes that Windows-1252 leaves undefined;
         // they read as C1 controls and must not go back into the file raw.
-        QTest::newRow("DEL and C1 controls")
-            << QStringLiteral("a") + QChar(0x7F) + QChar(0x81) + QChar(0x8D) + QChar(0x8F) + QChar(0x90) + QChar(0x9D)
-                + QChar(0x80) + QStringLiteral("b")
-            << QByteArray("a&#127;&#129;&#141;&#143;&#144;&#157;&#128;b");
+        QTest::newRow("DEL and C1 controls") << QStringLiteral("a") + QChar(0x7F) + QChar(0x81) + QChar(0x8D)
+                + QChar(0x8F) + QChar(0x90) + QChar(0x9D) + QChar(0x80)
+                + QStringLiteral("b") << QByteArray("a&#127;&#129;&#141;&#143;&#144;&#157;&#128;b");
     }
     void testoCella()
     {

@@ -61,7 +61,8 @@ private Q_SLOTS:
                 + QStringLiteral("Una causale davvero molto lunga,  \u20AC 42,10");
         QTest::newRow("letters outside ASCII before and after the first eight bytes")
             << "Luce" << ListKind::Search
-            << card(cat(QStringLiteral("Luce")), bolletta("N\u00B0 2024/0000001", "Conguaglio pi\u00F9 quota \u20AC fissa"))
+            << card(cat(QStringLiteral("Luce")),
+                   bolletta("N\u00B0 2024/0000001", "Conguaglio pi\u00F9 quota \u20AC fissa"))
                    .byte()
             << QStringLiteral("N. ") + pad(QStringLiteral("N\u00B0 2024/0000001"), 18) + scad + coda
                 + pad(QStringLiteral("Conguaglio pi\u00F9 quota \u20AC fissa"), 32) + QStringLiteral("  \u20AC 42,10");
@@ -371,7 +372,8 @@ private Q_SLOTS:
         block.sort();
         const QStringList sorted = block.toStringList();
         for (int i = 1; i < sorted.size(); ++i)
-            QVERIFY2(LineList::compareLines(sorted[i - 1], sorted[i]) <= 0, qPrintable(sorted[i - 1] + " / " + sorted[i]));
+            QVERIFY2(
+                LineList::compareLines(sorted[i - 1], sorted[i]) <= 0, qPrintable(sorted[i - 1] + " / " + sorted[i]));
         QStringList expected = lines;
         QStringList got = sorted;
         std::sort(expected.begin(), expected.end());
@@ -386,12 +388,14 @@ private Q_SLOTS:
         QStringList lines;
         QRandomGenerator rng(11);
         for (int i = 0; i < 50000; ++i)
-            lines << QStringLiteral("N. %1/%2  Da: %3").arg(2000 + rng.bounded(25)).arg(rng.bounded(1000)).arg(rng.bounded(7));
+            lines << QStringLiteral("N. %1/%2  Da: %3")
+                         .arg(2000 + rng.bounded(25))
+                         .arg(rng.bounded(1000))
+                         .arg(rng.bounded(7));
         ResultLines block(lines);
         block.sort();
-        std::sort(lines.begin(), lines.end(), [](const QString& a, const QString& b) {
-            return LineList::compareLines(a, b) < 0;
-        });
+        std::sort(lines.begin(), lines.end(),
+            [](const QString& a, const QString& b) { return LineList::compareLines(a, b) < 0; });
         // Lines that compare equal are equal here, so the lists are the same.
         QCOMPARE(block.toStringList(), lines);
     }

@@ -6,12 +6,18 @@ namespace {
 const char* nameOf(ScriptedDialogs::What w)
 {
     switch (w) {
-    case ScriptedDialogs::What::Message: return "message";
-    case ScriptedDialogs::What::Plain: return "plain message";
-    case ScriptedDialogs::What::Question: return "question";
-    case ScriptedDialogs::What::OpenFile: return "open-file dialog";
-    case ScriptedDialogs::What::SaveFile: return "save-file dialog";
-    case ScriptedDialogs::What::Print: return "print dialog";
+    case ScriptedDialogs::What::Message:
+        return "message";
+    case ScriptedDialogs::What::Plain:
+        return "plain message";
+    case ScriptedDialogs::What::Question:
+        return "question";
+    case ScriptedDialogs::What::OpenFile:
+        return "open-file dialog";
+    case ScriptedDialogs::What::SaveFile:
+        return "save-file dialog";
+    case ScriptedDialogs::What::Print:
+        return "print dialog";
     }
     return "?";
 }
@@ -100,7 +106,7 @@ bool ScriptedDialogs::take(What what, Expected& out, const QString& describe)
     if (out.what != what) {
         fail(QStringLiteral("expected a %1 \"%2\", got a %3 \"%4\"")
                  .arg(QLatin1String(nameOf(out.what)), visible(out.text), QLatin1String(nameOf(what)),
-                      visible(describe)));
+                     visible(describe)));
         return false;
     }
     return true;
@@ -139,7 +145,8 @@ Dialogs::Answer ScriptedDialogs::question(QWidget*, const QString& text)
     if (!take(What::Question, e, text))
         return Answer::No;
     if (e.text != text)
-        fail(QStringLiteral("question differs:\n  expected \"%1\"\n  actual   \"%2\"").arg(visible(e.text), visible(text)));
+        fail(QStringLiteral("question differs:\n  expected \"%1\"\n  actual   \"%2\"")
+                 .arg(visible(e.text), visible(text)));
     return e.answer;
 }
 

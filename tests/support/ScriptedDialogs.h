@@ -17,16 +17,16 @@ public:
     struct Call {
         What what;
         Kind kind = Kind::Information; // messages only
-        QString text;                  // messages: the text; file dialogs: the title
-        FileDialogSpec file;           // file dialogs only
+        QString text; // messages: the text; file dialogs: the title
+        FileDialogSpec file; // file dialogs only
     };
 
     // Expectations, consumed in order.
     void expectMessage(Kind kind, const QString& text);
     void expectPlain(const QString& text);
     void expectQuestion(const QString& text, Answer answer);
-    void expectOpenFile(const QString& answer);               // empty: cancelled
-    void expectSaveFile(const QString& answer);               // empty: cancelled
+    void expectOpenFile(const QString& answer); // empty: cancelled
+    void expectSaveFile(const QString& answer); // empty: cancelled
     void expectPrint(bool accept, std::function<void(QPrinter*)> prepare = {});
 
     // True when every expectation was met; reports what is left otherwise.

@@ -27,8 +27,7 @@ private:
 void onNextModal(std::function<void(QWidget*)> fn, int timeoutMs = 5000);
 
 // Finds a named child or fails the test.
-template <typename T>
-T* child(QObject* parent, const QString& name)
+template <typename T> T* child(QObject* parent, const QString& name)
 {
     T* w = parent->findChild<T*>(name);
     if (!w)

@@ -57,9 +57,9 @@ QImage scattoRicevuta(const QSize& size)
     f.setBold(false);
     f.setPixelSize(14);
     p.setFont(f);
-    const char* righe[] = {"Bolletta n. 2024/33871", "Periodo: gen - feb 2024", "Consumo: 24 mc",
-                           "Scadenza: 15/03/2024",   "------------------------", "Quota fissa      12,40",
-                           "Consumi          31,66", "IVA 10%           4,41"};
+    const char* righe[]
+        = {"Bolletta n. 2024/33871", "Periodo: gen - feb 2024", "Consumo: 24 mc", "Scadenza: 15/03/2024",
+            "------------------------", "Quota fissa      12,40", "Consumi          31,66", "IVA 10%           4,41"};
     qreal y = -145;
     for (const char* r : righe) {
         p.drawText(QPointF(-150, y), QString::fromLatin1(r));
@@ -124,7 +124,7 @@ void photoShots(GalleryCamera& camera)
         TfrmAllegaCartella allegati(&schermo);
         allegati.ImpostaTag(acqua.Sigla);
         allegati.ImpostaSlot(1, QStringLiteral("Bolletta_2024_033871.pdf"),
-                             QStringLiteral("Bolletta del primo bimestre, copia scaricata dal sito"));
+            QStringLiteral("Bolletta del primo bimestre, copia scaricata dal sito"));
         allegati.ImpostaSlot(2, QString(), QStringLiteral("Ricevuta del bonifico (da allegare)"));
         camera.shoot(QStringLiteral("allega_cartella"), allegati);
     }
