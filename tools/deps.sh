@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building and running need, skipping
 # those already present. `deps.sh test` adds what only the tests use: the
-# PDF text extractor, the fuzzing compiler and a headless spreadsheet program
-# that opens the exported file.
+# formatter, the PDF text extractor, the fuzzing compiler and a headless
+# spreadsheet program that opens the exported file.
 set -euo pipefail
 
 packages=(
@@ -12,7 +12,7 @@ packages=(
 )
 if [ "${1:-}" = test ]; then
   packages+=(
-    poppler-utils
+    poppler-utils clang-format
     clang libclang-rt-14-dev llvm-14
     libreoffice-calc-nogui
   )

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test headless:
-# once in an ordinary build, once under AddressSanitizer and UBSan; then a
-# short libFuzzer run of every fuzz target (tools/fuzz.sh).
+# Installs what is missing, checks the formatting (tools/format.sh), builds
+# everything and runs every test headless: once in an ordinary build, once
+# under AddressSanitizer and UBSan; then a short libFuzzer run of every fuzz
+# target (tools/fuzz.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,6 +10,9 @@ export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc 2>/dev/null || echo 2)
 
 bash tools/deps.sh test
+
+echo "== Formatting =="
+bash tools/format.sh --check
 
 echo "== Build and test =="
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
