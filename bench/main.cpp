@@ -15,21 +15,21 @@
 //
 // Not a test: it prints figures. It fails only when a result is wrong.
 
-#include "AppWindows.h"
-#include "Categoria.h"
-#include "ColonneExport.h"
-#include "Filters.h"
-#include "FoglioExcel.h"
-#include "GrigliaSchede.h"
-#include "LineModel.h"
-#include "Platform.h"
-#include "ResultPanel.h"
-#include "Scan.h"
-#include "TArchivioSchede.h"
-#include "TfrmArchivio.h"
-#include "TfrmPassword.h"
-#include "TfrmSospesi.h"
-#include "TfrmTrova.h"
+#include "app/AppWindows.h"
+#include "app/TfrmPassword.h"
+#include "archive/Categoria.h"
+#include "archive/TArchivioSchede.h"
+#include "editor/TfrmArchivio.h"
+#include "output/ColonneExport.h"
+#include "output/FoglioExcel.h"
+#include "output/GrigliaSchede.h"
+#include "platform/Platform.h"
+#include "search/Filters.h"
+#include "search/LineModel.h"
+#include "search/ResultPanel.h"
+#include "search/Scan.h"
+#include "search/TfrmSospesi.h"
+#include "search/TfrmTrova.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -4,7 +4,7 @@
 
 #include "FuzzSupport.h"
 
-#include "Controlli.h"
+#include "checkers/Controlli.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "FuzzSupport.h"
 
-#include "Crypt.h"
+#include "app/Crypt.h"
 
 #include <QtGlobal>
 

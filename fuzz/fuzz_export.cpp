@@ -6,10 +6,10 @@
 
 #include "FuzzSupport.h"
 
-#include "Categoria.h"
-#include "ColonneExport.h"
-#include "FoglioExcel.h"
-#include "GrigliaSchede.h"
+#include "archive/Categoria.h"
+#include "output/ColonneExport.h"
+#include "output/FoglioExcel.h"
+#include "output/GrigliaSchede.h"
 
 #include <QByteArray>
 #include <QHash>

@@ -5,7 +5,7 @@
 
 #include "FuzzSupport.h"
 
-#include "Importo.h"
+#include "editor/Importo.h"
 
 #include <QRegularExpression>
 

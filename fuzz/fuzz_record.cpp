@@ -5,8 +5,8 @@
 
 #include "FuzzSupport.h"
 
-#include "Testo.h"
-#include "Tracciato.h"
+#include "archive/Testo.h"
+#include "archive/Tracciato.h"
 
 #include <QByteArray>
 

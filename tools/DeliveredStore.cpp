@@ -1,7 +1,7 @@
 #include "DeliveredStore.h"
 
-#include "PasswordStore.h"
-#include "Platform.h"
+#include "app/PasswordStore.h"
+#include "platform/Platform.h"
 
 #include <QDir>
 #include <QFileInfo>

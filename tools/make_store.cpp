@@ -3,7 +3,7 @@
 // folder has one already.
 
 #include "DeliveredStore.h"
-#include "PasswordStore.h"
+#include "app/PasswordStore.h"
 
 #include <cstdio>
 

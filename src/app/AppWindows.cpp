@@ -1,12 +1,12 @@
-#include "AppWindows.h"
+#include "app/AppWindows.h"
 
-#include "Categoria.h"
-#include "HelpAndOutputWindows.h"
-#include "SearchWindows.h"
-#include "TfrmArchivio.h"
-#include "TfrmAvvio.h"
-#include "TfrmCambiaPassword.h"
-#include "TfrmPassword.h"
+#include "app/HelpAndOutputWindows.h"
+#include "app/TfrmAvvio.h"
+#include "app/TfrmCambiaPassword.h"
+#include "app/TfrmPassword.h"
+#include "archive/Categoria.h"
+#include "editor/TfrmArchivio.h"
+#include "search/SearchWindows.h"
 
 AppWindows::AppWindows()
 {

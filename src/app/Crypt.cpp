@@ -1,4 +1,4 @@
-#include "Crypt.h"
+#include "app/Crypt.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "HelpAndOutputWindows.h"
+#include "app/HelpAndOutputWindows.h"
 
-#include "Argomenti.h"
-#include "ControlloCodice.h"
-#include "TfrmArchivio.h"
-#include "TfrmExp.h"
-#include "TfrmGuida.h"
-#include "TfrmStampa.h"
+#include "checkers/ControlloCodice.h"
+#include "editor/TfrmArchivio.h"
+#include "help/Argomenti.h"
+#include "help/TfrmGuida.h"
+#include "output/TfrmExp.h"
+#include "output/TfrmStampa.h"
 
 #include <QLineEdit>
 

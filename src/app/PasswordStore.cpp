@@ -1,9 +1,9 @@
-#include "PasswordStore.h"
+#include "app/PasswordStore.h"
 
-#include "Crypt.h"
-#include "Platform.h"
-#include "SafeFile.h"
-#include "TextRules.h"
+#include "app/Crypt.h"
+#include "app/TextRules.h"
+#include "platform/Platform.h"
+#include "platform/SafeFile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "TextRules.h"
+#include "app/TextRules.h"
 
-#include "Testo.h"
+#include "archive/Testo.h"
 
 QString trimmedText(const QString& text)
 {

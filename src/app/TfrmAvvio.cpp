@@ -1,16 +1,16 @@
-#include "TfrmAvvio.h"
+#include "app/TfrmAvvio.h"
 
-#include "Argomenti.h"
-#include "Art.h"
-#include "Categoria.h"
-#include "Formats.h"
-#include "Maker.h"
-#include "PictureButton.h"
-#include "Platform.h"
-#include "ShapeBox.h"
-#include "TfrmGuida.h"
-#include "TfrmInfo.h"
-#include "TfrmSplash.h"
+#include "archive/Categoria.h"
+#include "help/Argomenti.h"
+#include "help/TfrmGuida.h"
+#include "help/TfrmInfo.h"
+#include "help/TfrmSplash.h"
+#include "platform/Platform.h"
+#include "ui/Art.h"
+#include "ui/Formats.h"
+#include "ui/Maker.h"
+#include "ui/PictureButton.h"
+#include "ui/ShapeBox.h"
 
 #include <QCloseEvent>
 #include <QLabel>

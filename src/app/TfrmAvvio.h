@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GradientWindow.h"
+#include "ui/GradientWindow.h"
 
 struct Categoria;
 class PictureButton;

@@ -1,11 +1,11 @@
-#include "TfrmCambiaPassword.h"
+#include "app/TfrmCambiaPassword.h"
 
-#include "Art.h"
-#include "Crypt.h"
-#include "Dialogs.h"
-#include "FocusHighlight.h"
-#include "PasswordStore.h"
-#include "TextRules.h"
+#include "app/Crypt.h"
+#include "app/PasswordStore.h"
+#include "app/TextRules.h"
+#include "platform/Dialogs.h"
+#include "ui/Art.h"
+#include "ui/FocusHighlight.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GradientWindow.h"
+#include "ui/GradientWindow.h"
 
 class FocusHighlight;
 class QLabel;

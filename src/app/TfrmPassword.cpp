@@ -1,11 +1,11 @@
-#include "TfrmPassword.h"
+#include "app/TfrmPassword.h"
 
-#include "Art.h"
-#include "Dialogs.h"
-#include "FocusHighlight.h"
-#include "PasswordStore.h"
-#include "ShapeBox.h"
-#include "TextRules.h"
+#include "app/PasswordStore.h"
+#include "app/TextRules.h"
+#include "platform/Dialogs.h"
+#include "ui/Art.h"
+#include "ui/FocusHighlight.h"
+#include "ui/ShapeBox.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -1,5 +1,5 @@
-#include "AppWindows.h"
-#include "Platform.h"
+#include "app/AppWindows.h"
+#include "platform/Platform.h"
 
 #include <QApplication>
 

@@ -1,10 +1,10 @@
-#include "Allegati.h"
+#include "archive/Allegati.h"
 
-#include "Dialogs.h"
-#include "Platform.h"
-#include "SafeFile.h"
-#include "Testo.h"
-#include "Tracciato.h"
+#include "archive/Testo.h"
+#include "archive/Tracciato.h"
+#include "platform/Dialogs.h"
+#include "platform/Platform.h"
+#include "platform/SafeFile.h"
 
 #include <QDir>
 #include <QFile>

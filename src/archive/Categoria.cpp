@@ -1,4 +1,4 @@
-#include "Categoria.h"
+#include "archive/Categoria.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "FileLock.h"
+#include "archive/FileLock.h"
 
 #include <atomic>
 #include <chrono>

@@ -1,9 +1,9 @@
-#include "Foto.h"
+#include "archive/Foto.h"
 
-#include "Categoria.h"
-#include "Platform.h"
-#include "SafeFile.h"
-#include "Testo.h"
+#include "archive/Categoria.h"
+#include "archive/Testo.h"
+#include "platform/Platform.h"
+#include "platform/SafeFile.h"
 
 #include <QBuffer>
 #include <QDir>

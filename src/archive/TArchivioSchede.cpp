@@ -1,6 +1,6 @@
-#include "TArchivioSchede.h"
+#include "archive/TArchivioSchede.h"
 
-#include "Platform.h"
+#include "platform/Platform.h"
 
 #include <QByteArray>
 

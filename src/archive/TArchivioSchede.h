@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Categoria.h"
-#include "FileLock.h"
-#include "Tracciato.h"
+#include "archive/Categoria.h"
+#include "archive/FileLock.h"
+#include "archive/Tracciato.h"
 
 #include <QFile>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "Testo.h"
+#include "archive/Testo.h"
 
 #include <cstring>
 #include <utility>

@@ -1,6 +1,6 @@
-#include "Tracciato.h"
+#include "archive/Tracciato.h"
 
-#include "Testo.h"
+#include "archive/Testo.h"
 
 #include <iterator>
 

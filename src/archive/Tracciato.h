@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Categoria.h"
+#include "archive/Categoria.h"
 
 #include <QAnyStringView>
 #include <QByteArray>

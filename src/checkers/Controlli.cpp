@@ -1,4 +1,4 @@
-#include "Controlli.h"
+#include "checkers/Controlli.h"
 
 #include <array>
 

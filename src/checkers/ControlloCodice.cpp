@@ -1,9 +1,9 @@
-#include "ControlloCodice.h"
+#include "checkers/ControlloCodice.h"
 
-#include "Controlli.h"
-#include "Testo.h"
-#include "TfrmCodFisc.h"
-#include "TfrmPartitaIva.h"
+#include "archive/Testo.h"
+#include "checkers/Controlli.h"
+#include "checkers/TfrmCodFisc.h"
+#include "checkers/TfrmPartitaIva.h"
 
 #include <QLineEdit>
 

@@ -1,6 +1,6 @@
-#include "FinestraControllo.h"
+#include "checkers/FinestraControllo.h"
 
-#include "ShapeBox.h"
+#include "ui/ShapeBox.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>

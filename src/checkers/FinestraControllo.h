@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GradientDialog.h"
+#include "ui/GradientDialog.h"
 
 class QLabel;
 class QLineEdit;

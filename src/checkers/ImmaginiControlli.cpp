@@ -1,6 +1,6 @@
-#include "ImmaginiControlli.h"
+#include "checkers/ImmaginiControlli.h"
 
-#include "Drawing.h"
+#include "ui/Drawing.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>

@@ -1,9 +1,9 @@
-#include "TfrmCodFisc.h"
+#include "checkers/TfrmCodFisc.h"
 
-#include "Controlli.h"
-#include "Dialogs.h"
-#include "ImmaginiControlli.h"
-#include "Testo.h"
+#include "archive/Testo.h"
+#include "checkers/Controlli.h"
+#include "checkers/ImmaginiControlli.h"
+#include "platform/Dialogs.h"
 
 #include <QLineEdit>
 

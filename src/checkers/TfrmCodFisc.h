@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FinestraControllo.h"
+#include "checkers/FinestraControllo.h"
 
 // The codice fiscale check. Shows the code it was given as it is; what the
 // user types is kept trimmed and in capitals. "Controlla" reports the result

@@ -1,8 +1,8 @@
-#include "TfrmPartitaIva.h"
+#include "checkers/TfrmPartitaIva.h"
 
-#include "Controlli.h"
-#include "Dialogs.h"
-#include "ImmaginiControlli.h"
+#include "checkers/Controlli.h"
+#include "checkers/ImmaginiControlli.h"
+#include "platform/Dialogs.h"
 
 #include <QKeyEvent>
 #include <QKeySequence>

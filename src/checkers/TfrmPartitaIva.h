@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FinestraControllo.h"
+#include "checkers/FinestraControllo.h"
 
 // The partita IVA check: only digits can be typed. "Controlla" reports the
 // result, naming the issuing office of a valid number, and closes the window,

@@ -1,4 +1,4 @@
-#include "CameraSource.h"
+#include "editor/CameraSource.h"
 
 #include <QCamera>
 #include <QCameraDevice>

@@ -1,4 +1,4 @@
-#include "FrameHandOver.h"
+#include "editor/FrameHandOver.h"
 
 #include <QMetaObject>
 #include <QObject>

@@ -1,7 +1,7 @@
-#include "Illustrations.h"
+#include "editor/Illustrations.h"
 
-#include "Drawing.h"
-#include "Icone.h"
+#include "ui/Drawing.h"
+#include "ui/Icone.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>

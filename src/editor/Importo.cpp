@@ -1,6 +1,6 @@
-#include "Importo.h"
+#include "editor/Importo.h"
 
-#include "Testo.h"
+#include "archive/Testo.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "Navigazione.h"
+#include "editor/Navigazione.h"
 
-#include "Testo.h"
+#include "archive/Testo.h"
 
 Passo Naviga(Comando comando, int conta, const QString& posizione)
 {

@@ -1,13 +1,13 @@
-#include "TfrmAllegaCartella.h"
+#include "editor/TfrmAllegaCartella.h"
 
-#include "Allegati.h"
-#include "Dialogs.h"
-#include "Icone.h"
-#include "Illustrations.h"
-#include "PictureButton.h"
-#include "ShapeBox.h"
-#include "Testo.h"
-#include "TfrmArchivio.h"
+#include "archive/Allegati.h"
+#include "archive/Testo.h"
+#include "editor/Illustrations.h"
+#include "editor/TfrmArchivio.h"
+#include "platform/Dialogs.h"
+#include "ui/Icone.h"
+#include "ui/PictureButton.h"
+#include "ui/ShapeBox.h"
 
 #include <QLabel>
 #include <QLineEdit>

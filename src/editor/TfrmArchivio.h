@@ -1,7 +1,7 @@
 #pragma once
 
-#include "GradientWindow.h"
-#include "Tracciato.h"
+#include "archive/Tracciato.h"
+#include "ui/GradientWindow.h"
 
 #include <QHash>
 #include <QImage>

@@ -1,10 +1,10 @@
-#include "TfrmCalendario.h"
+#include "editor/TfrmCalendario.h"
 
-#include "Categoria.h"
-#include "Formats.h"
-#include "Platform.h"
-#include "ShapeBox.h"
-#include "TfrmArchivio.h"
+#include "archive/Categoria.h"
+#include "editor/TfrmArchivio.h"
+#include "platform/Platform.h"
+#include "ui/Formats.h"
+#include "ui/ShapeBox.h"
 
 #include <QCalendarWidget>
 #include <QLabel>

@@ -1,14 +1,14 @@
-#include "TfrmWebCam.h"
+#include "editor/TfrmWebCam.h"
 
-#include "CameraSource.h"
-#include "Dialogs.h"
-#include "Foto.h"
-#include "Illustrations.h"
-#include "ImageBox.h"
-#include "PhotoDialogs.h"
-#include "ShapeBox.h"
-#include "Testo.h"
-#include "TfrmArchivio.h"
+#include "archive/Foto.h"
+#include "archive/Testo.h"
+#include "editor/CameraSource.h"
+#include "editor/Illustrations.h"
+#include "editor/PhotoDialogs.h"
+#include "editor/TfrmArchivio.h"
+#include "platform/Dialogs.h"
+#include "ui/ImageBox.h"
+#include "ui/ShapeBox.h"
 
 #include <QLabel>
 #include <QPushButton>

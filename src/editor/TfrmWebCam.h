@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FrameHandOver.h"
-#include "GradientDialog.h"
+#include "editor/FrameHandOver.h"
+#include "ui/GradientDialog.h"
 
 class CameraSource;
 class ImageBox;

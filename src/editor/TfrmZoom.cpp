@@ -1,7 +1,7 @@
-#include "TfrmZoom.h"
+#include "editor/TfrmZoom.h"
 
-#include "ImageBox.h"
-#include "Platform.h"
+#include "platform/Platform.h"
+#include "ui/ImageBox.h"
 
 #include <QLinearGradient>
 #include <QMouseEvent>

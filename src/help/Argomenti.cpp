@@ -1,6 +1,6 @@
-#include "Argomenti.h"
+#include "help/Argomenti.h"
 
-#include "Categoria.h"
+#include "archive/Categoria.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "Collegamento.h"
+#include "help/Collegamento.h"
 
 #include <QMouseEvent>
 

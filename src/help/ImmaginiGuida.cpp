@@ -1,9 +1,9 @@
-#include "ImmaginiGuida.h"
+#include "help/ImmaginiGuida.h"
 
-#include "Art.h"
-#include "Categoria.h"
-#include "Drawing.h"
-#include "Maker.h"
+#include "archive/Categoria.h"
+#include "ui/Art.h"
+#include "ui/Drawing.h"
+#include "ui/Maker.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>

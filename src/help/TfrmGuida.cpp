@@ -1,9 +1,9 @@
-#include "TfrmGuida.h"
+#include "help/TfrmGuida.h"
 
-#include "Collegamento.h"
-#include "ImmaginiGuida.h"
-#include "Platform.h"
-#include "ShapeBox.h"
+#include "help/Collegamento.h"
+#include "help/ImmaginiGuida.h"
+#include "platform/Platform.h"
+#include "ui/ShapeBox.h"
 
 #include <QDir>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Argomenti.h"
-#include "GradientDialog.h"
+#include "help/Argomenti.h"
+#include "ui/GradientDialog.h"
 
 class Collegamento;
 class QLabel;

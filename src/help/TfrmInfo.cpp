@@ -1,11 +1,11 @@
-#include "TfrmInfo.h"
+#include "help/TfrmInfo.h"
 
-#include "Art.h"
-#include "Collegamento.h"
-#include "ImmaginiGuida.h"
-#include "Maker.h"
-#include "Platform.h"
-#include "ShapeBox.h"
+#include "help/Collegamento.h"
+#include "help/ImmaginiGuida.h"
+#include "platform/Platform.h"
+#include "ui/Art.h"
+#include "ui/Maker.h"
+#include "ui/ShapeBox.h"
 
 #include <QLabel>
 #include <QPushButton>

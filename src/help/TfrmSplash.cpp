@@ -1,10 +1,10 @@
-#include "TfrmSplash.h"
+#include "help/TfrmSplash.h"
 
-#include "Collegamento.h"
-#include "ImmaginiGuida.h"
-#include "Maker.h"
-#include "Platform.h"
-#include "ShapeBox.h"
+#include "help/Collegamento.h"
+#include "help/ImmaginiGuida.h"
+#include "platform/Platform.h"
+#include "ui/Maker.h"
+#include "ui/ShapeBox.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,6 +1,6 @@
-#include "ColonneExport.h"
+#include "output/ColonneExport.h"
 
-#include "Categoria.h"
+#include "archive/Categoria.h"
 
 namespace {
 

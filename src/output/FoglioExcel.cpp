@@ -1,9 +1,9 @@
-#include "FoglioExcel.h"
+#include "output/FoglioExcel.h"
 
-#include "Categoria.h"
-#include "GrigliaSchede.h"
-#include "SafeFile.h"
-#include "Testo.h"
+#include "archive/Categoria.h"
+#include "archive/Testo.h"
+#include "output/GrigliaSchede.h"
+#include "platform/SafeFile.h"
 
 #include <QBuffer>
 

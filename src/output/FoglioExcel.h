@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ColonneExport.h"
+#include "output/ColonneExport.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,8 +1,8 @@
-#include "GrigliaSchede.h"
+#include "output/GrigliaSchede.h"
 
-#include "Categoria.h"
-#include "TArchivioSchede.h"
-#include "Testo.h"
+#include "archive/Categoria.h"
+#include "archive/TArchivioSchede.h"
+#include "archive/Testo.h"
 
 QStringView GrigliaSchede::testo(int riga, int colonna) const
 {

@@ -1,7 +1,7 @@
-#include "ImmaginiExport.h"
+#include "output/ImmaginiExport.h"
 
-#include "Categoria.h"
-#include "Drawing.h"
+#include "archive/Categoria.h"
+#include "ui/Drawing.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>

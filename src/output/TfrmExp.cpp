@@ -1,14 +1,14 @@
-#include "TfrmExp.h"
+#include "output/TfrmExp.h"
 
-#include "Categoria.h"
-#include "Dialogs.h"
-#include "FoglioExcel.h"
-#include "Icone.h"
-#include "ImmaginiExport.h"
-#include "PictureButton.h"
-#include "Platform.h"
-#include "ShapeBox.h"
-#include "TfrmGuida.h"
+#include "archive/Categoria.h"
+#include "help/TfrmGuida.h"
+#include "output/FoglioExcel.h"
+#include "output/ImmaginiExport.h"
+#include "platform/Dialogs.h"
+#include "platform/Platform.h"
+#include "ui/Icone.h"
+#include "ui/PictureButton.h"
+#include "ui/ShapeBox.h"
 
 #include <QAbstractTableModel>
 #include <QApplication>

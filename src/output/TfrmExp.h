@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ColonneExport.h"
-#include "GradientDialog.h"
-#include "GrigliaSchede.h"
+#include "output/ColonneExport.h"
+#include "output/GrigliaSchede.h"
+#include "ui/GradientDialog.h"
 
 #include <QHash>
 

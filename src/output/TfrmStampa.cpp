@@ -1,12 +1,12 @@
-#include "TfrmStampa.h"
+#include "output/TfrmStampa.h"
 
-#include "Art.h"
-#include "CardReport.h"
-#include "Categoria.h"
-#include "Icone.h"
-#include "ShapeBox.h"
-#include "Testo.h"
-#include "TfrmArchivio.h"
+#include "archive/Categoria.h"
+#include "archive/Testo.h"
+#include "editor/TfrmArchivio.h"
+#include "report/CardReport.h"
+#include "ui/Art.h"
+#include "ui/Icone.h"
+#include "ui/ShapeBox.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CardReport.h"
-#include "GradientDialog.h"
+#include "report/CardReport.h"
+#include "ui/GradientDialog.h"
 
 #include <QImage>
 

@@ -1,7 +1,7 @@
-#include "CardReport.h"
+#include "report/CardReport.h"
 
-#include "Platform.h"
-#include "ReportOutput.h"
+#include "platform/Platform.h"
+#include "report/ReportOutput.h"
 
 #include <QPainter>
 #include <QPainterPath>

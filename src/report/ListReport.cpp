@@ -1,6 +1,6 @@
-#include "ListReport.h"
+#include "report/ListReport.h"
 
-#include "ReportOutput.h"
+#include "report/ReportOutput.h"
 
 namespace report {
 

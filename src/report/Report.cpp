@@ -1,7 +1,7 @@
-#include "Report.h"
+#include "report/Report.h"
 
-#include "Fonts.h"
-#include "Platform.h"
+#include "platform/Platform.h"
+#include "report/Fonts.h"
 
 #include <QFontMetricsF>
 #include <QPageSize>

@@ -1,7 +1,7 @@
-#include "ReportOutput.h"
+#include "report/ReportOutput.h"
 
-#include "Dialogs.h"
-#include "Fonts.h"
+#include "platform/Dialogs.h"
+#include "report/Fonts.h"
 
 #include <QPageSize>
 #include <QPainter>

@@ -1,8 +1,8 @@
-#include "Filters.h"
+#include "search/Filters.h"
 
-#include "FieldSpan.h"
-#include "Testo.h"
-#include "TextMatch.h"
+#include "archive/Testo.h"
+#include "search/FieldSpan.h"
+#include "search/TextMatch.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Categoria.h"
-#include "Tracciato.h"
+#include "archive/Categoria.h"
+#include "archive/Tracciato.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,6 +1,6 @@
-#include "LineList.h"
+#include "search/LineList.h"
 
-#include "TextMatch.h"
+#include "search/TextMatch.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ResultLines.h"
+#include "search/ResultLines.h"
 
 #include <QString>
 #include <QStringList>

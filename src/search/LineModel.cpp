@@ -1,4 +1,4 @@
-#include "LineModel.h"
+#include "search/LineModel.h"
 
 #include <QBrush>
 #include <QFontMetrics>

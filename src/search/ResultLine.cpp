@@ -1,7 +1,7 @@
-#include "ResultLine.h"
+#include "search/ResultLine.h"
 
-#include "FieldSpan.h"
-#include "Testo.h"
+#include "archive/Testo.h"
+#include "search/FieldSpan.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Categoria.h"
-#include "FieldSpan.h"
-#include "ResultLines.h"
-#include "Tracciato.h"
+#include "archive/Categoria.h"
+#include "archive/Tracciato.h"
+#include "search/FieldSpan.h"
+#include "search/ResultLines.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "ResultLines.h"
+#include "search/ResultLines.h"
 
-#include "LineList.h"
-#include "TextMatch.h"
+#include "search/LineList.h"
+#include "search/TextMatch.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,11 +1,11 @@
-#include "ResultPanel.h"
+#include "search/ResultPanel.h"
 
-#include "Dialogs.h"
-#include "LineList.h"
-#include "LineModel.h"
-#include "ListReport.h"
-#include "SearchLook.h"
-#include "TextMatch.h"
+#include "platform/Dialogs.h"
+#include "report/ListReport.h"
+#include "search/LineList.h"
+#include "search/LineModel.h"
+#include "search/SearchLook.h"
+#include "search/TextMatch.h"
 
 #include <QEvent>
 #include <QLabel>

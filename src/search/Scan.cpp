@@ -1,9 +1,9 @@
-#include "Scan.h"
+#include "search/Scan.h"
 
-#include "FieldSpan.h"
-#include "Filters.h"
-#include "TArchivioSchede.h"
-#include "Testo.h"
+#include "archive/TArchivioSchede.h"
+#include "archive/Testo.h"
+#include "search/FieldSpan.h"
+#include "search/Filters.h"
 
 #include <algorithm>
 #include <cstring>

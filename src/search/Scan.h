@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Categoria.h"
-#include "ResultLine.h"
-#include "ResultLines.h"
-#include "Tracciato.h"
+#include "archive/Categoria.h"
+#include "archive/Tracciato.h"
+#include "search/ResultLine.h"
+#include "search/ResultLines.h"
 
 #include <QString>
 #include <QStringList>

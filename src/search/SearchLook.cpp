@@ -1,6 +1,6 @@
-#include "SearchLook.h"
+#include "search/SearchLook.h"
 
-#include "ShapeBox.h"
+#include "ui/ShapeBox.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Icone.h"
+#include "ui/Icone.h"
 
 #include <QColor>
 #include <QFont>

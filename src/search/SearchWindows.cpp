@@ -1,9 +1,9 @@
-#include "SearchWindows.h"
+#include "search/SearchWindows.h"
 
-#include "Categoria.h"
-#include "TfrmArchivio.h"
-#include "TfrmSospesi.h"
-#include "TfrmTrova.h"
+#include "archive/Categoria.h"
+#include "editor/TfrmArchivio.h"
+#include "search/TfrmSospesi.h"
+#include "search/TfrmTrova.h"
 
 void installSearchWindows()
 {

@@ -1,4 +1,4 @@
-#include "TextMatch.h"
+#include "search/TextMatch.h"
 
 namespace TextMatch {
 

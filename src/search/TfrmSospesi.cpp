@@ -1,11 +1,11 @@
-#include "TfrmSospesi.h"
+#include "search/TfrmSospesi.h"
 
-#include "Categoria.h"
-#include "Formats.h"
-#include "ResultPanel.h"
-#include "Scan.h"
-#include "SearchLook.h"
-#include "TfrmArchivio.h"
+#include "archive/Categoria.h"
+#include "editor/TfrmArchivio.h"
+#include "search/ResultPanel.h"
+#include "search/Scan.h"
+#include "search/SearchLook.h"
+#include "ui/Formats.h"
 
 #include <QLineEdit>
 #include <QShowEvent>

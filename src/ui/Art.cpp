@@ -1,8 +1,8 @@
-#include "Art.h"
+#include "ui/Art.h"
 
-#include "Categoria.h"
-#include "Drawing.h"
-#include "Maker.h"
+#include "archive/Categoria.h"
+#include "ui/Drawing.h"
+#include "ui/Maker.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>

@@ -1,4 +1,4 @@
-#include "FocusHighlight.h"
+#include "ui/FocusHighlight.h"
 
 #include <QEvent>
 #include <QLinearGradient>

@@ -1,4 +1,4 @@
-#include "Formats.h"
+#include "ui/Formats.h"
 
 #include <QLocale>
 

@@ -1,4 +1,4 @@
-#include "GradientDialog.h"
+#include "ui/GradientDialog.h"
 
 #include <QKeyEvent>
 #include <QLinearGradient>

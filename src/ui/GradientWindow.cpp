@@ -1,4 +1,4 @@
-#include "GradientWindow.h"
+#include "ui/GradientWindow.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "ImageBox.h"
+#include "ui/ImageBox.h"
 
 #include <QMouseEvent>
 #include <QPainter>

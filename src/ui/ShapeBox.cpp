@@ -1,4 +1,4 @@
-#include "ShapeBox.h"
+#include "ui/ShapeBox.h"
 
 #include <QPainter>
 

@@ -1,5 +1,5 @@
-#include "Crypt.h"
 #include "TestSupport.h"
+#include "app/Crypt.h"
 
 #include <QRandomGenerator>
 

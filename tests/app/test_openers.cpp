@@ -2,12 +2,12 @@
 // libraries, as the program installs them: help, information, presentation,
 // export and the code checks.
 
-#include "AppWindows.h"
-#include "Argomenti.h"
-#include "Categoria.h"
 #include "TestSupport.h"
-#include "TfrmArchivio.h"
-#include "TfrmAvvio.h"
+#include "app/AppWindows.h"
+#include "app/TfrmAvvio.h"
+#include "archive/Categoria.h"
+#include "editor/TfrmArchivio.h"
+#include "help/Argomenti.h"
 
 #include <QDialog>
 #include <QLabel>

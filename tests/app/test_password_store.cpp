@@ -1,8 +1,8 @@
-#include "Crypt.h"
 #include "DeliveredStore.h"
 #include "Faults.h"
-#include "PasswordStore.h"
 #include "TestSupport.h"
+#include "app/Crypt.h"
+#include "app/PasswordStore.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,16 +1,16 @@
 // The application shell driven through its real windows: login, change
 // password, main menu and the hand-overs between them.
 
-#include "AppWindows.h"
-#include "Categoria.h"
 #include "Faults.h"
-#include "Maker.h"
-#include "PasswordStore.h"
 #include "TestSupport.h"
-#include "TfrmArchivio.h"
-#include "TfrmAvvio.h"
-#include "TfrmCambiaPassword.h"
-#include "TfrmPassword.h"
+#include "app/AppWindows.h"
+#include "app/PasswordStore.h"
+#include "app/TfrmAvvio.h"
+#include "app/TfrmCambiaPassword.h"
+#include "app/TfrmPassword.h"
+#include "archive/Categoria.h"
+#include "editor/TfrmArchivio.h"
+#include "ui/Maker.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Tracciato.h"
+#include "archive/Tracciato.h"
 
 #include <QString>
 

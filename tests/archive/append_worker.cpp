@@ -12,10 +12,10 @@
 // Aggiungi takes the append lock by itself. Exit code 0 when every append
 // succeeded.
 
-#include "Categoria.h"
-#include "Platform.h"
 #include "SchedeDiProva.h"
-#include "TArchivioSchede.h"
+#include "archive/Categoria.h"
+#include "archive/TArchivioSchede.h"
+#include "platform/Platform.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

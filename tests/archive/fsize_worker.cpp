@@ -9,8 +9,8 @@
 // 600 x 400 photo of noise (far more than a few kilobytes as JPEG) over the
 // file with Foto::Scrivi. It prints "scritta" or "rifiutata" and exits 0.
 
-#include "Foto.h"
-#include "Platform.h"
+#include "archive/Foto.h"
+#include "platform/Platform.h"
 
 #include <QCoreApplication>
 #include <QImage>

@@ -10,10 +10,10 @@
 // "basta" appears in the folder; it then writes how many rewrites it made.
 // Exit code 0 when every rewrite succeeded.
 
-#include "Categoria.h"
-#include "Platform.h"
 #include "SchedeDiProva.h"
-#include "TArchivioSchede.h"
+#include "archive/Categoria.h"
+#include "archive/TArchivioSchede.h"
+#include "platform/Platform.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

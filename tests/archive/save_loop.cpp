@@ -5,10 +5,10 @@
 //
 //   save_loop <program folder> <Chiave> <writer tag> <count>
 
-#include "Categoria.h"
-#include "Platform.h"
 #include "SchedeDiProva.h"
-#include "TArchivioSchede.h"
+#include "archive/Categoria.h"
+#include "archive/TArchivioSchede.h"
+#include "platform/Platform.h"
 
 #include <QCoreApplication>
 

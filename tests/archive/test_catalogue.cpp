@@ -1,5 +1,5 @@
-#include "Categoria.h"
 #include "TestSupport.h"
+#include "archive/Categoria.h"
 
 class TestCatalogue : public QObject {
     Q_OBJECT

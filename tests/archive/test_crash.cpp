@@ -1,7 +1,7 @@
-#include "Categoria.h"
 #include "SchedeDiProva.h"
-#include "TArchivioSchede.h"
 #include "TestSupport.h"
+#include "archive/Categoria.h"
+#include "archive/TArchivioSchede.h"
 
 #include <QFileInfo>
 #include <QProcess>

@@ -1,5 +1,5 @@
-#include "Foto.h"
 #include "TestSupport.h"
+#include "archive/Foto.h"
 
 #include <QDir>
 #include <QFile>

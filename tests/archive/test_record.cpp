@@ -2,8 +2,8 @@
 
 #include "SchedeDiProva.h"
 #include "TestSupport.h"
-#include "Testo.h"
-#include "Tracciato.h"
+#include "archive/Testo.h"
+#include "archive/Tracciato.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // The record store: where cards go in the file, what fails, and appends from
 // two processes at once.
 
-#include "FileLock.h"
 #include "SchedeDiProva.h"
-#include "TArchivioSchede.h"
 #include "TestSupport.h"
+#include "archive/FileLock.h"
+#include "archive/TArchivioSchede.h"
 
 #include <QDir>
 #include <QElapsedTimer>

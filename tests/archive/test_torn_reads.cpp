@@ -2,8 +2,8 @@
 // read is one whole version of it, never half of one and half of the other.
 
 #include "SchedeDiProva.h"
-#include "TArchivioSchede.h"
 #include "TestSupport.h"
+#include "archive/TArchivioSchede.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "Controlli.h"
-#include "ControlloCodice.h"
 #include "TestSupport.h"
-#include "TfrmCodFisc.h"
-#include "TfrmPartitaIva.h"
+#include "checkers/Controlli.h"
+#include "checkers/ControlloCodice.h"
+#include "checkers/TfrmCodFisc.h"
+#include "checkers/TfrmPartitaIva.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -3,10 +3,10 @@
 // Small fixtures shared by the suites that drive the archive screen and the
 // windows it opens.
 
-#include "Categoria.h"
 #include "TestSupport.h"
-#include "TfrmArchivio.h"
-#include "Tracciato.h"
+#include "archive/Categoria.h"
+#include "archive/Tracciato.h"
+#include "editor/TfrmArchivio.h"
 
 #include <QDialog>
 #include <QFile>

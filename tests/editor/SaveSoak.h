@@ -4,8 +4,8 @@
 // index and their version, shared by save_worker (which types them into an
 // archive screen and saves) and by the test that checks the result.
 
-#include "Categoria.h"
-#include "Tracciato.h"
+#include "archive/Categoria.h"
+#include "archive/Tracciato.h"
 
 #include <QColor>
 #include <QDate>

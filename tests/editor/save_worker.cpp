@@ -20,12 +20,12 @@
 // Anything unexpected (another message, a card or photo that is not what
 // this writer last saved) goes to standard error, and the exit code is 1.
 
-#include "Categoria.h"
-#include "Dialogs.h"
-#include "Platform.h"
 #include "SaveSoak.h"
-#include "TArchivioSchede.h"
-#include "TfrmArchivio.h"
+#include "archive/Categoria.h"
+#include "archive/TArchivioSchede.h"
+#include "editor/TfrmArchivio.h"
+#include "platform/Dialogs.h"
+#include "platform/Platform.h"
 
 #include <QApplication>
 #include <QCheckBox>

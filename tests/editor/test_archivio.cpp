@@ -1,12 +1,12 @@
-#include "Allegati.h"
-#include "Categoria.h"
 #include "Faults.h"
-#include "Foto.h"
 #include "SaveSoak.h"
-#include "TArchivioSchede.h"
 #include "TestSupport.h"
-#include "TfrmArchivio.h"
-#include "TfrmCalendario.h"
+#include "archive/Allegati.h"
+#include "archive/Categoria.h"
+#include "archive/Foto.h"
+#include "archive/TArchivioSchede.h"
+#include "editor/TfrmArchivio.h"
+#include "editor/TfrmCalendario.h"
 
 #include <QBuffer>
 #include <QCalendarWidget>

@@ -1,7 +1,7 @@
 #include "EditorFixtures.h"
 #include "Faults.h"
-#include "TArchivioSchede.h"
-#include "TfrmAllegaCartella.h"
+#include "archive/TArchivioSchede.h"
+#include "editor/TfrmAllegaCartella.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "Importo.h"
-#include "Navigazione.h"
 #include "TestSupport.h"
+#include "editor/Importo.h"
+#include "editor/Navigazione.h"
 
 Q_DECLARE_METATYPE(Comando)
 Q_DECLARE_METATYPE(Passo::Azione)

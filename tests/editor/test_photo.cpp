@@ -1,8 +1,8 @@
 #include "EditorFixtures.h"
 #include "Faults.h"
-#include "Foto.h"
-#include "ImageBox.h"
-#include "TfrmZoom.h"
+#include "archive/Foto.h"
+#include "editor/TfrmZoom.h"
+#include "ui/ImageBox.h"
 
 #include <QBuffer>
 #include <QDir>

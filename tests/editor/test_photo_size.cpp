@@ -1,7 +1,7 @@
 // Photos as large as real cameras take them, through the photo panel.
 
 #include "EditorFixtures.h"
-#include "ImageBox.h"
+#include "ui/ImageBox.h"
 
 #include <QBuffer>
 #include <QElapsedTimer>

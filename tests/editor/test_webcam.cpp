@@ -1,9 +1,9 @@
-#include "CameraSource.h"
 #include "EditorFixtures.h"
-#include "FrameHandOver.h"
-#include "Illustrations.h"
-#include "ImageBox.h"
-#include "TfrmWebCam.h"
+#include "editor/CameraSource.h"
+#include "editor/FrameHandOver.h"
+#include "editor/Illustrations.h"
+#include "editor/TfrmWebCam.h"
+#include "ui/ImageBox.h"
 
 #include <QCameraDevice>
 #include <QImageReader>

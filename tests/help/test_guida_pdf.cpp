@@ -1,6 +1,6 @@
-#include "Argomenti.h"
-#include "Categoria.h"
 #include "TestSupport.h"
+#include "archive/Categoria.h"
+#include "help/Argomenti.h"
 
 #include <QFile>
 #include <QProcess>

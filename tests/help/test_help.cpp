@@ -1,11 +1,11 @@
-#include "Argomenti.h"
-#include "Categoria.h"
-#include "Collegamento.h"
-#include "Maker.h"
 #include "TestSupport.h"
-#include "TfrmGuida.h"
-#include "TfrmInfo.h"
-#include "TfrmSplash.h"
+#include "archive/Categoria.h"
+#include "help/Argomenti.h"
+#include "help/Collegamento.h"
+#include "help/TfrmGuida.h"
+#include "help/TfrmInfo.h"
+#include "help/TfrmSplash.h"
+#include "ui/Maker.h"
 
 #include <QDir>
 #include <QLabel>

@@ -1,12 +1,12 @@
-#include "Categoria.h"
-#include "ColonneExport.h"
 #include "Faults.h"
-#include "FoglioExcel.h"
-#include "GrigliaSchede.h"
-#include "PictureButton.h"
-#include "TArchivioSchede.h"
 #include "TestSupport.h"
-#include "TfrmExp.h"
+#include "archive/Categoria.h"
+#include "archive/TArchivioSchede.h"
+#include "output/ColonneExport.h"
+#include "output/FoglioExcel.h"
+#include "output/GrigliaSchede.h"
+#include "output/TfrmExp.h"
+#include "ui/PictureButton.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,13 +2,13 @@
 // the card on display, saved or not, and it closes after the print dialog
 // either way.
 
-#include "CardReport.h"
-#include "Categoria.h"
-#include "HelpAndOutputWindows.h"
-#include "TArchivioSchede.h"
 #include "TestSupport.h"
-#include "TfrmArchivio.h"
-#include "TfrmStampa.h"
+#include "app/HelpAndOutputWindows.h"
+#include "archive/Categoria.h"
+#include "archive/TArchivioSchede.h"
+#include "editor/TfrmArchivio.h"
+#include "output/TfrmStampa.h"
+#include "report/CardReport.h"
 
 #include <QDialog>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CardReport.h"
+#include "report/CardReport.h"
 
 #include <QColor>
 #include <QDateTime>

@@ -1,6 +1,6 @@
-#include "CardReport.h"
 #include "ReportSamples.h"
 #include "TestSupport.h"
+#include "report/CardReport.h"
 
 #include <QFontMetricsF>
 

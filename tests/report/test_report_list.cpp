@@ -1,6 +1,6 @@
-#include "ListReport.h"
 #include "ReportSamples.h"
 #include "TestSupport.h"
+#include "report/ListReport.h"
 
 using namespace report;
 

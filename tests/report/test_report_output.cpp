@@ -1,7 +1,7 @@
-#include "ListReport.h"
-#include "ReportOutput.h"
 #include "ReportSamples.h"
 #include "TestSupport.h"
+#include "report/ListReport.h"
+#include "report/ReportOutput.h"
 
 #include <QFile>
 #include <QPrinter>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Categoria.h"
-#include "TArchivioSchede.h"
-#include "Tracciato.h"
+#include "archive/Categoria.h"
+#include "archive/TArchivioSchede.h"
+#include "archive/Tracciato.h"
 
 #include <QList>
 #include <QString>

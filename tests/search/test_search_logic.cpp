@@ -1,12 +1,12 @@
 // The plain parts of the search screen and the unpaid summary: result lines,
 // filter matching, list order, the find walk and the unpaid selection.
 
-#include "Filters.h"
-#include "LineList.h"
-#include "ResultLine.h"
-#include "Scan.h"
 #include "SearchFixtures.h"
 #include "TestSupport.h"
+#include "search/Filters.h"
+#include "search/LineList.h"
+#include "search/ResultLine.h"
+#include "search/Scan.h"
 
 #include <QRandomGenerator>
 

@@ -2,17 +2,17 @@
 // own buttons, with real record files in a temporary program folder.
 
 #include "Faults.h"
-#include "Filters.h"
-#include "Foto.h"
-#include "LineModel.h"
-#include "ResultLine.h"
-#include "ResultPanel.h"
 #include "SearchFixtures.h"
-#include "SearchWindows.h"
 #include "TestSupport.h"
-#include "TfrmArchivio.h"
-#include "TfrmSospesi.h"
-#include "TfrmTrova.h"
+#include "archive/Foto.h"
+#include "editor/TfrmArchivio.h"
+#include "search/Filters.h"
+#include "search/LineModel.h"
+#include "search/ResultLine.h"
+#include "search/ResultPanel.h"
+#include "search/SearchWindows.h"
+#include "search/TfrmSospesi.h"
+#include "search/TfrmTrova.h"
 
 #include <QCheckBox>
 #include <QDir>

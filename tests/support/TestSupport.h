@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Platform.h"
 #include "ScriptedDialogs.h"
+#include "platform/Platform.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

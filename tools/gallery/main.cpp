@@ -4,9 +4,9 @@
 // delivered password store.
 
 #include "DeliveredStore.h"
-#include "Dialogs.h"
 #include "Gallery.h"
-#include "Platform.h"
+#include "platform/Dialogs.h"
+#include "platform/Platform.h"
 
 #include <QApplication>
 #include <QDir>

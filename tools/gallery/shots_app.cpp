@@ -1,12 +1,12 @@
 // Gallery shots of the application shell: login, change password, main menu,
 // and contact sheets of the pictures they are made of.
 
-#include "Art.h"
-#include "Categoria.h"
 #include "Gallery.h"
-#include "TfrmAvvio.h"
-#include "TfrmCambiaPassword.h"
-#include "TfrmPassword.h"
+#include "app/TfrmAvvio.h"
+#include "app/TfrmCambiaPassword.h"
+#include "app/TfrmPassword.h"
+#include "archive/Categoria.h"
+#include "ui/Art.h"
 
 #include <QImage>
 #include <QLineEdit>

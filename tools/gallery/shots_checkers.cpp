@@ -1,8 +1,8 @@
 // Gallery shots of the two code checks, each with a code typed in.
 
 #include "Gallery.h"
-#include "TfrmCodFisc.h"
-#include "TfrmPartitaIva.h"
+#include "checkers/TfrmCodFisc.h"
+#include "checkers/TfrmPartitaIva.h"
 
 #include <QLineEdit>
 

@@ -2,12 +2,12 @@
 // and of purchases, each showing a stored card with its photo, a blank card,
 // and the date picker.
 
-#include "Categoria.h"
 #include "Gallery.h"
-#include "Platform.h"
 #include "SampleCards.h"
-#include "TfrmArchivio.h"
-#include "TfrmCalendario.h"
+#include "archive/Categoria.h"
+#include "editor/TfrmArchivio.h"
+#include "editor/TfrmCalendario.h"
+#include "platform/Platform.h"
 
 #include <QCalendarWidget>
 #include <QDate>

@@ -1,12 +1,12 @@
 // Gallery shots of the help window on its three kinds of topic, the link
 // held down, and the information and presentation windows.
 
-#include "Argomenti.h"
-#include "Categoria.h"
 #include "Gallery.h"
-#include "TfrmGuida.h"
-#include "TfrmInfo.h"
-#include "TfrmSplash.h"
+#include "archive/Categoria.h"
+#include "help/Argomenti.h"
+#include "help/TfrmGuida.h"
+#include "help/TfrmInfo.h"
+#include "help/TfrmSplash.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>

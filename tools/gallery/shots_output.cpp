@@ -2,13 +2,13 @@
 // filled, the hint of the export button, and purchases with a cell being
 // edited. Then the card print window over a bills screen.
 
-#include "Categoria.h"
 #include "Gallery.h"
-#include "Platform.h"
 #include "SampleCards.h"
-#include "TfrmArchivio.h"
-#include "TfrmExp.h"
-#include "TfrmStampa.h"
+#include "archive/Categoria.h"
+#include "editor/TfrmArchivio.h"
+#include "output/TfrmExp.h"
+#include "output/TfrmStampa.h"
+#include "platform/Platform.h"
 
 #include <QAbstractItemModel>
 #include <QCoreApplication>

@@ -2,14 +2,14 @@
 // webcam window (as it opens, and showing a synthetic camera frame with that
 // frame captured) and the zoom window.
 
-#include "CameraSource.h"
-#include "Categoria.h"
 #include "Gallery.h"
-#include "Platform.h"
-#include "TfrmAllegaCartella.h"
-#include "TfrmArchivio.h"
-#include "TfrmWebCam.h"
-#include "TfrmZoom.h"
+#include "archive/Categoria.h"
+#include "editor/CameraSource.h"
+#include "editor/TfrmAllegaCartella.h"
+#include "editor/TfrmArchivio.h"
+#include "editor/TfrmWebCam.h"
+#include "editor/TfrmZoom.h"
+#include "platform/Platform.h"
 
 #include <QPainter>
 #include <QPainterPath>

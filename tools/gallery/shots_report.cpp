@@ -2,12 +2,12 @@
 // purchases, and both pages of a 100-line list report, as they come out of
 // the printer.
 
-#include "CardReport.h"
 #include "Gallery.h"
-#include "ListReport.h"
-#include "Platform.h"
-#include "ReportOutput.h"
 #include "SampleCards.h"
+#include "platform/Platform.h"
+#include "report/CardReport.h"
+#include "report/ListReport.h"
+#include "report/ReportOutput.h"
 
 namespace {
 

@@ -2,13 +2,13 @@
 // of a bills category and of purchases, the wait label, the result panel
 // after a find, and the summary.
 
-#include "Categoria.h"
 #include "Gallery.h"
-#include "ResultPanel.h"
-#include "TArchivioSchede.h"
-#include "TfrmArchivio.h"
-#include "TfrmSospesi.h"
-#include "TfrmTrova.h"
+#include "archive/Categoria.h"
+#include "archive/TArchivioSchede.h"
+#include "editor/TfrmArchivio.h"
+#include "search/ResultPanel.h"
+#include "search/TfrmSospesi.h"
+#include "search/TfrmTrova.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -6,22 +6,22 @@
 // offscreen over sample cards, so the guide and the program cannot drift
 // apart. Runs offscreen, in a temporary program folder.
 
-#include "Argomenti.h"
-#include "Art.h"
-#include "Categoria.h"
-#include "Dialogs.h"
-#include "Maker.h"
-#include "Platform.h"
 #include "SampleCards.h"
-#include "TfrmArchivio.h"
-#include "TfrmAvvio.h"
-#include "TfrmCodFisc.h"
-#include "TfrmExp.h"
-#include "TfrmGuida.h"
-#include "TfrmInfo.h"
-#include "TfrmPartitaIva.h"
-#include "TfrmPassword.h"
-#include "TfrmSplash.h"
+#include "app/TfrmAvvio.h"
+#include "app/TfrmPassword.h"
+#include "archive/Categoria.h"
+#include "checkers/TfrmCodFisc.h"
+#include "checkers/TfrmPartitaIva.h"
+#include "editor/TfrmArchivio.h"
+#include "help/Argomenti.h"
+#include "help/TfrmGuida.h"
+#include "help/TfrmInfo.h"
+#include "help/TfrmSplash.h"
+#include "output/TfrmExp.h"
+#include "platform/Dialogs.h"
+#include "platform/Platform.h"
+#include "ui/Art.h"
+#include "ui/Maker.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "SampleCards.h"
 
-#include "Categoria.h"
-#include "Foto.h"
-#include "TArchivioSchede.h"
+#include "archive/Categoria.h"
+#include "archive/Foto.h"
+#include "archive/TArchivioSchede.h"
 
 #include <QPainter>
 
