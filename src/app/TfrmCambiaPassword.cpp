@@ -3,7 +3,7 @@
 #include "app/Crypt.h"
 #include "app/PasswordStore.h"
 #include "app/TextRules.h"
-#include "platform/Dialogs.h"
+#include "dialogs/Dialogs.h"
 #include "ui/Art.h"
 #include "ui/FocusHighlight.h"
 

@@ -2,7 +2,7 @@
 
 #include "app/PasswordStore.h"
 #include "app/TextRules.h"
-#include "platform/Dialogs.h"
+#include "dialogs/Dialogs.h"
 #include "ui/Art.h"
 #include "ui/FocusHighlight.h"
 #include "ui/ShapeBox.h"

@@ -2,7 +2,6 @@
 
 #include "archive/Testo.h"
 #include "archive/Tracciato.h"
-#include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "platform/SafeFile.h"
 
@@ -106,20 +105,18 @@ QString NomeRegistrabile(const QString& sorgente)
     return nome;
 }
 
-QString Allega(QWidget* parent, const QString& sorgente)
+bool Presente(const QString& nome)
 {
-    const QString nome = NomeRegistrabile(sorgente);
-    if (nome.isEmpty() || !QDir().mkpath(Cartella()))
-        return {};
-    const QString destinazione = Cartella() + QLatin1Char('/') + nome;
-    if (SafeFile::exists(destinazione)) {
-        const auto risposta = Dialogs::current().question(parent,
-            QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso "
-                           "nome.\r\n\r\nSi vuole sovrascrivere il file esistente?"));
-        if (risposta == Dialogs::Answer::No)
-            return nome;
-    }
-    return copia(sorgente, destinazione) ? nome : QString();
+    const QString percorso = Percorso(nome);
+    return !percorso.isEmpty() && SafeFile::exists(percorso);
+}
+
+bool Copia(const QString& sorgente, const QString& nome)
+{
+    const QString destinazione = Percorso(nome);
+    if (destinazione.isEmpty() || !QDir().mkpath(Cartella()))
+        return false;
+    return copia(sorgente, destinazione);
 }
 
 void Apri(const QString& nome)

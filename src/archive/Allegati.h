@@ -2,8 +2,6 @@
 
 #include <QString>
 
-class QWidget;
-
 // Attached files: copies kept in "Documenti_Allegati" of the program folder,
 // one folder for every card of every category, each under its own bare name.
 // Cards keep only the bare names.
@@ -27,15 +25,17 @@ QString Percorso(const QString& nome);
 // the choice names no file.
 QString NomeRegistrabile(const QString& sorgente);
 
-// Copies the chosen file into the attachments folder under
-// NomeRegistrabile(sorgente) and returns that name. When something of that
-// name is already there (a link included), the user is asked whether to
-// replace it; on No nothing is copied and the name still refers to what is
-// already there. Empty when nothing could be copied (the folder cannot be
-// made, the source cannot be read, the disk is full): the caller tells the
-// user. The copy replaces an earlier file only once it is complete, and
-// replaces a link with a regular file rather than writing through it.
-QString Allega(QWidget* parent, const QString& sorgente);
+// Whether the attachments folder already holds something under the name `nome`
+// (a file, a folder, a link, even one that points nowhere).
+bool Presente(const QString& nome);
+
+// Copies the file `sorgente` into the attachments folder under `nome` (a name
+// from NomeRegistrabile), making the folder when it is missing. False when
+// nothing could be copied (the folder cannot be made, the source cannot be
+// read, the disk is full). The copy replaces an earlier file only once it is
+// complete, and replaces a link with a regular file rather than writing
+// through it.
+bool Copia(const QString& sorgente, const QString& nome);
 
 // Hands the attached file to the desktop, which opens it with the program
 // associated with its type. Nothing is reported.

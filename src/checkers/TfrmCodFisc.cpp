@@ -3,7 +3,7 @@
 #include "archive/Testo.h"
 #include "checkers/Controlli.h"
 #include "checkers/ImmaginiControlli.h"
-#include "platform/Dialogs.h"
+#include "dialogs/Dialogs.h"
 
 #include <QLineEdit>
 

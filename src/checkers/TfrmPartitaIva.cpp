@@ -2,7 +2,7 @@
 
 #include "checkers/Controlli.h"
 #include "checkers/ImmaginiControlli.h"
-#include "platform/Dialogs.h"
+#include "dialogs/Dialogs.h"
 
 #include <QKeyEvent>
 #include <QKeySequence>

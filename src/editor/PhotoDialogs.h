@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Dialogs.h"
+#include "dialogs/Dialogs.h"
 
 // The file dialogs and messages of the photo panel, shared by the archive
 // screen and the webcam window.

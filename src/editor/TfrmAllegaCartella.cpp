@@ -2,9 +2,9 @@
 
 #include "archive/Allegati.h"
 #include "archive/Testo.h"
+#include "dialogs/Dialogs.h"
 #include "editor/Illustrations.h"
 #include "editor/TfrmArchivio.h"
-#include "platform/Dialogs.h"
 #include "ui/Icone.h"
 #include "ui/PictureButton.h"
 #include "ui/ShapeBox.h"
@@ -192,8 +192,18 @@ void TfrmAllegaCartella::btnSfogliaClick(int slot)
     const QString scelto = Dialogs::current().openFile(this, spec);
     if (scelto.isEmpty())
         return;
-    const QString nome = Allegati::Allega(this, scelto);
-    if (nome.isEmpty()) {
+    const QString nome = Allegati::NomeRegistrabile(scelto);
+    if (!nome.isEmpty() && Allegati::Presente(nome)) {
+        const auto risposta = Dialogs::current().question(this,
+            QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso "
+                           "nome.\r\n\r\nSi vuole sovrascrivere il file esistente?"));
+        // On No nothing is copied, and the name refers to the file already there.
+        if (risposta == Dialogs::Answer::No) {
+            slot_[slot - 1].txtFile->setText(nome);
+            return;
+        }
+    }
+    if (nome.isEmpty() || !Allegati::Copia(scelto, nome)) {
         // The slot keeps what it had: a card must never name a file that
         // is not in the attachments folder.
         Dialogs::current().message(this, Dialogs::Kind::Warning,

@@ -2,11 +2,11 @@
 
 #include "archive/Foto.h"
 #include "archive/Testo.h"
+#include "dialogs/Dialogs.h"
 #include "editor/CameraSource.h"
 #include "editor/Illustrations.h"
 #include "editor/PhotoDialogs.h"
 #include "editor/TfrmArchivio.h"
-#include "platform/Dialogs.h"
 #include "ui/ImageBox.h"
 #include "ui/ShapeBox.h"
 

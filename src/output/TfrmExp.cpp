@@ -1,10 +1,10 @@
 #include "output/TfrmExp.h"
 
 #include "archive/Categoria.h"
+#include "dialogs/Dialogs.h"
 #include "help/TfrmGuida.h"
 #include "output/FoglioExcel.h"
 #include "output/ImmaginiExport.h"
-#include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "ui/Icone.h"
 #include "ui/PictureButton.h"

@@ -1,6 +1,6 @@
 #include "report/ReportOutput.h"
 
-#include "platform/Dialogs.h"
+#include "dialogs/Dialogs.h"
 #include "report/Fonts.h"
 
 #include <QPageSize>

@@ -1,6 +1,6 @@
 #include "search/ResultPanel.h"
 
-#include "platform/Dialogs.h"
+#include "dialogs/Dialogs.h"
 #include "report/ListReport.h"
 #include "search/LineList.h"
 #include "search/LineModel.h"

@@ -23,8 +23,8 @@
 #include "SaveSoak.h"
 #include "archive/Categoria.h"
 #include "archive/TArchivioSchede.h"
+#include "dialogs/Dialogs.h"
 #include "editor/TfrmArchivio.h"
-#include "platform/Dialogs.h"
 #include "platform/Platform.h"
 
 #include <QApplication>

@@ -867,28 +867,26 @@ private Q_SLOTS:
         QTEST(Allegati::NomeNudo(nome), "nudo");
     }
 
-    // The same name attached twice: asked before replacing; on No the first
-    // file stays and both names open it.
-    void attachSameNameTwice()
+    // The same name copied in twice: the second copy replaces the first
+    // (the attachments dialog asks first), a file copied onto itself stays
+    // whole, and a name with a folder part opens the copy.
+    void copyInUnderTheSameName()
     {
         TempProgramFolder cartella;
         scrivi(cartella.file(QStringLiteral("a.pdf")), "first");
         QDir().mkpath(cartella.file(QStringLiteral("altro")));
         scrivi(cartella.file(QStringLiteral("altro/a.pdf")), "second");
 
-        QCOMPARE(Allegati::Allega(nullptr, cartella.file(QStringLiteral("a.pdf"))), QStringLiteral("a.pdf"));
-        const QString domanda = QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file "
-                                               "con lo stesso nome.\r\n\r\nSi vuole sovrascrivere il file esistente?");
-        testDialogs().expectQuestion(domanda, Dialogs::Answer::No);
-        QCOMPARE(Allegati::Allega(nullptr, cartella.file(QStringLiteral("altro/a.pdf"))), QStringLiteral("a.pdf"));
+        QVERIFY(!Allegati::Presente(QStringLiteral("a.pdf")));
+        QVERIFY(Allegati::Copia(cartella.file(QStringLiteral("a.pdf")), QStringLiteral("a.pdf")));
+        QVERIFY(Allegati::Presente(QStringLiteral("a.pdf")));
         QCOMPARE(leggi(cartella.file(QStringLiteral("Documenti_Allegati/a.pdf"))), QByteArray("first"));
 
-        // Yes replaces it; choosing the stored file itself keeps it whole.
-        testDialogs().expectQuestion(domanda, Dialogs::Answer::Yes);
-        Allegati::Allega(nullptr, cartella.file(QStringLiteral("altro/a.pdf")));
+        // A second copy replaces it; copying the stored file onto itself
+        // keeps it whole.
+        QVERIFY(Allegati::Copia(cartella.file(QStringLiteral("altro/a.pdf")), QStringLiteral("a.pdf")));
         QCOMPARE(leggi(cartella.file(QStringLiteral("Documenti_Allegati/a.pdf"))), QByteArray("second"));
-        testDialogs().expectQuestion(domanda, Dialogs::Answer::Yes);
-        Allegati::Allega(nullptr, cartella.file(QStringLiteral("Documenti_Allegati/a.pdf")));
+        QVERIFY(Allegati::Copia(cartella.file(QStringLiteral("Documenti_Allegati/a.pdf")), QStringLiteral("a.pdf")));
         QCOMPARE(leggi(cartella.file(QStringLiteral("Documenti_Allegati/a.pdf"))), QByteArray("second"));
 
         openedByShell().clear();

@@ -5,7 +5,7 @@
 
 #include "DeliveredStore.h"
 #include "Gallery.h"
-#include "platform/Dialogs.h"
+#include "dialogs/Dialogs.h"
 #include "platform/Platform.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "platform/Dialogs.h"
+#include "dialogs/Dialogs.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
