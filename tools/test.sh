@@ -15,12 +15,12 @@ echo "== Formatting =="
 bash tools/format.sh --check
 
 echo "== Build and test =="
-cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSARIA_WERROR=ON
 cmake --build build-test --parallel "$jobs"
 (cd build-test && ctest --output-on-failure --parallel "$jobs")
 
 echo "== Build and test under AddressSanitizer and UndefinedBehaviorSanitizer =="
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSARIA_SANITIZE=ON
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSARIA_SANITIZE=ON -DTESSARIA_WERROR=ON
 cmake --build build-asan --parallel "$jobs"
 (cd build-asan && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure --parallel "$jobs")
 
