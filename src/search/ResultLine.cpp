@@ -14,47 +14,55 @@ struct PieceShape {
     int width; // -1: whole
 };
 
-// One row per shape of line. `key` is the category that has a shape of its
-// own; the row without one is the bills' shape, which every other category
-// uses. `unpaidNumberWidth` is the width of the first field in the unpaid
-// summary.
+// One shape of line. `unpaidNumberWidth` is the width of the first field in
+// the unpaid summary.
 struct LineShape {
-    const char* key;
     PieceShape pieces[ResultLine::Pieces];
     int unpaidNumberWidth;
 };
 
-constexpr LineShape Shapes[] = {
-    {nullptr,
-        {{"N. ", "Numero", 18}, {"  Scad. ", "DataSca", 10}, {"  Da: ", "Pagatore", 24}, {"  A: ", "Beneficiario", 24},
-            {"  Causale: ", "Causale", 32}, {"  \u20AC ", "Prezzo", -1}},
-        18},
-    {"Tasse",
-        {{"", "Numero", 18}, {"  Scad. ", "DataSca", 10}, {"  Da: ", "Pagatore", 24}, {"  A: ", "Beneficiario", 24},
-            {"  Causale: ", "Causale", 35}, {"  \u20AC ", "Prezzo", -1}},
-        18},
-    // Vehicles keep the plate in Periodo.
-    {"Automezzi",
-        {{"Targa: ", "Periodo", 14}, {"  Scad. ", "DataSca", 10}, {"  Da: ", "Pagatore", 24},
-            {"  A: ", "Beneficiario", 24}, {"  Causale: ", "Causale", 32}, {"  \u20AC ", "Prezzo", -1}},
-        14},
-    {"Condominio",
-        {{"Doc. n. ", "Numero", 18}, {"  Scad. ", "DataSca", 10}, {"  Da: ", "Pagatore", 24},
-            {"  A: ", "Beneficiario", 24}, {"  Causale: ", "Causale", 30}, {"  \u20AC ", "Prezzo", -1}},
-        16},
-    {"Acquisti",
-        {{"N. ", "Numero", 18}, {"  Data: ", "DataEmi", 10}, {"  Da: ", "Pagatore", 24}, {"  A: ", "Attivita", 24},
-            {"  Prodotti: ", "Prodotti", 32}, {"  \u20AC ", "Prezzo", -1}},
-        18},
-};
+constexpr LineShape BillLine
+    = {{{"N. ", "Numero", 18}, {"  Scad. ", "DataSca", 10}, {"  Da: ", "Pagatore", 24}, {"  A: ", "Beneficiario", 24},
+           {"  Causale: ", "Causale", 32}, {"  \u20AC ", "Prezzo", -1}},
+        18};
+constexpr LineShape TaxLine
+    = {{{"", "Numero", 18}, {"  Scad. ", "DataSca", 10}, {"  Da: ", "Pagatore", 24}, {"  A: ", "Beneficiario", 24},
+           {"  Causale: ", "Causale", 35}, {"  \u20AC ", "Prezzo", -1}},
+        18};
+// Vehicles keep the plate in Periodo.
+constexpr LineShape VehicleLine
+    = {{{"Targa: ", "Periodo", 14}, {"  Scad. ", "DataSca", 10}, {"  Da: ", "Pagatore", 24},
+           {"  A: ", "Beneficiario", 24}, {"  Causale: ", "Causale", 32}, {"  \u20AC ", "Prezzo", -1}},
+        14};
+constexpr LineShape CondominiumLine
+    = {{{"Doc. n. ", "Numero", 18}, {"  Scad. ", "DataSca", 10}, {"  Da: ", "Pagatore", 24},
+           {"  A: ", "Beneficiario", 24}, {"  Causale: ", "Causale", 30}, {"  \u20AC ", "Prezzo", -1}},
+        16};
+constexpr LineShape PurchaseLine
+    = {{{"N. ", "Numero", 18}, {"  Data: ", "DataEmi", 10}, {"  Da: ", "Pagatore", 24}, {"  A: ", "Attivita", 24},
+           {"  Prodotti: ", "Prodotti", 32}, {"  \u20AC ", "Prezzo", -1}},
+        18};
 
 const LineShape& shapeOf(const Categoria& categoria)
 {
-    for (const LineShape& s : Shapes) {
-        if (s.key && categoria.Chiave == QLatin1StringView(s.key))
-            return s;
+    switch (categoria.id) {
+    case CategoryId::Tasse:
+        return TaxLine;
+    case CategoryId::Automezzi:
+        return VehicleLine;
+    case CategoryId::Condominio:
+        return CondominiumLine;
+    case CategoryId::Acquisti:
+        return PurchaseLine;
+    case CategoryId::Luce:
+    case CategoryId::Gas:
+    case CategoryId::Acqua:
+    case CategoryId::Rifiuti:
+    case CategoryId::Telefono:
+    case CategoryId::Varie:
+        return BillLine;
     }
-    return Shapes[0];
+    Q_UNREACHABLE();
 }
 
 // Windows-1252 byte to UTF-16, taken once from the program's one converter.

@@ -197,7 +197,7 @@ private Q_SLOTS:
         QFETCH(QString, category);
         QFETCH(QString, placeholder);
         QFETCH(bool, emptyCard);
-        const Report tpl = cardTemplate(category);
+        const Report tpl = cardTemplate(sampleFor(category).layout);
         QCOMPARE(tpl.findObject(QStringLiteral("txtNumero"))->text(), placeholder);
         QCOMPARE(tpl.findObject(QStringLiteral("txtPrezzo"))->text(), QStringLiteral("0,00"));
         QCOMPARE(tpl.findObject(QStringLiteral("txtCalce"))->text(), QStringLiteral("Data e ora stampa"));
@@ -206,7 +206,7 @@ private Q_SLOTS:
         if (emptyCard)
             card.fields.clear();
         const Report r = prepareCard(card);
-        const QStringList values = cardValueObjects(category);
+        const QStringList values = cardValueObjects(card.layout);
         QCOMPARE(values.size(), 16);
         for (const QString& name : values) {
             const QStringList printed = item(r, name).lines;
@@ -311,8 +311,8 @@ private Q_SLOTS:
     void refillingGivesTheSamePage()
     {
         CardData blank;
-        blank.category = QStringLiteral("Tasse");
-        Report repDocumento = cardTemplate(QStringLiteral("Tasse"));
+        blank.layout = samples::billCard(QStringLiteral("Tasse")).layout;
+        Report repDocumento = cardTemplate(blank.layout);
         fillCard(repDocumento, samples::billCard(QStringLiteral("Tasse")));
         repDocumento.setOrientation(QPageLayout::Landscape);
         repDocumento.prepare();
