@@ -47,18 +47,6 @@ QString s(const char* latin1)
     return QString::fromLatin1(latin1);
 }
 
-// Trimmed as everywhere in the program: without the leading and trailing
-// characters whose code is 32 or less.
-QString trimmed(const QString& t)
-{
-    qsizetype b = 0, e = t.size();
-    while (b < e && t.at(b).unicode() <= 32)
-        ++b;
-    while (e > b && t.at(e - 1).unicode() <= 32)
-        --e;
-    return t.mid(b, e - b);
-}
-
 ReportObject rectangle(const char* name, const QRectF& box, const QColor& fill)
 {
     ReportObject o;
@@ -181,7 +169,7 @@ void fillCard(Report& r, const CardData& card)
         logo->setPicture(card.photo);
     for (const QString& name : cardValueObjects(card.layout))
         if (ReportObject* o = r.findObject(name))
-            o->setText(trimmed(card.fields.value(name.mid(3))));
+            o->setText(card.fields.value(name.mid(3)));
     if (ReportObject* calce = r.findObject(QStringLiteral("txtCalce")))
         calce->setText(QStringLiteral("Stampa eseguita in data ")
             + Clock::today().toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral(" alle ore ")

@@ -35,7 +35,7 @@ struct CardLayout {
 // What the card print takes from the archive screen, as plain data.
 struct CardData {
     CardLayout layout;
-    QMap<QString, QString> fields; // record field name ("Numero", "DataEmi"...) -> the edit box's text
+    QMap<QString, QString> fields; // record field name ("Numero", "DataEmi"...) -> the text to print
     QImage photo; // the picture on display; the window supplies the placeholder
 };
 
@@ -46,8 +46,9 @@ QStringList cardValueObjects(const CardLayout& layout);
 // The card template of a layout, with its own placeholder texts.
 Report cardTemplate(const CardLayout& layout);
 
-// Fills a card template: portrait page, the photo, every value object from the
-// trimmed field text (a missing field prints empty), and the footer "Stampa
+// Fills a card template: portrait page, the photo, every value object from its
+// field's text as given (the caller trims it by the record texts' rule; a
+// missing field prints empty), and the footer "Stampa
 // eseguita in data dd/mm/yyyy alle ore hh:mm:ss" from Clock.
 void fillCard(Report& r, const CardData& card);
 

@@ -1,7 +1,6 @@
 #include "search/Filters.h"
 
 #include "archive/Testo.h"
-#include "search/FieldSpan.h"
 #include "search/TextMatch.h"
 
 #include <cstddef>
@@ -116,8 +115,7 @@ FilterSet::FilterSet(const Categoria& categoria, const QStringList& texts)
         Q_ASSERT(field >= 0);
         const QString folded = TextMatch::lowerAtoZ(text);
         Needle n;
-        n.offset = t.offset(field);
-        n.width = t.larghezza(field);
+        n.field = field;
         n.bytes = Testo::codifica(folded);
         // A character that Windows-1252 has not got turns into "?" on the way
         // in; such a text can never be in a record, so it must not find "?".
@@ -133,7 +131,7 @@ int FilterSet::matching(const VistaScheda& card) const
     for (const Needle& n : needles_) {
         if (n.bytes.isEmpty())
             continue;
-        const FieldSpan field = trimmedField(card.dati(), n.offset, n.width);
+        const Testo::FieldBytes field = card.bytes(n.field);
         if (TextMatch::containsFolded(field.data, field.size, n.bytes.constData(), n.bytes.size()))
             ++count;
     }
