@@ -93,7 +93,7 @@ Scheda bolletta(QRandomGenerator& rng, int n)
     if (n % 11 == 0)
         s.imposta("Note", QStringLiteral("Rata & conguaglio <bimestre> \"saldo\" d'acconto"));
     s.imposta("Prezzo", QStringLiteral("%1,%2").arg(rng.bounded(400)).arg(rng.bounded(100), 2, 10, QLatin1Char('0')));
-    s.imposta("Segnala", rng.bounded(3) == 0 ? QStringLiteral("Sì") : QStringLiteral("No"));
+    s.imposta("Segnala", rng.bounded(3) == 0 ? Flag::Yes : Flag::No);
     return s;
 }
 
@@ -110,7 +110,7 @@ int writeArchive(const Categoria& c, int cards)
     int unpaid = 0;
     for (int n = 1; n <= cards; ++n) {
         const Scheda s = bolletta(rng, n);
-        unpaid += s.testo("Segnala") == QStringLiteral("Sì");
+        unpaid += s.testo("Segnala") == Flag::Yes;
         block += s.byte();
         if (block.size() > (8 << 20) || n == cards) {
             if (f.write(block) != block.size())

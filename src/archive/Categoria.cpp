@@ -1,5 +1,7 @@
 #include "archive/Categoria.h"
 
+#include <tuple>
+
 namespace {
 
 // Standard labels of the bill layout, in tab order; the categories that
@@ -53,15 +55,15 @@ QList<Etichetta> etichetteAcquisto()
     };
 }
 
-Categoria bolletta(const char* chiave, const char* riquadro, const char* titoloRiquadro, const char* nome,
-    const char* descrizione, const char* articolata, const char* riepilogo, const char* suggerimento,
+Categoria bolletta(CategoryId id, const char* chiave, const char* riquadro, const char* titoloRiquadro,
+    const char* nome, const char* descrizione, const char* articolata, const char* riepilogo, const char* suggerimento,
     const QList<std::pair<QString, QString>>& diverse = {})
 {
     const QString k = QString::fromUtf8(chiave);
-    return Categoria {k, k.toLower(), Tipo::TSchedaBolletta, QString::fromUtf8(riquadro),
+    return Categoria {id, k, k.toLower(), Tipo::TSchedaBolletta, QString::fromUtf8(riquadro),
         QString::fromUtf8(titoloRiquadro), QString::fromUtf8(nome), QString::fromUtf8(descrizione),
         QString::fromUtf8(articolata), QString::fromUtf8(riepilogo), QString::fromUtf8(suggerimento),
-        etichetteBolletta(diverse), {}};
+        etichetteBolletta(diverse), {}, 0, Emblem::Coins};
 }
 
 QString serve(const char* cosa)
@@ -102,56 +104,100 @@ QList<CampoObbligatorio> obbligatoriAcquisto()
     };
 }
 
+QList<CampoObbligatorio> obbligatori(CategoryId id)
+{
+    switch (id) {
+    case CategoryId::Automezzi:
+        return obbligatoriBolletta("il numero della bolletta o fattura", "il nome del beneficiario del pagamento",
+            "l'importo della bolletta o fattura", true);
+    case CategoryId::Condominio:
+        return obbligatoriBolletta(
+            "il numero del documento o fattura", "il nome del beneficiario del pagamento", "l'importo del pagamento");
+    case CategoryId::Tasse:
+        return obbligatoriBolletta(
+            "la tipologia di tassa", "l'Ente beneficiario del pagamento", "l'importo della tassa");
+    case CategoryId::Acquisti:
+        return obbligatoriAcquisto();
+    case CategoryId::Luce:
+    case CategoryId::Gas:
+    case CategoryId::Acqua:
+    case CategoryId::Rifiuti:
+    case CategoryId::Telefono:
+    case CategoryId::Varie:
+        return obbligatoriBolletta();
+    }
+    Q_UNREACHABLE();
+}
+
+// The accent colour and the emblem of a category's pictures.
+std::pair<quint32, Emblem> look(CategoryId id)
+{
+    switch (id) {
+    case CategoryId::Luce:
+        return {0xF0A73A, Emblem::Bulb};
+    case CategoryId::Gas:
+        return {0x4A82D6, Emblem::Flame};
+    case CategoryId::Acqua:
+        return {0x2FA6D8, Emblem::Drop};
+    case CategoryId::Rifiuti:
+        return {0x4AA864, Emblem::Bin};
+    case CategoryId::Telefono:
+        return {0x7E67C8, Emblem::Phone};
+    case CategoryId::Automezzi:
+        return {0xDF5E55, Emblem::Car};
+    case CategoryId::Condominio:
+        return {0xC27D4C, Emblem::Building};
+    case CategoryId::Acquisti:
+        return {0x25A597, Emblem::Cart};
+    case CategoryId::Tasse:
+        return {0x5E7299, Emblem::StampedDocument};
+    case CategoryId::Varie:
+        return {0xD6A21E, Emblem::Coins};
+    }
+    Q_UNREACHABLE();
+}
+
 QList<Categoria> costruisci()
 {
     const QString numero = QStringLiteral("Numero");
     const QString consumi = QStringLiteral("Consumi");
     QList<Categoria> c;
-    c << bolletta("Luce", "Luce", "LUCE", "Luce", "bollette luce", "delle bollette luce", "bollette luce da pagare",
-        "Visualizza il riepilogo delle bollette luce non pagate.");
-    c << bolletta("Gas", "Gas", "GAS", "Gas", "bollette gas", "delle bollette gas", "bollette gas da pagare",
-        "Visualizza il riepilogo delle bollette gas non pagate.");
-    c << bolletta("Acqua", "Acqua", "ACQUA", "Acqua", "bollette acqua", "delle bollette acqua",
+    c << bolletta(CategoryId::Luce, "Luce", "Luce", "LUCE", "Luce", "bollette luce", "delle bollette luce",
+        "bollette luce da pagare", "Visualizza il riepilogo delle bollette luce non pagate.");
+    c << bolletta(CategoryId::Gas, "Gas", "Gas", "GAS", "Gas", "bollette gas", "delle bollette gas",
+        "bollette gas da pagare", "Visualizza il riepilogo delle bollette gas non pagate.");
+    c << bolletta(CategoryId::Acqua, "Acqua", "Acqua", "ACQUA", "Acqua", "bollette acqua", "delle bollette acqua",
         "bollette acqua da pagare", "Visualizza il riepilogo delle bollette acqua non pagate.");
-    c << bolletta("Rifiuti", "Rifiuti", "RIFIUTI", "Rifiuti", "bollette rifiuti", "delle bollette rifiuti",
-        "bollette rifiuti da pagare", "Visualizza il riepilogo delle bollette rifiuti non pagate.");
-    c << bolletta("Telefono", "Telefono", "TELEFONO / WEB", "Telefono e Web", "bollette telefono e Web",
-        "delle bollette telefono e Web", "bollette telefono e Web da pagare",
+    c << bolletta(CategoryId::Rifiuti, "Rifiuti", "Rifiuti", "RIFIUTI", "Rifiuti", "bollette rifiuti",
+        "delle bollette rifiuti", "bollette rifiuti da pagare",
+        "Visualizza il riepilogo delle bollette rifiuti non pagate.");
+    c << bolletta(CategoryId::Telefono, "Telefono", "Telefono", "TELEFONO / WEB", "Telefono e Web",
+        "bollette telefono e Web", "delle bollette telefono e Web", "bollette telefono e Web da pagare",
         "Visualizza il riepilogo delle bollette telefono e Web non pagate.");
-    c << bolletta("Automezzi", "Auto", "AUTO", "Auto", "pagamenti auto", "dei pagamenti per l'auto",
-        "pagamenti auto da saldare", "Visualizza il riepilogo dei pagamenti per l'auto da saldare.",
+    c << bolletta(CategoryId::Automezzi, "Automezzi", "Auto", "AUTO", "Auto", "pagamenti auto",
+        "dei pagamenti per l'auto", "pagamenti auto da saldare",
+        "Visualizza il riepilogo dei pagamenti per l'auto da saldare.",
         {{numero, QStringLiteral("Doc. / Fattura n.")}, {QStringLiteral("Periodo"), QStringLiteral("Targa veicolo:")},
             {consumi, QStringLiteral("Marca e modello veicolo:")}});
-    c << bolletta("Condominio", "Condominio", "CONDOMINIO", "Condominio", "spese condominiali",
+    c << bolletta(CategoryId::Condominio, "Condominio", "Condominio", "CONDOMINIO", "Condominio", "spese condominiali",
         "delle spese condominiali", "spese condominiali da saldare",
         "Visualizza il riepilogo delle spese condominiali non saldate.",
         {{numero, QStringLiteral("Doc. / Fattura n.")}, {consumi, QStringLiteral("Immobile:")}});
-    Categoria acquisti = bolletta("Acquisti", "Acquisti", "ACQUISTI", "Acquisti", "acquisti", "degli acquisti",
-        "acquisti da pagare", "Visualizza il riepilogo degli acquisti non pagati.");
+    Categoria acquisti = bolletta(CategoryId::Acquisti, "Acquisti", "Acquisti", "ACQUISTI", "Acquisti", "acquisti",
+        "degli acquisti", "acquisti da pagare", "Visualizza il riepilogo degli acquisti non pagati.");
     acquisti.tipo = Tipo::TSchedaAcquisto;
     acquisti.Etichette = etichetteAcquisto();
     c << acquisti;
-    c << bolletta("Tasse", "Tasse", "TASSE", "Tasse", "tasse", "delle tasse", "tasse da pagare",
+    c << bolletta(CategoryId::Tasse, "Tasse", "Tasse", "TASSE", "Tasse", "tasse", "delle tasse", "tasse da pagare",
         "Visualizza il riepilogo delle tasse non pagate.",
         {{numero, QStringLiteral("Tipologia tassa:")}, {QStringLiteral("DataEmi"), QStringLiteral("Data decorrenza:")},
             {QStringLiteral("Beneficiario"), QStringLiteral("Ente beneficiario:")},
             {consumi, QStringLiteral("Codici:")}});
-    c << bolletta("Varie", "Varie", "VARIE", "Varie", "pagamenti vari", "dei pagamenti vari", "pagamenti da saldare",
-        "Visualizza il riepilogo dei pagamenti non saldati.");
+    c << bolletta(CategoryId::Varie, "Varie", "Varie", "VARIE", "Varie", "pagamenti vari", "dei pagamenti vari",
+        "pagamenti da saldare", "Visualizza il riepilogo dei pagamenti non saldati.");
     for (Categoria& cat : c) {
-        if (cat.Chiave == QLatin1String("Automezzi"))
-            cat.Obbligatori = obbligatoriBolletta("il numero della bolletta o fattura",
-                "il nome del beneficiario del pagamento", "l'importo della bolletta o fattura", true);
-        else if (cat.Chiave == QLatin1String("Condominio"))
-            cat.Obbligatori = obbligatoriBolletta("il numero del documento o fattura",
-                "il nome del beneficiario del pagamento", "l'importo del pagamento");
-        else if (cat.Chiave == QLatin1String("Tasse"))
-            cat.Obbligatori = obbligatoriBolletta(
-                "la tipologia di tassa", "l'Ente beneficiario del pagamento", "l'importo della tassa");
-        else if (cat.tipo == Tipo::TSchedaAcquisto)
-            cat.Obbligatori = obbligatoriAcquisto();
-        else
-            cat.Obbligatori = obbligatoriBolletta();
+        cat.Obbligatori = obbligatori(cat.id);
+        std::tie(cat.accent, cat.emblem) = look(cat.id);
     }
     return c;
 }
@@ -208,6 +254,14 @@ const QList<Categoria>& Catalogo::Tutte()
 {
     static const QList<Categoria> catalogo = costruisci();
     return catalogo;
+}
+
+const Categoria& Catalogo::PerId(CategoryId id)
+{
+    // The catalogue lists the categories in the enum's order.
+    const Categoria& c = Tutte().at(qsizetype(id));
+    Q_ASSERT(c.id == id);
+    return c;
 }
 
 const Categoria* Catalogo::PerChiave(const QString& chiave)

@@ -6,6 +6,14 @@
 // Which of the two record layouts a category's file uses.
 enum class Tipo { TSchedaBolletta, TSchedaAcquisto };
 
+// The ten categories, in catalogue order. Per-category rules switch over it,
+// with no default, so a table that leaves a category out does not compile.
+enum class CategoryId { Luce, Gas, Acqua, Rifiuti, Telefono, Automezzi, Condominio, Acquisti, Tasse, Varie };
+
+// What a category's pictures show: the drawing on its tiles, medals and
+// placeholder photo.
+enum class Emblem { Bulb, Flame, Drop, Bin, Phone, Car, Building, Cart, StampedDocument, Coins };
+
 // The text above one field of the archive screen.
 struct Etichetta {
     QString campo; // record field, e.g. "Numero"
@@ -22,7 +30,8 @@ struct CampoObbligatorio {
 // Everything that makes one archive differ from another. The ten values are
 // the catalogue; every per-category name, text and file name comes from here.
 struct Categoria {
-    QString Chiave;
+    CategoryId id;
+    QString Chiave; // names the category's files and windows
     QString Sigla;
     Tipo tipo;
     QString Riquadro;
@@ -35,6 +44,9 @@ struct Categoria {
     QList<Etichetta> Etichette; // in the archive screen's tab order
     // The checks a save makes, in order; the first blank field stops it.
     QList<CampoObbligatorio> Obbligatori;
+    // How its pictures look: the accent colour (0xRRGGBB) and the emblem.
+    quint32 accent;
+    Emblem emblem;
 
     QString FileArchivio() const { return QStringLiteral("Archivio_") + Chiave + QStringLiteral(".pro"); }
     QString FileExcel() const { return QStringLiteral("Database_") + Chiave + QStringLiteral(".xls"); }
@@ -80,6 +92,7 @@ class Catalogo {
 public:
     static const QList<Categoria>& Tutte();
     // Exact, case-sensitive look-ups; nullptr when nothing matches.
+    static const Categoria& PerId(CategoryId id);
     static const Categoria* PerChiave(const QString& chiave);
     static const Categoria* PerSigla(const QString& sigla);
     static DataTag PerTagData(const QString& tag);

@@ -1,7 +1,6 @@
 #include "archive/Testo.h"
 
 #include <cstring>
-#include <utility>
 
 namespace {
 
@@ -69,13 +68,10 @@ namespace Testo {
 
 QStringView pulito(QStringView testo)
 {
-    qsizetype inizio = 0;
-    qsizetype fine = testo.size();
-    while (inizio < fine && bianco(testo[inizio].unicode()))
-        ++inizio;
-    while (fine > inizio && bianco(testo[fine - 1].unicode()))
-        --fine;
-    return testo.mid(inizio, fine - inizio);
+    const char16_t* inizio = testo.utf16();
+    const char16_t* fine = inizio + testo.size();
+    trimRange(inizio, fine);
+    return QStringView(inizio, fine);
 }
 
 bool codificabile(char16_t c)
@@ -106,42 +102,45 @@ QByteArray codifica(QStringView testo)
     return b;
 }
 
-namespace {
-
-// The trimmed bytes of a field: every byte that decodes to a blank is itself
-// below 33, so trimming the bytes trims the text.
-std::pair<const char*, int> trimmedBytes(const char* campo, int larghezza)
-{
-    const auto* byte = reinterpret_cast<const unsigned char*>(campo);
-    int lunghezza = byte[0];
-    if (lunghezza > larghezza)
-        lunghezza = larghezza;
-    int inizio = 1;
-    int fine = lunghezza + 1;
-    while (inizio < fine && byte[inizio] <= 32)
-        ++inizio;
-    while (fine > inizio && byte[fine - 1] <= 32)
-        --fine;
-    return {campo + inizio, fine - inizio};
-}
-
-} // namespace
-
 QString daCampo(const char* campo, int larghezza)
 {
-    const auto [dati, n] = trimmedBytes(campo, larghezza);
-    return decodifica(dati, n);
+    const FieldBytes f = trimmedBytes(campo, larghezza);
+    return decodifica(f.data, f.size);
 }
 
 void aggiungiDaCampo(QString& out, const char* campo, int larghezza)
 {
-    const auto [dati, n] = trimmedBytes(campo, larghezza);
+    const FieldBytes f = trimmedBytes(campo, larghezza);
     const qsizetype prima = out.size();
-    out.resize(prima + n);
+    out.resize(prima + f.size);
     char16_t* scritto = reinterpret_cast<char16_t*>(out.data()) + prima;
-    const auto* in = reinterpret_cast<const unsigned char*>(dati);
-    for (int i = 0; i < n; ++i)
+    const auto* in = reinterpret_cast<const unsigned char*>(f.data);
+    for (int i = 0; i < f.size; ++i)
         scritto[i] = tabella.c[in[i]];
+}
+
+void decodeInto(const char* dati, int n, char16_t* out)
+{
+    const auto* bytes = reinterpret_cast<const unsigned char*>(dati);
+    int k = 0;
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+    auto spread = [](quint64 four) { // four bytes into four 16-bit units
+        four = (four | (four << 16)) & 0x0000FFFF0000FFFFULL;
+        return (four | (four << 8)) & 0x00FF00FF00FF00FFULL;
+    };
+    for (; k + 8 <= n; k += 8) {
+        quint64 eight;
+        std::memcpy(&eight, bytes + k, 8);
+        if (eight & 0x8080808080808080ULL)
+            break;
+        const quint64 low = spread(eight & 0xFFFFFFFFu);
+        const quint64 high = spread(eight >> 32);
+        std::memcpy(out + k, &low, 8);
+        std::memcpy(out + k + 4, &high, 8);
+    }
+#endif
+    for (; k < n; ++k)
+        out[k] = tabella.c[bytes[k]];
 }
 
 void inCampo(QStringView testo, char* campo, int larghezza)

@@ -26,8 +26,44 @@ constexpr bool bianco(char16_t c)
     return c <= 32;
 }
 
+// The range [begin, end) without its leading and trailing blanks: the one
+// trimming rule, for texts and for record bytes alike (every byte that
+// decodes to a blank is itself a blank, so trimming the bytes trims the text).
+template <typename Unit> void trimRange(const Unit*& begin, const Unit*& end)
+{
+    while (begin < end && bianco(char16_t(*begin)))
+        ++begin;
+    while (end > begin && bianco(char16_t(end[-1])))
+        --end;
+}
+
 // The text without its leading and trailing blanks.
 QStringView pulito(QStringView testo);
+
+// The trimmed text of one field, as the bytes where the record already is:
+// the scans test and copy fields without decoding them first.
+struct FieldBytes {
+    const char* data;
+    int size;
+};
+
+// The field whose length byte is at campo[0], trimmed. A length larger than
+// the width (a damaged file) is taken as the width, so nothing outside the
+// field is ever read.
+inline FieldBytes trimmedBytes(const char* campo, int larghezza)
+{
+    const auto* byte = reinterpret_cast<const unsigned char*>(campo);
+    const int lunghezza = byte[0] < larghezza ? byte[0] : larghezza;
+    const unsigned char* inizio = byte + 1;
+    const unsigned char* fine = inizio + lunghezza;
+    trimRange(inizio, fine);
+    return {reinterpret_cast<const char*>(inizio), int(fine - inizio)};
+}
+
+// Record bytes to UTF-16 at `out` (room for n units), nothing trimmed: plain
+// ASCII eight bytes at a time, the rest through the Windows-1252 table. For
+// scans that write many fields into one buffer.
+void decodeInto(const char* dati, int n, char16_t* out);
 
 // Whether a record can hold the character: true for every character that
 // Windows-1252 has a byte for, false for the rest (which a record turns into

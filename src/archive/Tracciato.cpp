@@ -36,6 +36,12 @@ QString VistaScheda::testo(int i) const
     return Testo::daCampo(dati_ + tracciato_->offset(i), tracciato_->larghezza(i));
 }
 
+void VistaScheda::appendText(int i, QString& out) const
+{
+    if (i >= 0 && i < tracciato_->campi())
+        Testo::aggiungiDaCampo(out, dati_ + tracciato_->offset(i), tracciato_->larghezza(i));
+}
+
 QString VistaScheda::testo(QAnyStringView campo) const
 {
     return testo(tracciato_->indice(campo));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archive/Categoria.h"
+#include "archive/Testo.h"
 
 #include <QAnyStringView>
 #include <QByteArray>
@@ -100,6 +101,13 @@ static_assert(dimensione(TSchedaAcquisto) == 3366, "purchase records are 3366 by
 
 } // namespace Tracciati
 
+// The two texts of a card's "Da pagare" mark (field Segnala). A card is still
+// to be paid when its mark, trimmed, is exactly Yes.
+namespace Flag {
+inline const QString Yes = QStringLiteral("S\u00EC");
+inline const QString No = QStringLiteral("No");
+} // namespace Flag
+
 // A record layout, looked up by the category's Tipo.
 class Tracciato {
 public:
@@ -150,6 +158,13 @@ public:
     QString testo(int i) const;
     // By name; empty for a name the layout does not have.
     QString testo(QAnyStringView campo) const;
+    // Field i, 0 <= i < campi(), trimmed, as the bytes where the record is.
+    Testo::FieldBytes bytes(int i) const
+    {
+        return Testo::trimmedBytes(dati_ + tracciato_->offset(i), tracciato_->larghezza(i));
+    }
+    // Field i's text appended to `out`, for building one string from many fields.
+    void appendText(int i, QString& out) const;
 
 private:
     const Tracciato* tracciato_;

@@ -676,9 +676,9 @@ void TfrmArchivio::MostraScheda(const Scheda& scheda, int n)
             importoLetto_ = c.edit->text();
     }
     const QString segnala = scheda.testo("Segnala");
-    if (segnala == QStringLiteral("Sì"))
+    if (segnala == Flag::Yes)
         chkSegnala->setChecked(true);
-    else if (segnala == QLatin1String("No"))
+    else if (segnala == Flag::No)
         chkSegnala->setChecked(false);
     for (int i = 0; i < 3; ++i) {
         lblFile[i]->setText(scheda.testo(QStringLiteral("File0%1").arg(i + 1)));
@@ -723,7 +723,7 @@ Scheda TfrmArchivio::SchedaDaControlli() const
     Scheda s(categoria_.tipo);
     for (const auto& c : campi_)
         s.imposta(c.campo, c.edit->text());
-    s.imposta("Segnala", chkSegnala->isChecked() ? QStringLiteral("Sì") : QStringLiteral("No"));
+    s.imposta("Segnala", chkSegnala->isChecked() ? Flag::Yes : Flag::No);
     for (int i = 0; i < 3; ++i) {
         s.imposta(QStringLiteral("File0%1").arg(i + 1), lblFile[i]->text());
         s.imposta(QStringLiteral("Desc0%1").arg(i + 1), lblDesc[i]->text());

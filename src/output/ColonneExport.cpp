@@ -2,6 +2,8 @@
 
 #include "archive/Categoria.h"
 
+#include <cstddef>
+
 namespace {
 
 struct Colonna {
@@ -39,31 +41,68 @@ static_assert(sizeof(Standard) / sizeof(Standard[0]) == 17, "seventeen exported 
 // A column that a category shows differently; `colonna` counts from 1, as
 // the grid does (its column 0 is the card number).
 struct Variante {
-    const char* chiave;
     int colonna;
     Colonna come;
 };
 
-constexpr Variante Varianti[] = {
-    {"Tasse", 1, {"Numero", "Tipologia tassa", 200, "Tipologia tassa", 250, false}},
-    {"Tasse", 2, {"DataEmi", "Data decorrenza", 150, "Data decorrenza", 180, false}},
-    {"Tasse", 3, {"Beneficiario", "Ente beneficiario", 200, "Ente beneficiario", 250, false}},
-    {"Tasse", 9, {"Consumi", "Codici", 200, "Codici", 300, false}},
-    {"Automezzi", 1, {"Numero", "Doc. n.", 150, "Doc. n.", 180, false}},
-    {"Automezzi", 6, {"Periodo", "Targa veicolo", 150, "Targa veicolo", 200, false}},
-    {"Automezzi", 9, {"Consumi", "Marca e modello veicolo", 250, "Marca e modello veicolo", 280, false}},
-    {"Condominio", 1, {"Numero", "Doc. n.", 150, "Doc. n.", 180, false}},
-    {"Condominio", 9, {"Consumi", "Immobile", 300, "Immobile", 300, false}},
-    {"Acquisti", 1, {"Numero", "Scontrino n.", 150, "Scontrino n.", 180, false}},
-    {"Acquisti", 3, {"Attivita", "Attività commerciale", 250, "Attività commerciale", 280, false}},
-    {"Acquisti", 4, {"Email", "E-mail", 180, "E-mail", 250, false}},
-    {"Acquisti", 5, {"Tel", "Tel.", 150, "Tel.", 200, false}},
-    {"Acquisti", 6, {"Sito", "Sito Web", 250, "Sito Web", 250, false}},
-    {"Acquisti", 7, {"Garanzia", "Garanzia", 250, "Garanzia", 250, true}},
-    {"Acquisti", 8, {"Prodotti", "Prodotti acquistati", 350, "Prodotti acquistati", 350, false}},
-    {"Acquisti", 9, {"Dettagli", "Dettagli", 350, "Dettagli", 350, false}},
-    {"Acquisti", 11, {"Documenti", "Documenti acquisto", 300, "Documenti di acquisto", 300, true}},
+constexpr Variante TaxColumns[] = {
+    {1, {"Numero", "Tipologia tassa", 200, "Tipologia tassa", 250, false}},
+    {2, {"DataEmi", "Data decorrenza", 150, "Data decorrenza", 180, false}},
+    {3, {"Beneficiario", "Ente beneficiario", 200, "Ente beneficiario", 250, false}},
+    {9, {"Consumi", "Codici", 200, "Codici", 300, false}},
 };
+constexpr Variante VehicleColumns[] = {
+    {1, {"Numero", "Doc. n.", 150, "Doc. n.", 180, false}},
+    {6, {"Periodo", "Targa veicolo", 150, "Targa veicolo", 200, false}},
+    {9, {"Consumi", "Marca e modello veicolo", 250, "Marca e modello veicolo", 280, false}},
+};
+constexpr Variante CondominiumColumns[] = {
+    {1, {"Numero", "Doc. n.", 150, "Doc. n.", 180, false}},
+    {9, {"Consumi", "Immobile", 300, "Immobile", 300, false}},
+};
+constexpr Variante PurchaseColumns[] = {
+    {1, {"Numero", "Scontrino n.", 150, "Scontrino n.", 180, false}},
+    {3, {"Attivita", "Attività commerciale", 250, "Attività commerciale", 280, false}},
+    {4, {"Email", "E-mail", 180, "E-mail", 250, false}},
+    {5, {"Tel", "Tel.", 150, "Tel.", 200, false}},
+    {6, {"Sito", "Sito Web", 250, "Sito Web", 250, false}},
+    {7, {"Garanzia", "Garanzia", 250, "Garanzia", 250, true}},
+    {8, {"Prodotti", "Prodotti acquistati", 350, "Prodotti acquistati", 350, false}},
+    {9, {"Dettagli", "Dettagli", 350, "Dettagli", 350, false}},
+    {11, {"Documenti", "Documenti acquisto", 300, "Documenti di acquisto", 300, true}},
+};
+
+struct Variants {
+    const Variante* begin;
+    const Variante* end;
+};
+
+template <std::size_t N> constexpr Variants all(const Variante (&v)[N])
+{
+    return {v, v + N};
+}
+
+Variants variantsOf(CategoryId id)
+{
+    switch (id) {
+    case CategoryId::Tasse:
+        return all(TaxColumns);
+    case CategoryId::Automezzi:
+        return all(VehicleColumns);
+    case CategoryId::Condominio:
+        return all(CondominiumColumns);
+    case CategoryId::Acquisti:
+        return all(PurchaseColumns);
+    case CategoryId::Luce:
+    case CategoryId::Gas:
+    case CategoryId::Acqua:
+    case CategoryId::Rifiuti:
+    case CategoryId::Telefono:
+    case CategoryId::Varie:
+        return {nullptr, nullptr};
+    }
+    Q_UNREACHABLE();
+}
 
 ColonnaExport daTabella(const Colonna& c)
 {
@@ -78,9 +117,8 @@ QList<ColonnaExport> ColonneExport::di(const Categoria& categoria)
     QList<ColonnaExport> colonne;
     for (const Colonna& c : Standard)
         colonne << daTabella(c);
-    for (const Variante& v : Varianti) {
-        if (categoria.Chiave == QLatin1String(v.chiave))
-            colonne[v.colonna - 1] = daTabella(v.come);
-    }
+    const Variants variants = variantsOf(categoria.id);
+    for (const Variante* v = variants.begin; v != variants.end; ++v)
+        colonne[v->colonna - 1] = daTabella(v->come);
     return colonne;
 }

@@ -2,7 +2,6 @@
 
 #include "archive/Categoria.h"
 #include "archive/TArchivioSchede.h"
-#include "archive/Testo.h"
 
 QStringView GrigliaSchede::testo(int riga, int colonna) const
 {
@@ -70,9 +69,7 @@ GrigliaSchede GrigliaSchede::carica(const Categoria& categoria, const QList<Colo
             Riga r;
             for (std::size_t c = 0; c < indici.size(); ++c) {
                 r.inizio[c] = int(buffer.size());
-                if (indici[c] >= 0)
-                    Testo::aggiungiDaCampo(
-                        buffer, scheda.dati() + tracciato.offset(indici[c]), tracciato.larghezza(indici[c]));
+                scheda.appendText(indici[c], buffer);
             }
             r.inizio[Colonne] = int(buffer.size());
             r.testi = QString(buffer.constData(), buffer.size());

@@ -3,6 +3,7 @@
 #include "archive/Categoria.h"
 #include "archive/Testo.h"
 #include "editor/TfrmArchivio.h"
+#include "output/CardLayouts.h"
 #include "report/CardReport.h"
 #include "ui/Art.h"
 #include "ui/Icone.h"
@@ -119,8 +120,8 @@ void TfrmStampa::showEvent(QShowEvent* event)
 report::CardData TfrmStampa::Dati() const
 {
     report::CardData scheda;
-    scheda.category = schermo_.categoria().Chiave;
-    for (const QString& oggetto : report::cardValueObjects(scheda.category)) {
+    scheda.layout = cardLayoutOf(schermo_.categoria());
+    for (const QString& oggetto : report::cardValueObjects(scheda.layout)) {
         const QString campo = oggetto.mid(3); // "txtNumero" -> "Numero"
         const QLineEdit* edit = schermo_.Campo(campo);
         // The program's one trimming rule: codes 32 or less, so a no-break

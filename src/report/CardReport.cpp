@@ -10,8 +10,6 @@ namespace report {
 
 namespace {
 
-const QString kAcquisti = QStringLiteral("Acquisti");
-
 // One captioned field box. Its caption object, the caption of the bill card,
 // and the value object it frames. Columns: left and right half, or full width.
 enum class Column { Left, Right, Full };
@@ -40,52 +38,13 @@ const FieldBox kBillFields[] = {
     {"Memo11", "CODICE CLIENTE:", "txtCodCliente", 243, Column::Right},
 };
 
-// Captions (and, for purchases, value objects) that differ from the bill card.
-struct Difference {
-    const char* category;
-    const char* caption;
-    const char* text;
-    const char* value; // nullptr: the bill card's value object
-};
-const Difference kDifferences[] = {
-    {"Tasse", "Memo7", "DATA DECORRENZA:", nullptr},
-    {"Tasse", "Memo6", "ENTE BENEFICIARIO:", nullptr},
-    {"Tasse", "Memo2", "CODICI:", nullptr},
-    {"Automezzi", "Memo5", "TARGA VEICOLO:", nullptr},
-    {"Automezzi", "Memo2", "MARCA E MODELLO VEICOLO:", nullptr},
-    {"Condominio", "Memo2", "IMMOBILE:", nullptr},
-    {"Acquisti", "Memo8", "TEL.", "txtTel"},
-    {"Acquisti", "Memo6", "ATTIVITA' COMMERCIALE:", "txtAttivita"},
-    {"Acquisti", "Memo12", "E-MAIL:", "txtEmail"},
-    {"Acquisti", "Memo5", "SITO WEB:", "txtSito"},
-    {"Acquisti", "Memo9", "GARANZIA:", "txtGaranzia"},
-    {"Acquisti", "Memo13", "DOCUMENTI ACQUISTO:", "txtDocumenti"},
-    {"Acquisti", "Memo3", "PRODOTTI ACQUISTATI:", "txtProdotti"},
-    {"Acquisti", "Memo2", "DETTAGLI:", "txtDettagli"},
-};
-
 const char* const kBillValues[] = {"txtNumero", "txtDataEmi", "txtBeneficiario", "txtCC", "txtDataSca", "txtPeriodo",
     "txtDataPag", "txtCausale", "txtConsumi", "txtModalita", "txtEstremi", "txtPagatore", "txtCodFisc", "txtCodCliente",
     "txtNote", "txtPrezzo"};
-const char* const kPurchaseValues[] = {"txtNumero", "txtDataEmi", "txtAttivita", "txtEmail", "txtTel", "txtSito",
-    "txtGaranzia", "txtProdotti", "txtDettagli", "txtModalita", "txtDocumenti", "txtPagatore", "txtCodFisc",
-    "txtCodCliente", "txtNote", "txtPrezzo"};
 
 QString s(const char* latin1)
 {
     return QString::fromLatin1(latin1);
-}
-
-// Trimmed as everywhere in the program: without the leading and trailing
-// characters whose code is 32 or less.
-QString trimmed(const QString& t)
-{
-    qsizetype b = 0, e = t.size();
-    while (b < e && t.at(b).unicode() <= 32)
-        ++b;
-    while (e > b && t.at(e - 1).unicode() <= 32)
-        --e;
-    return t.mid(b, e - b);
 }
 
 ReportObject rectangle(const char* name, const QRectF& box, const QColor& fill)
@@ -122,44 +81,41 @@ ReportObject picture(const char* name, const QRectF& box, const QImage& image)
     return o;
 }
 
-QString numberPlaceholder(const QString& category)
+// The caption a layout gives a box, and the value object it frames.
+const CardCaption* differenceOf(const CardLayout& layout, const char* caption)
 {
-    if (category == kAcquisti)
-        return QStringLiteral("Numero Scontrino");
-    if (category == QLatin1String("Tasse"))
-        return QStringLiteral("Tipologia tassa");
-    if (category == QLatin1String("Condominio"))
-        return QStringLiteral("Numero Documento");
-    return QStringLiteral("Numero Bolletta");
+    for (const CardCaption& d : layout.captions) {
+        if (d.caption == QLatin1String(caption))
+            return &d;
+    }
+    return nullptr;
+}
+
+// The value object a box of the bill card frames in this layout.
+QString valueOf(const CardLayout& layout, const QString& billValue)
+{
+    for (const FieldBox& f : kBillFields) {
+        if (billValue == QLatin1String(f.value)) {
+            const CardCaption* d = differenceOf(layout, f.caption);
+            return d && !d->value.isEmpty() ? d->value : billValue;
+        }
+    }
+    return billValue;
 }
 
 } // namespace
 
-QString cardTemplateName(const QString& category)
-{
-    if (category == kAcquisti)
-        return QStringLiteral("Scheda Acquisti");
-    for (const char* k : {"Varie", "Tasse", "Automezzi", "Condominio"})
-        if (category == QLatin1String(k))
-            return QStringLiteral("Scheda Pagamento");
-    return QStringLiteral("Scheda Bolletta");
-}
-
-QStringList cardValueObjects(const QString& category)
+QStringList cardValueObjects(const CardLayout& layout)
 {
     QStringList out;
-    if (category == kAcquisti)
-        for (const char* v : kPurchaseValues)
-            out.append(s(v));
-    else
-        for (const char* v : kBillValues)
-            out.append(s(v));
+    for (const char* v : kBillValues)
+        out.append(valueOf(layout, s(v)));
     return out;
 }
 
-Report cardTemplate(const QString& category)
+Report cardTemplate(const CardLayout& layout)
 {
-    Report r(cardTemplateName(category));
+    Report r(layout.templateName);
     QList<ReportObject>& o = r.pageObjects;
     const QColor lightSteelBlue(0xB0, 0xC4, 0xDE);
     const QColor lavender(0xE6, 0xE6, 0xFA);
@@ -167,7 +123,7 @@ Report cardTemplate(const QString& category)
 
     // Title: the card number.
     o.append(rectangle("shpNumFatt", mmBox(1, 1, 188, 10), lightSteelBlue));
-    o.append(text(s("txtNumero"), mmBox(3, 3, 184, 6), 12, Qt::AlignCenter, numberPlaceholder(category)));
+    o.append(text(s("txtNumero"), mmBox(3, 3, 184, 6), 12, Qt::AlignCenter, layout.numberPlaceholder));
 
     o.append(picture("imgLogo", mmBox(1, 14, 188, 112), QImage()));
 
@@ -182,12 +138,10 @@ Report cardTemplate(const QString& category)
     for (const FieldBox& f : kBillFields) {
         QString caption = s(f.text);
         QString value = s(f.value);
-        for (const Difference& d : kDifferences) {
-            if (category == QLatin1String(d.category) && qstrcmp(d.caption, f.caption) == 0) {
-                caption = QString::fromUtf8(d.text);
-                if (d.value)
-                    value = s(d.value);
-            }
+        if (const CardCaption* d = differenceOf(layout, f.caption)) {
+            caption = d->text;
+            if (!d->value.isEmpty())
+                value = d->value;
         }
         const double left = f.column == Column::Right ? 97 : 1;
         const double width = f.column == Column::Full ? 188 : 92;
@@ -213,9 +167,9 @@ void fillCard(Report& r, const CardData& card)
     r.setOrientation(QPageLayout::Portrait);
     if (ReportObject* logo = r.findObject(QStringLiteral("imgLogo")))
         logo->setPicture(card.photo);
-    for (const QString& name : cardValueObjects(card.category))
+    for (const QString& name : cardValueObjects(card.layout))
         if (ReportObject* o = r.findObject(name))
-            o->setText(trimmed(card.fields.value(name.mid(3))));
+            o->setText(card.fields.value(name.mid(3)));
     if (ReportObject* calce = r.findObject(QStringLiteral("txtCalce")))
         calce->setText(QStringLiteral("Stampa eseguita in data ")
             + Clock::today().toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral(" alle ore ")
@@ -224,7 +178,7 @@ void fillCard(Report& r, const CardData& card)
 
 Report prepareCard(const CardData& card)
 {
-    Report r = cardTemplate(card.category);
+    Report r = cardTemplate(card.layout);
     fillCard(r, card);
     r.prepare();
     return r;

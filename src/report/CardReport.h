@@ -3,6 +3,7 @@
 #include "report/Report.h"
 
 #include <QImage>
+#include <QList>
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -15,27 +16,39 @@ class QWidget;
 // from the corner of the printable area.
 namespace report {
 
+// A caption that a kind of card words differently from the bill card, and
+// the value object it frames when that differs too.
+struct CardCaption {
+    QString caption; // caption object, e.g. "Memo7"
+    QString text; // e.g. "DATA DECORRENZA:"
+    QString value; // e.g. "txtTel"; empty: the bill card's value object
+};
+
+// What differs from one kind of card to another, given by the caller; a
+// default one is the bill card.
+struct CardLayout {
+    QString templateName = QStringLiteral("Scheda Bolletta");
+    QString numberPlaceholder = QStringLiteral("Numero Bolletta"); // the template's text in txtNumero
+    QList<CardCaption> captions;
+};
+
 // What the card print takes from the archive screen, as plain data.
 struct CardData {
-    QString category; // category key: "Luce", "Tasse", "Acquisti"...
-    QMap<QString, QString> fields; // record field name ("Numero", "DataEmi"...) -> the edit box's text
+    CardLayout layout;
+    QMap<QString, QString> fields; // record field name ("Numero", "DataEmi"...) -> the text to print
     QImage photo; // the picture on display; the window supplies the placeholder
 };
 
-// "Scheda Bolletta" (Luce, Gas, Acqua, Rifiuti, Telefono), "Scheda Pagamento"
-// (Varie, Tasse, Automezzi, Condominio) or "Scheda Acquisti". A key that is
-// none of these gets the bill card.
-QString cardTemplateName(const QString& category);
+// The value objects of the card ("txtNumero", "txtDataEmi"...), in the order
+// they are filled; each takes the field named without "txt".
+QStringList cardValueObjects(const CardLayout& layout);
 
-// The value objects of the category's card ("txtNumero", "txtDataEmi"...), in
-// the order they are filled; each takes the field named without "txt".
-QStringList cardValueObjects(const QString& category);
+// The card template of a layout, with its own placeholder texts.
+Report cardTemplate(const CardLayout& layout);
 
-// The card template of a category, with its own placeholder texts.
-Report cardTemplate(const QString& category);
-
-// Fills a card template: portrait page, the photo, every value object from the
-// trimmed field text (a missing field prints empty), and the footer "Stampa
+// Fills a card template: portrait page, the photo, every value object from its
+// field's text as given (the caller trims it by the record texts' rule; a
+// missing field prints empty), and the footer "Stampa
 // eseguita in data dd/mm/yyyy alle ore hh:mm:ss" from Clock.
 void fillCard(Report& r, const CardData& card);
 

@@ -1,8 +1,9 @@
 #include "search/Filters.h"
 
 #include "archive/Testo.h"
-#include "search/FieldSpan.h"
 #include "search/TextMatch.h"
+
+#include <cstddef>
 
 namespace {
 
@@ -30,21 +31,55 @@ constexpr FilterRow BillFilters[10] = {
 // Where a category's filters differ from the bills': the position (from 0)
 // and the row that takes its place.
 struct FilterChange {
-    const char* key;
     int position;
     FilterRow row;
 };
 
-constexpr FilterChange Changes[] = {
-    {"Tasse", 0, {"txtNumero", "lblCampo01", "Tipologia tassa:", "Numero"}},
-    {"Tasse", 1, {"txtBeneficiario", "lblCampo02", "Ente beneficiario:", "Beneficiario"}},
-    {"Condominio", 0, {"txtNumero", "lblCampo01", "Doc. / Fattura n.", "Numero"}},
-    {"Acquisti", 0, {"txtNumero", "lblCampo01", "Scontrino / Fattura n.", "Numero"}},
-    {"Acquisti", 1, {"txtAttivita", "lblCampo02", "Attivit\u00E0 commerciale:", "Attivita"}},
-    {"Acquisti", 3, {"txtSito", "lblCampo10", "Sito Web:", "Sito"}},
-    {"Acquisti", 4, {"txtProdotti", "lblCampo05", "Prodotti acquistati:", "Prodotti"}},
-    {"Acquisti", 5, {"txtTel", "lblCampo06", "Tel.", "Tel"}},
+constexpr FilterChange TaxChanges[] = {
+    {0, {"txtNumero", "lblCampo01", "Tipologia tassa:", "Numero"}},
+    {1, {"txtBeneficiario", "lblCampo02", "Ente beneficiario:", "Beneficiario"}},
 };
+constexpr FilterChange CondominiumChanges[] = {
+    {0, {"txtNumero", "lblCampo01", "Doc. / Fattura n.", "Numero"}},
+};
+constexpr FilterChange PurchaseChanges[] = {
+    {0, {"txtNumero", "lblCampo01", "Scontrino / Fattura n.", "Numero"}},
+    {1, {"txtAttivita", "lblCampo02", "Attivit\u00E0 commerciale:", "Attivita"}},
+    {3, {"txtSito", "lblCampo10", "Sito Web:", "Sito"}},
+    {4, {"txtProdotti", "lblCampo05", "Prodotti acquistati:", "Prodotti"}},
+    {5, {"txtTel", "lblCampo06", "Tel.", "Tel"}},
+};
+
+struct Changes {
+    const FilterChange* begin;
+    const FilterChange* end;
+};
+
+template <std::size_t N> constexpr Changes all(const FilterChange (&rows)[N])
+{
+    return {rows, rows + N};
+}
+
+Changes changesOf(CategoryId id)
+{
+    switch (id) {
+    case CategoryId::Tasse:
+        return all(TaxChanges);
+    case CategoryId::Condominio:
+        return all(CondominiumChanges);
+    case CategoryId::Acquisti:
+        return all(PurchaseChanges);
+    case CategoryId::Luce:
+    case CategoryId::Gas:
+    case CategoryId::Acqua:
+    case CategoryId::Rifiuti:
+    case CategoryId::Telefono:
+    case CategoryId::Automezzi:
+    case CategoryId::Varie:
+        return {nullptr, nullptr};
+    }
+    Q_UNREACHABLE();
+}
 
 FilterField fieldOf(const FilterRow& r)
 {
@@ -60,10 +95,9 @@ QList<FilterField> filtersFor(const Categoria& categoria)
     QList<FilterField> filters;
     for (const FilterRow& r : BillFilters)
         filters.append(fieldOf(r));
-    for (const FilterChange& c : Changes) {
-        if (categoria.Chiave == QLatin1StringView(c.key))
-            filters[c.position] = fieldOf(c.row);
-    }
+    const Changes changes = changesOf(categoria.id);
+    for (const FilterChange* c = changes.begin; c != changes.end; ++c)
+        filters[c->position] = fieldOf(c->row);
     return filters;
 }
 
@@ -81,8 +115,7 @@ FilterSet::FilterSet(const Categoria& categoria, const QStringList& texts)
         Q_ASSERT(field >= 0);
         const QString folded = TextMatch::lowerAtoZ(text);
         Needle n;
-        n.offset = t.offset(field);
-        n.width = t.larghezza(field);
+        n.field = field;
         n.bytes = Testo::codifica(folded);
         // A character that Windows-1252 has not got turns into "?" on the way
         // in; such a text can never be in a record, so it must not find "?".
@@ -98,7 +131,7 @@ int FilterSet::matching(const VistaScheda& card) const
     for (const Needle& n : needles_) {
         if (n.bytes.isEmpty())
             continue;
-        const FieldSpan field = trimmedField(card.dati(), n.offset, n.width);
+        const Testo::FieldBytes field = card.bytes(n.field);
         if (TextMatch::containsFolded(field.data, field.size, n.bytes.constData(), n.bytes.size()))
             ++count;
     }

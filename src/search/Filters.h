@@ -45,8 +45,7 @@ private:
     // A filter, folded and in the record's encoding. A text with a character
     // that no record byte can hold matches nothing.
     struct Needle {
-        int offset = 0;
-        int width = 0;
+        int field = 0; // in the category's layout
         QByteArray bytes;
     };
     QList<Needle> needles_; // the filters with a text, in order

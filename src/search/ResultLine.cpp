@@ -1,7 +1,6 @@
 #include "search/ResultLine.h"
 
 #include "archive/Testo.h"
-#include "search/FieldSpan.h"
 
 #include <algorithm>
 #include <cstring>
@@ -14,67 +13,55 @@ struct PieceShape {
     int width; // -1: whole
 };
 
-// One row per shape of line. `key` is the category that has a shape of its
-// own; the row without one is the bills' shape, which every other category
-// uses. `unpaidNumberWidth` is the width of the first field in the unpaid
-// summary.
+// One shape of line. `unpaidNumberWidth` is the width of the first field in
+// the unpaid summary.
 struct LineShape {
-    const char* key;
     PieceShape pieces[ResultLine::Pieces];
     int unpaidNumberWidth;
 };
 
-constexpr LineShape Shapes[] = {
-    {nullptr,
-        {{"N. ", "Numero", 18}, {"  Scad. ", "DataSca", 10}, {"  Da: ", "Pagatore", 24}, {"  A: ", "Beneficiario", 24},
-            {"  Causale: ", "Causale", 32}, {"  \u20AC ", "Prezzo", -1}},
-        18},
-    {"Tasse",
-        {{"", "Numero", 18}, {"  Scad. ", "DataSca", 10}, {"  Da: ", "Pagatore", 24}, {"  A: ", "Beneficiario", 24},
-            {"  Causale: ", "Causale", 35}, {"  \u20AC ", "Prezzo", -1}},
-        18},
-    // Vehicles keep the plate in Periodo.
-    {"Automezzi",
-        {{"Targa: ", "Periodo", 14}, {"  Scad. ", "DataSca", 10}, {"  Da: ", "Pagatore", 24},
-            {"  A: ", "Beneficiario", 24}, {"  Causale: ", "Causale", 32}, {"  \u20AC ", "Prezzo", -1}},
-        14},
-    {"Condominio",
-        {{"Doc. n. ", "Numero", 18}, {"  Scad. ", "DataSca", 10}, {"  Da: ", "Pagatore", 24},
-            {"  A: ", "Beneficiario", 24}, {"  Causale: ", "Causale", 30}, {"  \u20AC ", "Prezzo", -1}},
-        16},
-    {"Acquisti",
-        {{"N. ", "Numero", 18}, {"  Data: ", "DataEmi", 10}, {"  Da: ", "Pagatore", 24}, {"  A: ", "Attivita", 24},
-            {"  Prodotti: ", "Prodotti", 32}, {"  \u20AC ", "Prezzo", -1}},
-        18},
-};
+constexpr LineShape BillLine
+    = {{{"N. ", "Numero", 18}, {"  Scad. ", "DataSca", 10}, {"  Da: ", "Pagatore", 24}, {"  A: ", "Beneficiario", 24},
+           {"  Causale: ", "Causale", 32}, {"  \u20AC ", "Prezzo", -1}},
+        18};
+constexpr LineShape TaxLine
+    = {{{"", "Numero", 18}, {"  Scad. ", "DataSca", 10}, {"  Da: ", "Pagatore", 24}, {"  A: ", "Beneficiario", 24},
+           {"  Causale: ", "Causale", 35}, {"  \u20AC ", "Prezzo", -1}},
+        18};
+// Vehicles keep the plate in Periodo.
+constexpr LineShape VehicleLine
+    = {{{"Targa: ", "Periodo", 14}, {"  Scad. ", "DataSca", 10}, {"  Da: ", "Pagatore", 24},
+           {"  A: ", "Beneficiario", 24}, {"  Causale: ", "Causale", 32}, {"  \u20AC ", "Prezzo", -1}},
+        14};
+constexpr LineShape CondominiumLine
+    = {{{"Doc. n. ", "Numero", 18}, {"  Scad. ", "DataSca", 10}, {"  Da: ", "Pagatore", 24},
+           {"  A: ", "Beneficiario", 24}, {"  Causale: ", "Causale", 30}, {"  \u20AC ", "Prezzo", -1}},
+        16};
+constexpr LineShape PurchaseLine
+    = {{{"N. ", "Numero", 18}, {"  Data: ", "DataEmi", 10}, {"  Da: ", "Pagatore", 24}, {"  A: ", "Attivita", 24},
+           {"  Prodotti: ", "Prodotti", 32}, {"  \u20AC ", "Prezzo", -1}},
+        18};
 
 const LineShape& shapeOf(const Categoria& categoria)
 {
-    for (const LineShape& s : Shapes) {
-        if (s.key && categoria.Chiave == QLatin1StringView(s.key))
-            return s;
+    switch (categoria.id) {
+    case CategoryId::Tasse:
+        return TaxLine;
+    case CategoryId::Automezzi:
+        return VehicleLine;
+    case CategoryId::Condominio:
+        return CondominiumLine;
+    case CategoryId::Acquisti:
+        return PurchaseLine;
+    case CategoryId::Luce:
+    case CategoryId::Gas:
+    case CategoryId::Acqua:
+    case CategoryId::Rifiuti:
+    case CategoryId::Telefono:
+    case CategoryId::Varie:
+        return BillLine;
     }
-    return Shapes[0];
-}
-
-// Windows-1252 byte to UTF-16, taken once from the program's one converter.
-struct ByteTable {
-    char16_t c[256];
-    ByteTable()
-    {
-        char bytes[256];
-        for (int b = 0; b < 256; ++b)
-            bytes[b] = char(b);
-        const QString text = Testo::decodifica(bytes, 256);
-        for (int b = 0; b < 256; ++b)
-            c[b] = text.at(b).unicode();
-    }
-};
-
-const ByteTable& byteTable()
-{
-    static const ByteTable table;
-    return table;
+    Q_UNREACHABLE();
 }
 
 } // namespace
@@ -82,7 +69,6 @@ const ByteTable& byteTable()
 ResultLine::ResultLine(const Categoria& categoria, ListKind kind)
     : tracciato_(&Tracciato::di(categoria.tipo))
 {
-    byteTable(); // built here, not in the middle of a scan
     const LineShape& shape = shapeOf(categoria);
     for (int i = 0; i < Pieces; ++i) {
         const PieceShape& s = shape.pieces[i];
@@ -90,7 +76,7 @@ ResultLine::ResultLine(const Categoria& categoria, ListKind kind)
         const QString prefix = QString::fromUtf8(s.prefix);
         const int field = tracciato_->indice(QLatin1StringView(s.field));
         Q_ASSERT(field >= 0);
-        p.offset = tracciato_->offset(field);
+        p.field = field;
         p.fieldWidth = tracciato_->larghezza(field);
         p.width = (i == 0 && kind == ListKind::Unpaid) ? shape.unpaidNumberWidth : s.width;
         // Only the last piece may be taken whole, so every other field has
@@ -107,55 +93,24 @@ ResultLine::ResultLine(const Categoria& categoria, ListKind kind)
 int ResultLine::measure(const VistaScheda& card, Spans& spans) const
 {
     Q_ASSERT(&card.tracciato() == tracciato_);
-    const char* record = card.dati();
     int length = fixedLength_;
     for (int i = 0; i < Pieces; ++i) {
-        spans[i] = trimmedField(record, pieces_[i].offset, pieces_[i].fieldWidth);
+        spans[i] = card.bytes(pieces_[i].field);
         if (pieces_[i].width < 0)
             length += spans[i].size;
     }
     return length;
 }
 
-namespace {
-
-// Record bytes to UTF-16: plain ASCII eight bytes at a time (on little-endian
-// machines), the rest through the Windows-1252 table.
-inline void widen(const unsigned char* bytes, int n, char16_t* out, const char16_t* table)
-{
-    int k = 0;
-#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
-    auto spread = [](quint64 four) { // four bytes into four 16-bit units
-        four = (four | (four << 16)) & 0x0000FFFF0000FFFFULL;
-        return (four | (four << 8)) & 0x00FF00FF00FF00FFULL;
-    };
-    for (; k + 8 <= n; k += 8) {
-        quint64 eight;
-        std::memcpy(&eight, bytes + k, 8);
-        if (eight & 0x8080808080808080ULL)
-            break;
-        const quint64 low = spread(eight & 0xFFFFFFFFu);
-        const quint64 high = spread(eight >> 32);
-        std::memcpy(out + k, &low, 8);
-        std::memcpy(out + k + 4, &high, 8);
-    }
-#endif
-    for (; k < n; ++k)
-        out[k] = table[bytes[k]];
-}
-
-} // namespace
-
 void ResultLine::write(const Spans& spans, char16_t* out) const
 {
     // The fixed texts and the blanks that pad the fields first, then each
     // field's text in its place.
     std::memcpy(out, frame_.utf16(), size_t(frame_.size()) * sizeof(char16_t));
-    const char16_t* table = byteTable().c;
     for (int i = 0; i < Pieces; ++i) {
         const Piece& p = pieces_[i];
         const int taken = p.width < 0 ? spans[i].size : std::min(spans[i].size, p.width);
-        widen(reinterpret_cast<const unsigned char*>(spans[i].data), taken, out + p.at, table);
+        Testo::decodeInto(spans[i].data, taken, out + p.at);
     }
 }
 

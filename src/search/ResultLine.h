@@ -1,8 +1,8 @@
 #pragma once
 
 #include "archive/Categoria.h"
+#include "archive/Testo.h"
 #include "archive/Tracciato.h"
-#include "search/FieldSpan.h"
 #include "search/ResultLines.h"
 
 #include <QString>
@@ -48,12 +48,12 @@ public:
 
 private:
     struct Piece {
-        int offset = 0; // of the field's length byte
+        int field = 0; // in the layout
         int fieldWidth = 0; // the field's width in the record
         int width = -1; // padded width in the line; -1: the trimmed text whole
         int at = 0; // where the field's text starts in the line
     };
-    using Spans = std::array<FieldSpan, Pieces>;
+    using Spans = std::array<Testo::FieldBytes, Pieces>;
     // The fields of one card, and the length of its line.
     int measure(const VistaScheda& card, Spans& spans) const;
     void write(const Spans& spans, char16_t* out) const;

@@ -2,7 +2,6 @@
 
 #include "archive/TArchivioSchede.h"
 #include "archive/Testo.h"
-#include "search/FieldSpan.h"
 #include "search/Filters.h"
 
 #include <algorithm>
@@ -40,19 +39,16 @@ ResultLines searchLines(const Categoria& categoria, const FilterSet& filters, in
 }
 
 UnpaidTest::UnpaidTest(const Tracciato& tracciato)
+    : field_(tracciato.indice("Segnala"))
+    , yes_(Testo::codifica(Flag::Yes)) // compared as record bytes, so the scan decodes nothing
 {
-    const int field = tracciato.indice("Segnala");
-    Q_ASSERT(field >= 0);
-    offset_ = tracciato.offset(field);
-    width_ = tracciato.larghezza(field);
+    Q_ASSERT(field_ >= 0);
 }
 
 bool UnpaidTest::operator()(const VistaScheda& card) const
 {
-    // "Sì" in Windows-1252.
-    static constexpr char Yes[] = {'S', char(0xEC)};
-    const FieldSpan mark = trimmedField(card.dati(), offset_, width_);
-    return mark.size == 2 && std::memcmp(mark.data, Yes, 2) == 0;
+    const Testo::FieldBytes mark = card.bytes(field_);
+    return mark.size == yes_.size() && std::memcmp(mark.data, yes_.constData(), size_t(mark.size)) == 0;
 }
 
 ResultLines unpaidLines(const Categoria& categoria)

@@ -5,6 +5,7 @@
 #include "search/ResultLine.h"
 #include "search/ResultLines.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -24,15 +25,15 @@ namespace Scan {
 ResultLines searchLines(const Categoria& categoria, const FilterSet& filters, int required);
 
 // Whether a card is still to be paid: its "Da pagare" mark, trimmed, is
-// exactly "Sì". Anything else, "No" included, is not.
+// exactly Flag::Yes. Anything else, Flag::No included, is not.
 class UnpaidTest {
 public:
     explicit UnpaidTest(const Tracciato& tracciato);
     bool operator()(const VistaScheda& card) const;
 
 private:
-    int offset_;
-    int width_;
+    int field_;
+    QByteArray yes_;
 };
 
 // The unpaid summary's lines, in file order. A failure ends the list

@@ -343,36 +343,44 @@ void coins(QPainter& p, const QRectF& b, const Inks& k)
     p.drawText(around(b, 0.66, 0.555, 0.18), Qt::AlignCenter, QStringLiteral("€"));
 }
 
-using Emblem = void (*)(QPainter&, const QRectF&, const Inks&);
+using EmblemDrawing = void (*)(QPainter&, const QRectF&, const Inks&);
 
 struct Look {
-    const char* chiave;
     QRgb accent;
-    Emblem emblem;
+    EmblemDrawing emblem;
 };
 
-// One row per category: its colour and what its pictures show.
-const Look looks[] = {
-    {"Luce", 0xF0A73A, bulb},
-    {"Gas", 0x4A82D6, flame},
-    {"Acqua", 0x2FA6D8, drop},
-    {"Rifiuti", 0x4AA864, bin},
-    {"Telefono", 0x7E67C8, phone},
-    {"Automezzi", 0xDF5E55, car},
-    {"Condominio", 0xC27D4C, building},
-    {"Acquisti", 0x25A597, cart},
-    {"Tasse", 0x5E7299, stampedDocument},
-    {"Varie", 0xD6A21E, coins},
-};
-
-const Look& lookOf(const Categoria& c)
+EmblemDrawing drawingOf(::Emblem e)
 {
-    for (const Look& l : looks) {
-        if (c.Chiave == QLatin1String(l.chiave))
-            return l;
+    switch (e) {
+    case ::Emblem::Bulb:
+        return bulb;
+    case ::Emblem::Flame:
+        return flame;
+    case ::Emblem::Drop:
+        return drop;
+    case ::Emblem::Bin:
+        return bin;
+    case ::Emblem::Phone:
+        return phone;
+    case ::Emblem::Car:
+        return car;
+    case ::Emblem::Building:
+        return building;
+    case ::Emblem::Cart:
+        return cart;
+    case ::Emblem::StampedDocument:
+        return stampedDocument;
+    case ::Emblem::Coins:
+        return coins;
     }
-    static const Look unknown {"", 0x6B7F99, stampedDocument};
-    return unknown;
+    Q_UNREACHABLE();
+}
+
+// The category's colour and what its pictures show.
+Look lookOf(const Categoria& c)
+{
+    return {QRgb(c.accent), drawingOf(c.emblem)};
 }
 
 // A round medal in the accent colour with the category's emblem in white.
@@ -471,7 +479,7 @@ void mark(QPainter& p, const QRectF& box)
                 continue;
             }
             p.setPen(Qt::NoPen);
-            p.setBrush(QColor(looks[i].accent));
+            p.setBrush(QColor(QRgb(Catalogo::Tutte().at(i).accent)));
             p.drawRoundedRect(c, r, r);
         }
     }
@@ -723,7 +731,7 @@ QColor Art::accent(const Categoria& categoria)
 
 QPixmap Art::tile(const Categoria& categoria)
 {
-    const Look& look = lookOf(categoria);
+    const Look look = lookOf(categoria);
     const QColor accent(look.accent);
     QPixmap pm = Drawing::canvas(TileSize);
     QPainter p(&pm);
@@ -750,7 +758,7 @@ QPixmap Art::tileCaption(const Categoria& categoria)
 
 QPixmap Art::titleStrip(const Categoria& categoria)
 {
-    const Look& look = lookOf(categoria);
+    const Look look = lookOf(categoria);
     QPixmap pm = Drawing::canvas(TitleStripSize);
     QPainter p(&pm);
     Drawing::smooth(p);
@@ -770,7 +778,7 @@ QPixmap Art::titleStrip(const Categoria& categoria)
 
 QPixmap Art::placeholder(const Categoria& categoria)
 {
-    const Look& look = lookOf(categoria);
+    const Look look = lookOf(categoria);
     const QColor accent(look.accent);
     QPixmap pm(PlaceholderSize);
     pm.fill(Qt::white);

@@ -8,8 +8,8 @@ struct Categoria;
 
 // Every picture the program shows, drawn with QPainter when asked for: flat
 // shapes in soft colours, anti-aliased. Nothing is loaded from disk.
-// Category pictures are chosen by the category's key from one table (accent
-// colour and emblem), so a category is one table row, not one drawing.
+// Category pictures take their accent colour and emblem from the category
+// (Categoria::accent, Categoria::emblem): a new category brings its own look.
 class Art {
 public:
     // Sizes the windows lay their pictures out with.

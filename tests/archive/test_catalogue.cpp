@@ -1,6 +1,8 @@
 #include "TestSupport.h"
 #include "archive/Categoria.h"
 
+#include <QSet>
+
 class TestCatalogue : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -68,6 +70,29 @@ private Q_SLOTS:
         const DataTag t = Catalogo::PerTagData(QStringLiteral("rifiuti_datasca"));
         QCOMPARE(t.categoria->Chiave, QStringLiteral("Rifiuti"));
         QCOMPARE(t.campo, QStringLiteral("DataSca"));
+    }
+
+    // The typed key and the catalogue agree: each id finds its own category
+    // (the look-up indexes the catalogue by the id), and no two categories
+    // share a key, a colour or an emblem.
+    void typedKeyFindsItsCategory()
+    {
+        QSet<QString> keys;
+        QSet<quint32> accents;
+        QSet<int> emblems;
+        for (int i = 0; i < Catalogo::Tutte().size(); ++i) {
+            const Categoria& c = Catalogo::Tutte().at(i);
+            QCOMPARE(int(c.id), i);
+            QCOMPARE(&Catalogo::PerId(c.id), &c);
+            keys.insert(c.Chiave);
+            accents.insert(c.accent);
+            emblems.insert(int(c.emblem));
+        }
+        QCOMPARE(Catalogo::PerId(CategoryId::Tasse).Chiave, QStringLiteral("Tasse"));
+        QCOMPARE(Catalogo::PerId(CategoryId::Automezzi).Riquadro, QStringLiteral("Auto"));
+        QCOMPARE(keys.size(), 10);
+        QCOMPARE(accents.size(), 10);
+        QCOMPARE(emblems.size(), 10);
     }
 
     void twentyEightDateTags()

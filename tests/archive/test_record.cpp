@@ -216,6 +216,23 @@ private Q_SLOTS:
         QCOMPARE(Testo::codifica(QStringLiteral("\u0080\u009f\u0100\u20ac")), QByteArray::fromHex("3F3F3F80"));
     }
 
+    // The scans' decoder takes plain ASCII eight bytes at a time: whatever
+    // the run lengths and wherever a byte above 127 falls, it gives what the
+    // plain decoder gives.
+    void scanDecoderMatchesThePlainOne()
+    {
+        QByteArray bytes;
+        for (int i = 0; i < 300; ++i)
+            bytes.append(char(i % 37 == 0 ? 0x80 + i % 128 : 32 + i % 95));
+        for (int start : {0, 1, 7, 8, 9}) {
+            for (int n : {0, 1, 7, 8, 9, 16, 37, 200}) {
+                QString out(n, Qt::Uninitialized);
+                Testo::decodeInto(bytes.constData() + start, n, reinterpret_cast<char16_t*>(out.data()));
+                QCOMPARE(out, Testo::decodifica(bytes.constData() + start, n));
+            }
+        }
+    }
+
     // Every field of both layouts, filled to its full width, reads back as
     // written: no field spills into its neighbour.
     void everyFieldRoundTrips_data()

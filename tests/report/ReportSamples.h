@@ -1,5 +1,7 @@
 #pragma once
 
+#include "archive/Categoria.h"
+#include "output/CardLayouts.h"
 #include "report/CardReport.h"
 
 #include <QColor>
@@ -77,9 +79,9 @@ inline QStringList resultLines(int n)
 inline report::CardData billCard(const QString& category = QStringLiteral("Luce"))
 {
     report::CardData c;
-    c.category = category;
+    c.layout = cardLayoutOf(*Catalogo::PerChiave(category));
     c.fields = {
-        {QStringLiteral("Numero"), QStringLiteral("  8201234567 ")},
+        {QStringLiteral("Numero"), QStringLiteral("8201234567")},
         {QStringLiteral("DataEmi"), QStringLiteral("12/01/2024")},
         {QStringLiteral("DataSca"), QStringLiteral("05/02/2024")},
         {QStringLiteral("Beneficiario"), QStringLiteral("Energia Adriatica S.p.A.")},
@@ -93,7 +95,7 @@ inline report::CardData billCard(const QString& category = QStringLiteral("Luce"
         {QStringLiteral("Pagatore"), QStringLiteral("Rossi Mario")},
         {QStringLiteral("CodFisc"), QStringLiteral("RSSMRA80A01H501U")},
         {QStringLiteral("CodCliente"), QStringLiteral("0098765")},
-        {QStringLiteral("Note"), QStringLiteral("\tPagata in anticipo, conservare la ricevuta. ")},
+        {QStringLiteral("Note"), QStringLiteral("Pagata in anticipo, conservare la ricevuta.")},
         {QStringLiteral("Prezzo"), QStringLiteral("123,45")},
     };
     c.photo = receiptPhoto();
@@ -103,7 +105,7 @@ inline report::CardData billCard(const QString& category = QStringLiteral("Luce"
 inline report::CardData purchaseCard()
 {
     report::CardData c;
-    c.category = QStringLiteral("Acquisti");
+    c.layout = cardLayoutOf(Catalogo::PerId(CategoryId::Acquisti));
     c.fields = {
         {QStringLiteral("Numero"), QStringLiteral("SC 0193")},
         {QStringLiteral("DataEmi"), QStringLiteral("23/02/2024")},

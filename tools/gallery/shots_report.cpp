@@ -4,6 +4,8 @@
 
 #include "Gallery.h"
 #include "SampleCards.h"
+#include "archive/Categoria.h"
+#include "output/CardLayouts.h"
 #include "platform/Platform.h"
 #include "report/CardReport.h"
 #include "report/ListReport.h"
@@ -14,7 +16,7 @@ namespace {
 void reportShots(GalleryCamera& camera)
 {
     Clock::pin(QDateTime(QDate(2024, 3, 5), QTime(9, 7, 3)));
-    report::CardData bolletta {QStringLiteral("Rifiuti"),
+    report::CardData bolletta {cardLayoutOf(Catalogo::PerId(CategoryId::Rifiuti)),
         {{QStringLiteral("Numero"), QStringLiteral("2024/0001873")},
             {QStringLiteral("DataEmi"), QStringLiteral("12/02/2024")},
             {QStringLiteral("Beneficiario"), QStringLiteral("Comune di Ravenna - TARI")},
@@ -34,7 +36,7 @@ void reportShots(GalleryCamera& camera)
         SampleCards::receipt(QStringLiteral("COMUNE DI RAVENNA"), QStringLiteral("187,40"))};
     camera.save(QStringLiteral("stampa_scheda_rifiuti"), report::renderPage(report::prepareCard(bolletta), 0));
 
-    report::CardData acquisto {QStringLiteral("Acquisti"),
+    report::CardData acquisto {cardLayoutOf(Catalogo::PerId(CategoryId::Acquisti)),
         {{QStringLiteral("Numero"), QStringLiteral("SC 4411/22")},
             {QStringLiteral("DataEmi"), QStringLiteral("03/05/2024")},
             {QStringLiteral("Attivita"), QStringLiteral("Elettrodomestici Bianchi")},
