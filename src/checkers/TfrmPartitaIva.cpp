@@ -1,7 +1,7 @@
 #include "checkers/TfrmPartitaIva.h"
 
+#include "checkers/CheckerPictures.h"
 #include "checkers/Controlli.h"
-#include "checkers/ImmaginiControlli.h"
 #include "dialogs/Dialogs.h"
 
 #include <QKeyEvent>
@@ -20,7 +20,7 @@ TfrmPartitaIva::TfrmPartitaIva(QWidget* owner)
     : FinestraControllo(owner,
         {"frmPartitaIva", QStringLiteral(" Controllo partita IVA"), QSize(480, 254), QColor(0x46, 0x82, 0xB4),
             Qt::white, QColor(0xFF, 0xE4, 0xC4), QColor(0x46, 0x82, 0xB4),
-            ImmaginiControlli::bannerPartitaIva(QSize(421, 73)),
+            CheckerPictures::partitaIvaBanner(QSize(421, 73)),
             QStringLiteral("Immettere il numero di partita IVA e premere il pulsante di controllo."), "txtPartitaIva",
             PartitaIva::Lunghezza, true})
 { }

@@ -3,7 +3,7 @@
 #include "archive/Allegati.h"
 #include "archive/Testo.h"
 #include "dialogs/Dialogs.h"
-#include "editor/Illustrations.h"
+#include "editor/DialogPictures.h"
 #include "editor/TfrmArchivio.h"
 #include "ui/Icone.h"
 #include "ui/PictureButton.h"
@@ -67,9 +67,9 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* owner)
 
     auto* istruzioni = new QLabel(panel());
     istruzioni->setObjectName(QStringLiteral("imgIstruzioni"));
-    istruzioni->setPixmap(QPixmap::fromImage(Illustrations::attachSteps()));
+    istruzioni->setPixmap(QPixmap::fromImage(DialogPictures::attachSteps()));
     istruzioni->setGeometry(
-        QRect(QPoint((PanelSize.width() - Illustrations::AttachSteps.width()) / 2, 12), Illustrations::AttachSteps));
+        QRect(QPoint((PanelSize.width() - DialogPictures::AttachSteps.width()) / 2, 12), DialogPictures::AttachSteps));
 
     for (int n = 1; n <= Slots; ++n)
         creaSlot(n, 72 + (n - 1) * (BandSize.height() + 6));

@@ -4,7 +4,7 @@
 #include "archive/Testo.h"
 #include "dialogs/Dialogs.h"
 #include "editor/CameraSource.h"
-#include "editor/Illustrations.h"
+#include "editor/DialogPictures.h"
 #include "editor/PhotoDialogs.h"
 #include "editor/TfrmArchivio.h"
 #include "ui/ImageBox.h"
@@ -31,12 +31,12 @@ TfrmWebCam::TfrmWebCam(QWidget* owner)
         pan->setGeometry(QRect(QPoint(x, 14), PanelSize));
         auto* img = new ImageBox(pan);
         img->setObjectName(QString::fromLatin1(nome));
-        img->setGeometry(QRect(QPoint(8, 8), Illustrations::WebcamSize));
+        img->setGeometry(QRect(QPoint(8, 8), DialogPictures::WebcamSize));
         img->setImage(figura);
         return img;
     };
-    imgCamera = immagine("panCamera", "imgCamera", 14, Illustrations::webcam());
-    imgTarget = immagine("panTarget", "imgTarget", 411, Illustrations::photoCamera());
+    imgCamera = immagine("panCamera", "imgCamera", 14, DialogPictures::webcam());
+    imgTarget = immagine("panTarget", "imgTarget", 411, DialogPictures::photoCamera());
 
     QPushButton* accendi = pulsante(QStringLiteral("btnAccendi"), QStringLiteral("Accendi webcam"),
         QRect(14, 312, 382, 34), &TfrmWebCam::btnAccendiClick);

@@ -1,7 +1,7 @@
 #include "help/TfrmGuida.h"
 
 #include "help/Collegamento.h"
-#include "help/ImmaginiGuida.h"
+#include "help/HelpPictures.h"
 #include "platform/Platform.h"
 #include "ui/ShapeBox.h"
 
@@ -22,7 +22,7 @@ TfrmGuida::TfrmGuida(QWidget* owner)
     intestazione->setGeometry(0, 0, 642, 84);
     auto* logo = new QLabel(p);
     logo->setObjectName(QStringLiteral("imgLogo"));
-    logo->setPixmap(ImmaginiGuida::intestazioneGuida(QSize(622, 72)));
+    logo->setPixmap(HelpPictures::guideHeader(QSize(622, 72)));
     logo->setGeometry(10, 6, 622, 72);
 
     // Some titles are longer than one line at this size: they wrap.
@@ -53,7 +53,7 @@ TfrmGuida::TfrmGuida(QWidget* owner)
 
     auto* imgPDF = new QLabel(p);
     imgPDF->setObjectName(QStringLiteral("imgPDF"));
-    imgPDF->setPixmap(ImmaginiGuida::iconaPdf(QSize(32, 32)));
+    imgPDF->setPixmap(HelpPictures::pdfIcon(QSize(32, 32)));
     imgPDF->setGeometry(8, 506, 32, 32);
     lnkWeb = new Collegamento(QStringLiteral("Visualizza guida in formato PDF"), p);
     lnkWeb->setGeometry(46, 508, 360, 28);

@@ -1,7 +1,7 @@
 #include "help/TfrmInfo.h"
 
 #include "help/Collegamento.h"
-#include "help/ImmaginiGuida.h"
+#include "help/HelpPictures.h"
 #include "platform/Platform.h"
 #include "ui/Art.h"
 #include "ui/Maker.h"
@@ -23,7 +23,7 @@ TfrmInfo::TfrmInfo(QWidget* owner)
     intestazione->setGeometry(0, 0, 445, 80);
     auto* titolo = new QLabel(p);
     titolo->setObjectName(QStringLiteral("imgTitolo"));
-    titolo->setPixmap(ImmaginiGuida::intestazioneInfo(QSize(429, 68)));
+    titolo->setPixmap(HelpPictures::infoHeader(QSize(429, 68)));
     titolo->setGeometry(8, 6, 429, 68);
 
     // What the program is, on a white card.
@@ -57,7 +57,7 @@ TfrmInfo::TfrmInfo(QWidget* owner)
 
     auto* imgEmail = new QLabel(p);
     imgEmail->setObjectName(QStringLiteral("imgEmail"));
-    imgEmail->setPixmap(ImmaginiGuida::iconaEmail(QSize(34, 34)));
+    imgEmail->setPixmap(HelpPictures::emailIcon(QSize(34, 34)));
     imgEmail->setGeometry(0, 508, 34, 34);
     lnkWeb = new Collegamento(QString(Maker::Email), p);
     lnkWeb->setGeometry(40, 511, 236, 28);

@@ -1,7 +1,7 @@
 #include "help/TfrmSplash.h"
 
 #include "help/Collegamento.h"
-#include "help/ImmaginiGuida.h"
+#include "help/HelpPictures.h"
 #include "platform/Platform.h"
 #include "ui/Maker.h"
 #include "ui/ShapeBox.h"
@@ -18,7 +18,7 @@ TfrmSplash::TfrmSplash(QWidget* owner)
 
     auto* immagine = new QLabel(p);
     immagine->setObjectName(QStringLiteral("imgSplash"));
-    immagine->setPixmap(ImmaginiGuida::presentazione(QSize(625, 380)));
+    immagine->setPixmap(HelpPictures::presentation(QSize(625, 380)));
     immagine->setGeometry(0, 0, 625, 380);
 
     // The bottom of the window is dark: the link sits on a light plate.
@@ -27,7 +27,7 @@ TfrmSplash::TfrmSplash(QWidget* owner)
     lastra->setGeometry(0, 392, 372, 38);
     auto* imgWeb = new QLabel(p);
     imgWeb->setObjectName(QStringLiteral("imgWeb"));
-    imgWeb->setPixmap(ImmaginiGuida::iconaWeb(QSize(30, 30)));
+    imgWeb->setPixmap(HelpPictures::webIcon(QSize(30, 30)));
     imgWeb->setGeometry(8, 396, 30, 30);
     lnkWeb = new Collegamento(QString(Maker::WebAddress), p);
     lnkWeb->setGeometry(46, 397, 320, 28);

@@ -1,4 +1,4 @@
-#include "editor/Illustrations.h"
+#include "editor/DialogPictures.h"
 
 #include "ui/Drawing.h"
 #include "ui/Icone.h"
@@ -86,7 +86,7 @@ void lens(QPainter& p, const QPointF& c, qreal r)
 
 } // namespace
 
-namespace Illustrations {
+namespace DialogPictures {
 
 QImage webcam(const QSize& size)
 {
@@ -273,4 +273,4 @@ QImage attachSteps(const QSize& size)
     return img;
 }
 
-} // namespace Illustrations
+} // namespace DialogPictures

@@ -1,4 +1,4 @@
-#include "output/ImmaginiExport.h"
+#include "output/ExportPictures.h"
 
 #include "archive/Categoria.h"
 #include "ui/Drawing.h"
@@ -57,7 +57,7 @@ void cartella(QPainter& p, const QRectF& r)
 
 } // namespace
 
-QPixmap ImmaginiExport::titolo(const QSize& size, const Categoria& categoria)
+QPixmap ExportPictures::title(const QSize& size, const Categoria& categoria)
 {
     QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
@@ -76,7 +76,7 @@ QPixmap ImmaginiExport::titolo(const QSize& size, const Categoria& categoria)
     return pm;
 }
 
-QPixmap ImmaginiExport::excel(const QSize& size)
+QPixmap ExportPictures::workbook(const QSize& size)
 {
     QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
@@ -86,7 +86,7 @@ QPixmap ImmaginiExport::excel(const QSize& size)
     return pm;
 }
 
-QPixmap ImmaginiExport::mano(const QSize& size)
+QPixmap ExportPictures::hand(const QSize& size)
 {
     QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);

@@ -1,4 +1,4 @@
-#include "checkers/ImmaginiControlli.h"
+#include "checkers/CheckerPictures.h"
 
 #include "ui/Drawing.h"
 
@@ -188,7 +188,7 @@ void emblema(QPainter& p, const QRectF& box)
 
 } // namespace
 
-QPixmap ImmaginiControlli::bannerCodFisc(const QSize& size)
+QPixmap CheckerPictures::codFiscBanner(const QSize& size)
 {
     QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
@@ -203,7 +203,7 @@ QPixmap ImmaginiControlli::bannerCodFisc(const QSize& size)
     return pm;
 }
 
-QPixmap ImmaginiControlli::bannerPartitaIva(const QSize& size)
+QPixmap CheckerPictures::partitaIvaBanner(const QSize& size)
 {
     QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);

@@ -1,4 +1,4 @@
-#include "help/ImmaginiGuida.h"
+#include "help/HelpPictures.h"
 
 #include "archive/Categoria.h"
 #include "ui/Art.h"
@@ -51,7 +51,7 @@ QPainterPath foglio(const QRectF& r, qreal piega)
 
 } // namespace
 
-QPixmap ImmaginiGuida::intestazioneGuida(const QSize& size)
+QPixmap HelpPictures::guideHeader(const QSize& size)
 {
     QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
@@ -75,7 +75,7 @@ QPixmap ImmaginiGuida::intestazioneGuida(const QSize& size)
     return pm;
 }
 
-QPixmap ImmaginiGuida::intestazioneInfo(const QSize& size)
+QPixmap HelpPictures::infoHeader(const QSize& size)
 {
     QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
@@ -95,7 +95,7 @@ QPixmap ImmaginiGuida::intestazioneInfo(const QSize& size)
     return pm;
 }
 
-QPixmap ImmaginiGuida::presentazione(const QSize& size)
+QPixmap HelpPictures::presentation(const QSize& size)
 {
     QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
@@ -184,7 +184,7 @@ QPixmap ImmaginiGuida::presentazione(const QSize& size)
     return pm;
 }
 
-QPixmap ImmaginiGuida::iconaPdf(const QSize& size)
+QPixmap HelpPictures::pdfIcon(const QSize& size)
 {
     QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
@@ -212,7 +212,7 @@ QPixmap ImmaginiGuida::iconaPdf(const QSize& size)
     return pm;
 }
 
-QPixmap ImmaginiGuida::iconaEmail(const QSize& size)
+QPixmap HelpPictures::emailIcon(const QSize& size)
 {
     QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
@@ -238,7 +238,7 @@ QPixmap ImmaginiGuida::iconaEmail(const QSize& size)
     return pm;
 }
 
-QPixmap ImmaginiGuida::iconaWeb(const QSize& size)
+QPixmap HelpPictures::webIcon(const QSize& size)
 {
     QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
