@@ -5,7 +5,9 @@
 #include "dialogs/Dialogs.h"
 #include "editor/DialogPictures.h"
 #include "editor/TfrmArchivio.h"
+#include "ui/Fonts.h"
 #include "ui/Icone.h"
+#include "ui/Palette.h"
 #include "ui/PictureButton.h"
 #include "ui/ShapeBox.h"
 
@@ -32,21 +34,13 @@ protected:
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
         QLinearGradient g(0, 0, 0, height());
-        g.setColorAt(0, QColor(0xA8, 0xCA, 0xE5));
+        g.setColorAt(0, Palette::Sky);
         g.setColorAt(1, Qt::white);
         p.setPen(QPen(QColor(0x9B, 0xBD, 0xDA), 1));
         p.setBrush(g);
         p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
     }
 };
-
-QFont verdana(int pixels, bool bold)
-{
-    QFont f(QStringLiteral("Verdana"));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
 
 QString nome(const char* radice, int n)
 {
@@ -124,7 +118,7 @@ void TfrmAllegaCartella::creaSlot(int n, int y)
     lblDesc->setObjectName(nome("lblDesc", n));
     lblDesc->setGeometry(12, 58, 330, 17);
     for (QLabel* l : {lblFile, lblDesc}) {
-        l->setFont(verdana(11, true));
+        l->setFont(Fonts::verdana(11, true));
         l->setStyleSheet(QStringLiteral("QLabel { color: #1E3A5C; background: transparent; }"));
     }
 
@@ -142,7 +136,7 @@ void TfrmAllegaCartella::creaSlot(int n, int y)
                                             "border: 1px solid #9BB5CC; padding: 0 3px; }"
                                             "QLineEdit:focus { border: 1px solid #3C7EC6; }"));
     for (QLineEdit* e : {s.txtFile, s.txtDesc})
-        e->setFont(verdana(12, true));
+        e->setFont(Fonts::verdana(12, true));
 
     auto* cancella = new PictureButton(Icone::disegna(Icona::CancFoto, QSize(22, 22)), banda);
     cancella->setObjectName(nome("imgCancella", n));

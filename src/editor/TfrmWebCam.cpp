@@ -7,6 +7,7 @@
 #include "editor/DialogPictures.h"
 #include "editor/PhotoDialogs.h"
 #include "editor/TfrmArchivio.h"
+#include "ui/Fonts.h"
 #include "ui/ImageBox.h"
 #include "ui/ShapeBox.h"
 
@@ -78,9 +79,7 @@ QPushButton* TfrmWebCam::pulsante(
     b->setGeometry(geometria);
     b->setAutoDefault(false);
     b->setCursor(Qt::PointingHandCursor);
-    QFont f(QStringLiteral("Verdana"));
-    f.setPixelSize(12);
-    f.setBold(true);
+    QFont f = Fonts::verdana(12, true);
     b->setFont(f);
     connect(b, &QPushButton::clicked, this, handler);
     return b;

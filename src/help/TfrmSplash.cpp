@@ -3,7 +3,9 @@
 #include "help/Collegamento.h"
 #include "help/HelpPictures.h"
 #include "platform/Platform.h"
+#include "ui/Fonts.h"
 #include "ui/Maker.h"
+#include "ui/Palette.h"
 #include "ui/ShapeBox.h"
 
 #include <QLabel>
@@ -22,7 +24,7 @@ TfrmSplash::TfrmSplash(QWidget* owner)
     immagine->setGeometry(0, 0, 625, 380);
 
     // The bottom of the window is dark: the link sits on a light plate.
-    auto* lastra = new ShapeBox(p, QColor(255, 255, 255, 225), QColor(0xC9, 0xD8, 0xE8), 1, 8);
+    auto* lastra = new ShapeBox(p, Palette::glaze(225), Palette::SoftFrame, 1, 8);
     lastra->setObjectName(QStringLiteral("shpWeb"));
     lastra->setGeometry(0, 392, 372, 38);
     auto* imgWeb = new QLabel(p);
@@ -38,9 +40,7 @@ TfrmSplash::TfrmSplash(QWidget* owner)
     btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
     btnChiudi->setGeometry(400, 393, 225, 36);
     btnChiudi->setCursor(Qt::PointingHandCursor);
-    QFont fPulsante(QStringLiteral("Verdana"));
-    fPulsante.setPixelSize(13);
-    fPulsante.setBold(true);
+    QFont fPulsante = Fonts::verdana(13, true);
     btnChiudi->setFont(fPulsante);
     connect(btnChiudi, &QPushButton::clicked, this, &TfrmSplash::btnChiudiClick);
 }

@@ -6,6 +6,7 @@
 #include "output/ExportPictures.h"
 #include "output/FoglioExcel.h"
 #include "platform/Platform.h"
+#include "ui/Fonts.h"
 #include "ui/Icone.h"
 #include "ui/PictureButton.h"
 #include "ui/ShapeBox.h"
@@ -159,8 +160,7 @@ TfrmExp::TfrmExp(const Categoria& categoria, QWidget* owner)
     grdRecords->horizontalHeader()->setHighlightSections(false);
     grdRecords->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grdRecords->horizontalHeader()->setFixedHeight(26);
-    QFont fGriglia(QStringLiteral("Verdana"));
-    fGriglia.setPixelSize(12);
+    QFont fGriglia = Fonts::verdana(12);
     grdRecords->setFont(fGriglia);
     QFont fIntestazione = fGriglia;
     fIntestazione.setBold(true);
