@@ -9,6 +9,7 @@
 #include "ui/Art.h"
 #include "ui/Formats.h"
 #include "ui/Maker.h"
+#include "ui/Palette.h"
 #include "ui/PictureButton.h"
 #include "ui/ShapeBox.h"
 
@@ -33,7 +34,7 @@ QLabel* addLabel(QWidget* parent, const QString& name, const QPixmap& picture, c
 } // namespace
 
 TfrmAvvio::TfrmAvvio(QWidget* parent)
-    : GradientWindow(QColor(0x46, 0x82, 0xB4), Qt::white, PanelSize, parent)
+    : GradientWindow(Palette::SteelBlue, Qt::white, PanelSize, parent)
 {
     Formats::apply();
     setObjectName(QStringLiteral("frmAvvio"));

@@ -6,6 +6,8 @@
 #include "dialogs/Dialogs.h"
 #include "ui/Art.h"
 #include "ui/FocusHighlight.h"
+#include "ui/Fonts.h"
+#include "ui/Palette.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -25,7 +27,7 @@ const QString CannotKeep = QStringLiteral("Attenzione: la nuova password non puÃ
 } // namespace
 
 TfrmCambiaPassword::TfrmCambiaPassword(QWidget* parent)
-    : GradientWindow(QColor(0x46, 0x82, 0xB4), Qt::white, PanelSize, parent)
+    : GradientWindow(Palette::SteelBlue, Qt::white, PanelSize, parent)
 {
     setObjectName(QStringLiteral("frmCambiaPassword"));
     setWindowTitle(QStringLiteral(" Cambia password"));
@@ -37,12 +39,8 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget* parent)
     imgLogo->setPixmap(Art::logo(QSize(353, 148)));
     imgLogo->setGeometry(16, 6, 353, 148);
 
-    QFont labelFont(QStringLiteral("Verdana"));
-    labelFont.setPointSize(9);
-    labelFont.setBold(true);
-    QFont fieldFont(QStringLiteral("Verdana"));
-    fieldFont.setPointSize(14);
-    fieldFont.setBold(true);
+    QFont labelFont = Fonts::verdanaPoints(9, true);
+    QFont fieldFont = Fonts::verdanaPoints(14, true);
 
     struct Row {
         const char* label;

@@ -5,6 +5,8 @@
 #include "dialogs/Dialogs.h"
 #include "ui/Art.h"
 #include "ui/FocusHighlight.h"
+#include "ui/Fonts.h"
+#include "ui/Palette.h"
 #include "ui/ShapeBox.h"
 
 #include <QCloseEvent>
@@ -19,15 +21,13 @@ const QString ReadError = QStringLiteral("Attenzione: si è verificato un errore
 
 QFont passwordFont()
 {
-    QFont f(QStringLiteral("Verdana"));
-    f.setPointSize(14);
-    f.setBold(true);
+    QFont f = Fonts::verdanaPoints(14, true);
     return f;
 }
 } // namespace
 
 TfrmPassword::TfrmPassword(QWidget* parent)
-    : GradientWindow(QColor(0x46, 0x82, 0xB4), Qt::white, PanelSize, parent)
+    : GradientWindow(Palette::SteelBlue, Qt::white, PanelSize, parent)
 {
     setObjectName(QStringLiteral("frmPassword"));
     setWindowTitle(QStringLiteral(" Tessaria 3.0 - Accesso"));
@@ -41,9 +41,7 @@ TfrmPassword::TfrmPassword(QWidget* parent)
 
     lblMessaggio = new QLabel(QStringLiteral("Immetti la password e premi OK."), p);
     lblMessaggio->setObjectName(QStringLiteral("lblMessaggio"));
-    QFont prompt(QStringLiteral("Verdana"));
-    prompt.setPointSize(10);
-    prompt.setBold(true);
+    QFont prompt = Fonts::verdanaPoints(10, true);
     lblMessaggio->setFont(prompt);
     lblMessaggio->setGeometry(16, 196, 328, 22);
 
@@ -59,7 +57,7 @@ TfrmPassword::TfrmPassword(QWidget* parent)
     cmdOK->setGeometry(258, 226, 86, 36);
     cmdOK->setEnabled(false);
 
-    auto* shpSeparatore = new ShapeBox(p, QColor(255, 255, 255, 150));
+    auto* shpSeparatore = new ShapeBox(p, Palette::glaze(150));
     shpSeparatore->setObjectName(QStringLiteral("shpSeparatore"));
     shpSeparatore->setGeometry(16, 306, 328, 1);
 

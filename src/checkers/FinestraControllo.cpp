@@ -1,5 +1,6 @@
 #include "checkers/FinestraControllo.h"
 
+#include "ui/Fonts.h"
 #include "ui/ShapeBox.h"
 
 #include <QFontMetrics>
@@ -103,13 +104,7 @@ FinestraControllo::FinestraControllo(QWidget* owner, const Aspetto& a)
     auto* istruzioni = new QLabel(a.istruzioni, p);
     istruzioni->setObjectName(QStringLiteral("lblRigo01"));
     // Made smaller if need be, so the whole line fits the band above which it sits.
-    QFont fIstruzioni(QStringLiteral("Verdana"));
-    fIstruzioni.setBold(true);
-    for (int px = 11; px >= 8; --px) {
-        fIstruzioni.setPixelSize(px);
-        if (QFontMetrics(fIstruzioni).horizontalAdvance(a.istruzioni) <= 421)
-            break;
-    }
+    const QFont fIstruzioni = Fonts::largestFitting(Fonts::verdana(11, true), a.istruzioni, 11, 421, 8);
     istruzioni->setFont(fIstruzioni);
     istruzioni->setStyleSheet(QStringLiteral("QLabel { color: #2B3A4D; }"));
     istruzioni->setGeometry(16, 88, 421, 20);
@@ -133,9 +128,7 @@ FinestraControllo::FinestraControllo(QWidget* owner, const Aspetto& a)
     campo_->installEventFilter(this);
     connect(campo_, &QLineEdit::textEdited, this, [this](const QString& t) { testoDigitato(t); });
 
-    QFont fPulsante(QStringLiteral("Verdana"));
-    fPulsante.setPixelSize(12);
-    fPulsante.setBold(true);
+    QFont fPulsante = Fonts::verdana(12, true);
     btnControlla_ = new QPushButton(QStringLiteral("Controlla"), p);
     btnControlla_->setObjectName(QStringLiteral("btnControlla"));
     btnControlla_->setGeometry(281, 121, 144, 32);

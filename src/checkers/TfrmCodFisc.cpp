@@ -1,8 +1,8 @@
 #include "checkers/TfrmCodFisc.h"
 
 #include "archive/Testo.h"
+#include "checkers/CheckerPictures.h"
 #include "checkers/Controlli.h"
-#include "checkers/ImmaginiControlli.h"
 #include "dialogs/Dialogs.h"
 
 #include <QLineEdit>
@@ -18,7 +18,7 @@ TfrmCodFisc::TfrmCodFisc(QWidget* owner)
     : FinestraControllo(owner,
         {"frmCodFisc", QStringLiteral(" Controllo codice fiscale"), QSize(478, 254), QColor(0x3C, 0xA0, 0x50),
             QColor(0xF3, 0xF1, 0xF1), QColor(0xD6, 0xD2, 0xD2), QColor(0x2E, 0x9A, 0x48),
-            ImmaginiControlli::bannerCodFisc(QSize(421, 73)),
+            CheckerPictures::codFiscBanner(QSize(421, 73)),
             QStringLiteral("Immettere il codice fiscale e premere il pulsante di controllo."), "txtCodFisc",
             CodiceFiscale::Lunghezza, false})
 { }

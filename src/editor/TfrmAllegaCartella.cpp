@@ -3,9 +3,11 @@
 #include "archive/Allegati.h"
 #include "archive/Testo.h"
 #include "dialogs/Dialogs.h"
-#include "editor/Illustrations.h"
+#include "editor/DialogPictures.h"
 #include "editor/TfrmArchivio.h"
+#include "ui/Fonts.h"
 #include "ui/Icone.h"
+#include "ui/Palette.h"
 #include "ui/PictureButton.h"
 #include "ui/ShapeBox.h"
 
@@ -32,21 +34,13 @@ protected:
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
         QLinearGradient g(0, 0, 0, height());
-        g.setColorAt(0, QColor(0xA8, 0xCA, 0xE5));
+        g.setColorAt(0, Palette::Sky);
         g.setColorAt(1, Qt::white);
         p.setPen(QPen(QColor(0x9B, 0xBD, 0xDA), 1));
         p.setBrush(g);
         p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
     }
 };
-
-QFont verdana(int pixels, bool bold)
-{
-    QFont f(QStringLiteral("Verdana"));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
 
 QString nome(const char* radice, int n)
 {
@@ -67,9 +61,9 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* owner)
 
     auto* istruzioni = new QLabel(panel());
     istruzioni->setObjectName(QStringLiteral("imgIstruzioni"));
-    istruzioni->setPixmap(QPixmap::fromImage(Illustrations::attachSteps()));
+    istruzioni->setPixmap(QPixmap::fromImage(DialogPictures::attachSteps()));
     istruzioni->setGeometry(
-        QRect(QPoint((PanelSize.width() - Illustrations::AttachSteps.width()) / 2, 12), Illustrations::AttachSteps));
+        QRect(QPoint((PanelSize.width() - DialogPictures::AttachSteps.width()) / 2, 12), DialogPictures::AttachSteps));
 
     for (int n = 1; n <= Slots; ++n)
         creaSlot(n, 72 + (n - 1) * (BandSize.height() + 6));
@@ -124,7 +118,7 @@ void TfrmAllegaCartella::creaSlot(int n, int y)
     lblDesc->setObjectName(nome("lblDesc", n));
     lblDesc->setGeometry(12, 58, 330, 17);
     for (QLabel* l : {lblFile, lblDesc}) {
-        l->setFont(verdana(11, true));
+        l->setFont(Fonts::verdana(11, true));
         l->setStyleSheet(QStringLiteral("QLabel { color: #1E3A5C; background: transparent; }"));
     }
 
@@ -142,7 +136,7 @@ void TfrmAllegaCartella::creaSlot(int n, int y)
                                             "border: 1px solid #9BB5CC; padding: 0 3px; }"
                                             "QLineEdit:focus { border: 1px solid #3C7EC6; }"));
     for (QLineEdit* e : {s.txtFile, s.txtDesc})
-        e->setFont(verdana(12, true));
+        e->setFont(Fonts::verdana(12, true));
 
     auto* cancella = new PictureButton(Icone::disegna(Icona::CancFoto, QSize(22, 22)), banda);
     cancella->setObjectName(nome("imgCancella", n));

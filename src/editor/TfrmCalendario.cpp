@@ -3,7 +3,9 @@
 #include "archive/Categoria.h"
 #include "editor/TfrmArchivio.h"
 #include "platform/Platform.h"
+#include "ui/Fonts.h"
 #include "ui/Formats.h"
+#include "ui/Palette.h"
 #include "ui/ShapeBox.h"
 
 #include <QCalendarWidget>
@@ -11,7 +13,7 @@
 #include <QPushButton>
 
 TfrmCalendario::TfrmCalendario(QWidget* owner)
-    : GradientDialog(owner, Qt::white, QColor(0x46, 0x82, 0xB4), QSize(253, 294), QSize(230, 266))
+    : GradientDialog(owner, Qt::white, Palette::SteelBlue, QSize(253, 294), QSize(230, 266))
 {
     Formats::apply();
     setObjectName(QStringLiteral("frmCalendario"));
@@ -20,9 +22,7 @@ TfrmCalendario::TfrmCalendario(QWidget* owner)
     auto* titolo = new QLabel(QStringLiteral("Importare una data:"), panel());
     titolo->setObjectName(QStringLiteral("lblRigo01"));
     titolo->setGeometry(12, 6, 206, 22);
-    QFont f(QStringLiteral("Verdana"));
-    f.setBold(true);
-    f.setPixelSize(13);
+    QFont f = Fonts::verdana(13, true);
     titolo->setFont(f);
 
     auto* fondo = new ShapeBox(panel(), QColor(0xD6, 0xDC, 0xE1), Qt::white, 1, 4);
@@ -36,8 +36,7 @@ TfrmCalendario::TfrmCalendario(QWidget* owner)
     calAppuntamenti->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     calAppuntamenti->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
     calAppuntamenti->setGridVisible(false);
-    QFont fc(QStringLiteral("Verdana"));
-    fc.setPixelSize(10);
+    QFont fc = Fonts::verdana(10);
     calAppuntamenti->setFont(fc);
     calAppuntamenti->setSelectedDate(Clock::today());
 

@@ -4,9 +4,10 @@
 #include "archive/Testo.h"
 #include "dialogs/Dialogs.h"
 #include "editor/CameraSource.h"
-#include "editor/Illustrations.h"
+#include "editor/DialogPictures.h"
 #include "editor/PhotoDialogs.h"
 #include "editor/TfrmArchivio.h"
+#include "ui/Fonts.h"
 #include "ui/ImageBox.h"
 #include "ui/ShapeBox.h"
 
@@ -31,12 +32,12 @@ TfrmWebCam::TfrmWebCam(QWidget* owner)
         pan->setGeometry(QRect(QPoint(x, 14), PanelSize));
         auto* img = new ImageBox(pan);
         img->setObjectName(QString::fromLatin1(nome));
-        img->setGeometry(QRect(QPoint(8, 8), Illustrations::WebcamSize));
+        img->setGeometry(QRect(QPoint(8, 8), DialogPictures::WebcamSize));
         img->setImage(figura);
         return img;
     };
-    imgCamera = immagine("panCamera", "imgCamera", 14, Illustrations::webcam());
-    imgTarget = immagine("panTarget", "imgTarget", 411, Illustrations::photoCamera());
+    imgCamera = immagine("panCamera", "imgCamera", 14, DialogPictures::webcam());
+    imgTarget = immagine("panTarget", "imgTarget", 411, DialogPictures::photoCamera());
 
     QPushButton* accendi = pulsante(QStringLiteral("btnAccendi"), QStringLiteral("Accendi webcam"),
         QRect(14, 312, 382, 34), &TfrmWebCam::btnAccendiClick);
@@ -78,9 +79,7 @@ QPushButton* TfrmWebCam::pulsante(
     b->setGeometry(geometria);
     b->setAutoDefault(false);
     b->setCursor(Qt::PointingHandCursor);
-    QFont f(QStringLiteral("Verdana"));
-    f.setPixelSize(12);
-    f.setBold(true);
+    QFont f = Fonts::verdana(12, true);
     b->setFont(f);
     connect(b, &QPushButton::clicked, this, handler);
     return b;

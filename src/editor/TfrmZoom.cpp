@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 #include "ui/ImageBox.h"
+#include "ui/Palette.h"
 
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -39,7 +40,7 @@ void TfrmZoom::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     QLinearGradient g(0, 0, 0, height());
-    g.setColorAt(0, QColor(0x46, 0x82, 0xB4));
+    g.setColorAt(0, Palette::SteelBlue);
     g.setColorAt(1, Qt::white);
     p.fillRect(rect(), g);
 }

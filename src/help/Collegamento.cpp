@@ -1,5 +1,7 @@
 #include "help/Collegamento.h"
 
+#include "ui/Fonts.h"
+
 #include <QMouseEvent>
 
 const QColor Collegamento::Normale(0x00, 0x00, 0x8B);
@@ -9,8 +11,7 @@ Collegamento::Collegamento(const QString& testo, QWidget* parent)
     : QLabel(testo, parent)
 {
     setObjectName(QStringLiteral("lnkWeb"));
-    QFont f(QStringLiteral("Verdana"));
-    f.setPointSize(14);
+    QFont f = Fonts::verdanaPoints(14);
     f.setUnderline(true);
     setFont(f);
     setCursor(Qt::PointingHandCursor);

@@ -1,8 +1,10 @@
 #include "help/TfrmGuida.h"
 
 #include "help/Collegamento.h"
-#include "help/ImmaginiGuida.h"
+#include "help/HelpPictures.h"
 #include "platform/Platform.h"
+#include "ui/Fonts.h"
+#include "ui/Palette.h"
 #include "ui/ShapeBox.h"
 
 #include <QDir>
@@ -17,20 +19,18 @@ TfrmGuida::TfrmGuida(QWidget* owner)
     setWindowTitle(QStringLiteral(" Guida all'utilizzo del software"));
     QWidget* p = panel();
 
-    auto* intestazione = new ShapeBox(p, Qt::white, QColor(0xA9, 0xC8, 0xE6), 1, 8);
+    auto* intestazione = new ShapeBox(p, Qt::white, Palette::Frame, 1, 8);
     intestazione->setObjectName(QStringLiteral("shpIntestazione"));
     intestazione->setGeometry(0, 0, 642, 84);
     auto* logo = new QLabel(p);
     logo->setObjectName(QStringLiteral("imgLogo"));
-    logo->setPixmap(ImmaginiGuida::intestazioneGuida(QSize(622, 72)));
+    logo->setPixmap(HelpPictures::guideHeader(QSize(622, 72)));
     logo->setGeometry(10, 6, 622, 72);
 
     // Some titles are longer than one line at this size: they wrap.
     lblTitolo = new QLabel(p);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
-    QFont fTitolo(QStringLiteral("Verdana"));
-    fTitolo.setPointSize(16);
-    fTitolo.setBold(true);
+    QFont fTitolo = Fonts::verdanaPoints(16, true);
     lblTitolo->setFont(fTitolo);
     lblTitolo->setStyleSheet(QStringLiteral("QLabel { color: #DC143C; }"));
     lblTitolo->setWordWrap(true);
@@ -42,9 +42,7 @@ TfrmGuida::TfrmGuida(QWidget* owner)
     txtGuida->setReadOnly(true);
     txtGuida->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     txtGuida->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    QFont fTesto(QStringLiteral("Verdana"));
-    fTesto.setPointSize(12);
-    fTesto.setBold(true);
+    QFont fTesto = Fonts::verdanaPoints(12, true);
     txtGuida->setFont(fTesto);
     txtGuida->setStyleSheet(QStringLiteral("QPlainTextEdit { background: white; color: #1E2A3A; "
                                            "border: 1px solid #A9C8E6; }"));
@@ -53,7 +51,7 @@ TfrmGuida::TfrmGuida(QWidget* owner)
 
     auto* imgPDF = new QLabel(p);
     imgPDF->setObjectName(QStringLiteral("imgPDF"));
-    imgPDF->setPixmap(ImmaginiGuida::iconaPdf(QSize(32, 32)));
+    imgPDF->setPixmap(HelpPictures::pdfIcon(QSize(32, 32)));
     imgPDF->setGeometry(8, 506, 32, 32);
     lnkWeb = new Collegamento(QStringLiteral("Visualizza guida in formato PDF"), p);
     lnkWeb->setGeometry(46, 508, 360, 28);
@@ -64,9 +62,7 @@ TfrmGuida::TfrmGuida(QWidget* owner)
     btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
     btnChiudi->setGeometry(481, 499, 161, 41);
     btnChiudi->setCursor(Qt::PointingHandCursor);
-    QFont fPulsante(QStringLiteral("Verdana"));
-    fPulsante.setPixelSize(13);
-    fPulsante.setBold(true);
+    QFont fPulsante = Fonts::verdana(13, true);
     btnChiudi->setFont(fPulsante);
     connect(btnChiudi, &QPushButton::clicked, this, &TfrmGuida::btnChiudiClick);
 }

@@ -1,10 +1,12 @@
 #include "help/TfrmInfo.h"
 
 #include "help/Collegamento.h"
-#include "help/ImmaginiGuida.h"
+#include "help/HelpPictures.h"
 #include "platform/Platform.h"
 #include "ui/Art.h"
+#include "ui/Fonts.h"
 #include "ui/Maker.h"
+#include "ui/Palette.h"
 #include "ui/ShapeBox.h"
 
 #include <QLabel>
@@ -18,16 +20,16 @@ TfrmInfo::TfrmInfo(QWidget* owner)
     setWindowTitle(QStringLiteral(" Informazioni su Tessaria 3.0"));
     QWidget* p = panel();
 
-    auto* intestazione = new ShapeBox(p, Qt::white, QColor(0xA9, 0xC8, 0xE6), 1, 8);
+    auto* intestazione = new ShapeBox(p, Qt::white, Palette::Frame, 1, 8);
     intestazione->setObjectName(QStringLiteral("shpIntestazione"));
     intestazione->setGeometry(0, 0, 445, 80);
     auto* titolo = new QLabel(p);
     titolo->setObjectName(QStringLiteral("imgTitolo"));
-    titolo->setPixmap(ImmaginiGuida::intestazioneInfo(QSize(429, 68)));
+    titolo->setPixmap(HelpPictures::infoHeader(QSize(429, 68)));
     titolo->setGeometry(8, 6, 429, 68);
 
     // What the program is, on a white card.
-    auto* scheda = new ShapeBox(p, QColor(255, 255, 255, 235), QColor(0xC9, 0xD8, 0xE8), 1, 10);
+    auto* scheda = new ShapeBox(p, Palette::glaze(235), Palette::SoftFrame, 1, 10);
     scheda->setObjectName(QStringLiteral("shpScheda"));
     scheda->setGeometry(0, 92, 445, 392);
     auto* logo = new QLabel(p);
@@ -51,13 +53,12 @@ TfrmInfo::TfrmInfo(QWidget* owner)
                        "<p style='font-size:13px; color:#5A6E86;'>Per informazioni, suggerimenti o segnalazioni "
                        "scrivere all'indirizzo qui sotto.</p>")
             .arg(QString(Maker::Name)));
-    QFont f(QStringLiteral("Verdana"));
-    descrizione->setFont(f);
+    descrizione->setFont(Fonts::verdana());
     descrizione->setGeometry(20, 262, 405, 212);
 
     auto* imgEmail = new QLabel(p);
     imgEmail->setObjectName(QStringLiteral("imgEmail"));
-    imgEmail->setPixmap(ImmaginiGuida::iconaEmail(QSize(34, 34)));
+    imgEmail->setPixmap(HelpPictures::emailIcon(QSize(34, 34)));
     imgEmail->setGeometry(0, 508, 34, 34);
     lnkWeb = new Collegamento(QString(Maker::Email), p);
     lnkWeb->setGeometry(40, 511, 236, 28);
@@ -68,9 +69,7 @@ TfrmInfo::TfrmInfo(QWidget* owner)
     btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
     btnChiudi->setGeometry(284, 505, 161, 41);
     btnChiudi->setCursor(Qt::PointingHandCursor);
-    QFont fPulsante(QStringLiteral("Verdana"));
-    fPulsante.setPixelSize(13);
-    fPulsante.setBold(true);
+    QFont fPulsante = Fonts::verdana(13, true);
     btnChiudi->setFont(fPulsante);
     connect(btnChiudi, &QPushButton::clicked, this, &TfrmInfo::btnChiudiClick);
 }

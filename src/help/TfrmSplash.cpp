@@ -1,9 +1,11 @@
 #include "help/TfrmSplash.h"
 
 #include "help/Collegamento.h"
-#include "help/ImmaginiGuida.h"
+#include "help/HelpPictures.h"
 #include "platform/Platform.h"
+#include "ui/Fonts.h"
 #include "ui/Maker.h"
+#include "ui/Palette.h"
 #include "ui/ShapeBox.h"
 
 #include <QLabel>
@@ -18,16 +20,16 @@ TfrmSplash::TfrmSplash(QWidget* owner)
 
     auto* immagine = new QLabel(p);
     immagine->setObjectName(QStringLiteral("imgSplash"));
-    immagine->setPixmap(ImmaginiGuida::presentazione(QSize(625, 380)));
+    immagine->setPixmap(HelpPictures::presentation(QSize(625, 380)));
     immagine->setGeometry(0, 0, 625, 380);
 
     // The bottom of the window is dark: the link sits on a light plate.
-    auto* lastra = new ShapeBox(p, QColor(255, 255, 255, 225), QColor(0xC9, 0xD8, 0xE8), 1, 8);
+    auto* lastra = new ShapeBox(p, Palette::glaze(225), Palette::SoftFrame, 1, 8);
     lastra->setObjectName(QStringLiteral("shpWeb"));
     lastra->setGeometry(0, 392, 372, 38);
     auto* imgWeb = new QLabel(p);
     imgWeb->setObjectName(QStringLiteral("imgWeb"));
-    imgWeb->setPixmap(ImmaginiGuida::iconaWeb(QSize(30, 30)));
+    imgWeb->setPixmap(HelpPictures::webIcon(QSize(30, 30)));
     imgWeb->setGeometry(8, 396, 30, 30);
     lnkWeb = new Collegamento(QString(Maker::WebAddress), p);
     lnkWeb->setGeometry(46, 397, 320, 28);
@@ -38,9 +40,7 @@ TfrmSplash::TfrmSplash(QWidget* owner)
     btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
     btnChiudi->setGeometry(400, 393, 225, 36);
     btnChiudi->setCursor(Qt::PointingHandCursor);
-    QFont fPulsante(QStringLiteral("Verdana"));
-    fPulsante.setPixelSize(13);
-    fPulsante.setBold(true);
+    QFont fPulsante = Fonts::verdana(13, true);
     btnChiudi->setFont(fPulsante);
     connect(btnChiudi, &QPushButton::clicked, this, &TfrmSplash::btnChiudiClick);
 }

@@ -3,9 +3,10 @@
 #include "archive/Categoria.h"
 #include "dialogs/Dialogs.h"
 #include "help/TfrmGuida.h"
+#include "output/ExportPictures.h"
 #include "output/FoglioExcel.h"
-#include "output/ImmaginiExport.h"
 #include "platform/Platform.h"
+#include "ui/Fonts.h"
 #include "ui/Icone.h"
 #include "ui/PictureButton.h"
 #include "ui/ShapeBox.h"
@@ -121,16 +122,16 @@ TfrmExp::TfrmExp(const Categoria& categoria, QWidget* owner)
     banda->setGeometry(8, 8, 846, 66);
     auto* titolo = new QLabel(p);
     titolo->setObjectName(QStringLiteral("imgTitolo"));
-    titolo->setPixmap(ImmaginiExport::titolo(QSize(470, 52), categoria));
+    titolo->setPixmap(ExportPictures::title(QSize(470, 52), categoria));
     titolo->setGeometry(18, 15, 470, 52);
     titolo->setAttribute(Qt::WA_TransparentForMouseEvents);
     auto* mano = new QLabel(p);
     mano->setObjectName(QStringLiteral("imgMano"));
-    mano->setPixmap(ImmaginiExport::mano(QSize(62, 43)));
+    mano->setPixmap(ExportPictures::hand(QSize(62, 43)));
     mano->setGeometry(596, 20, 62, 43);
     mano->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    PictureButton* esporta = pulsante(QStringLiteral("cmdEsporta"), ImmaginiExport::excel(QSize(52, 52)),
+    PictureButton* esporta = pulsante(QStringLiteral("cmdEsporta"), ExportPictures::workbook(QSize(52, 52)),
         QRect(666, 15, 52, 52), QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
     PictureButton* guida = pulsante(QStringLiteral("cmdGuida"), Icone::disegna(Icona::Guida, QSize(44, 44)),
         QRect(734, 19, 44, 44), QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
@@ -159,8 +160,7 @@ TfrmExp::TfrmExp(const Categoria& categoria, QWidget* owner)
     grdRecords->horizontalHeader()->setHighlightSections(false);
     grdRecords->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grdRecords->horizontalHeader()->setFixedHeight(26);
-    QFont fGriglia(QStringLiteral("Verdana"));
-    fGriglia.setPixelSize(12);
+    QFont fGriglia = Fonts::verdana(12);
     grdRecords->setFont(fGriglia);
     QFont fIntestazione = fGriglia;
     fIntestazione.setBold(true);

@@ -6,7 +6,9 @@
 #include "output/CardLayouts.h"
 #include "report/CardReport.h"
 #include "ui/Art.h"
+#include "ui/Fonts.h"
 #include "ui/Icone.h"
+#include "ui/Palette.h"
 #include "ui/ShapeBox.h"
 
 #include <QLabel>
@@ -34,9 +36,7 @@ QLabel* testo(QWidget* parent, const char* nome, const QString& t, const QRect& 
 {
     auto* l = new QLabel(t, parent);
     l->setObjectName(QString::fromLatin1(nome));
-    QFont f(QStringLiteral("Verdana"));
-    f.setPixelSize(px);
-    f.setBold(grassetto);
+    QFont f = Fonts::verdana(px, grassetto);
     l->setFont(f);
     l->setWordWrap(true);
     l->setStyleSheet(QStringLiteral("QLabel { color: #1E3A5C; background: transparent; }"));
@@ -47,7 +47,7 @@ QLabel* testo(QWidget* parent, const char* nome, const QString& t, const QRect& 
 } // namespace
 
 TfrmStampa::TfrmStampa(TfrmArchivio& schermo)
-    : GradientDialog(&schermo, QColor(0x46, 0x82, 0xB4), Qt::white, ClientSize, ClientSize)
+    : GradientDialog(&schermo, Palette::SteelBlue, Qt::white, ClientSize, ClientSize)
     , schermo_(schermo)
     , predefinita_(immaginePredefinita(schermo.categoria()))
     , logo_(predefinita_)
@@ -57,7 +57,7 @@ TfrmStampa::TfrmStampa(TfrmArchivio& schermo)
     QWidget* p = panel();
 
     // The instructions: a printer and what happens on "Stampa".
-    auto* area = new ShapeBox(p, Qt::white, QColor(0x46, 0x82, 0xB4), 1, 8);
+    auto* area = new ShapeBox(p, Qt::white, Palette::SteelBlue, 1, 8);
     area->setObjectName(QStringLiteral("shpArea"));
     area->setGeometry(12, 12, 340, 200);
     auto* stampante = new QLabel(p);
@@ -83,9 +83,7 @@ TfrmStampa::TfrmStampa(TfrmArchivio& schermo)
         img->hide();
     }
 
-    QFont fPulsante(QStringLiteral("Verdana"));
-    fPulsante.setPixelSize(12);
-    fPulsante.setBold(true);
+    QFont fPulsante = Fonts::verdana(12, true);
     auto* annulla = new QPushButton(QStringLiteral("Annulla"), p);
     annulla->setObjectName(QStringLiteral("btnAnnulla"));
     annulla->setGeometry(36, 230, 132, 34);

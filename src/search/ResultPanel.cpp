@@ -6,6 +6,8 @@
 #include "search/LineModel.h"
 #include "search/SearchLook.h"
 #include "search/TextMatch.h"
+#include "ui/Fonts.h"
+#include "ui/Palette.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -61,11 +63,11 @@ ResultPanel::ResultPanel(QWidget* parent, QString& lastFind, const QString& prin
     box(this, QRect(0, 476, 846, 68), Qt::white);
     if (countLabel) {
         lblTrovate = label(this, QStringLiteral("lblTrovate"), QString(), QRect(14, 486, 540, 20));
-        lblTrovate->setFont(SearchLook::font(13));
+        lblTrovate->setFont(Fonts::verdana(13, true));
     }
     label(this, QStringLiteral("lblRigo03"),
         QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic."),
-        QRect(14, countLabel ? 512 : 500, 560, 20), Crimson);
+        QRect(14, countLabel ? 512 : 500, 560, 20), Palette::Crimson);
     btnStampa
         = button(this, QStringLiteral("btnStampa"), QStringLiteral("Stampa"), Icona::Stampa, QRect(566, 490, 132, 40));
     btnChiudi

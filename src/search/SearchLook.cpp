@@ -1,5 +1,7 @@
 #include "search/SearchLook.h"
+#include "ui/Palette.h"
 
+#include "ui/Fonts.h"
 #include "ui/ShapeBox.h"
 
 #include <QKeyEvent>
@@ -56,17 +58,9 @@ private:
 
 namespace SearchLook {
 
-QFont font(int pixelSize, bool bold)
-{
-    QFont f(QStringLiteral("Verdana"));
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    return f;
-}
-
 ShapeBox* box(QWidget* parent, const QRect& geometry, const QColor& fill, bool border)
 {
-    auto* b = new ShapeBox(parent, fill, border ? BoxBorder : QColor(), 1, 4);
+    auto* b = new ShapeBox(parent, fill, border ? Palette::BoxBorder : QColor(), 1, 4);
     b->setGeometry(geometry);
     b->lower();
     return b;
@@ -78,7 +72,7 @@ QLabel* label(QWidget* parent, const QString& name, const QString& text, const Q
     auto* l = new QLabel(text, parent);
     l->setObjectName(name);
     l->setGeometry(geometry);
-    l->setFont(font(pixelSize));
+    l->setFont(Fonts::verdana(pixelSize, true));
     l->setStyleSheet(QStringLiteral("QLabel { color: %1; background: transparent; }").arg(colour.name()));
     return l;
 }
@@ -88,7 +82,7 @@ QLineEdit* edit(QWidget* parent, const QString& name, const QRect& geometry)
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);
     e->setGeometry(geometry);
-    e->setFont(font(13));
+    e->setFont(Fonts::verdana(13, true));
     e->setFrame(false);
     e->setStyleSheet(QStringLiteral("QLineEdit { background: #F0F8FF; color: black; border: 1px solid #87CEEB; "
                                     "padding: 0 3px; }"
@@ -101,7 +95,7 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& text, I
     auto* b = new QPushButton(text, parent);
     b->setObjectName(name);
     b->setGeometry(geometry);
-    b->setFont(font(13));
+    b->setFont(Fonts::verdana(13, true));
     b->setIcon(Icone::disegna(icon, QSize(24, 24)));
     b->setIconSize(QSize(24, 24));
     b->setCursor(Qt::PointingHandCursor);

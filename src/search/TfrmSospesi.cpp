@@ -6,6 +6,7 @@
 #include "search/Scan.h"
 #include "search/SearchLook.h"
 #include "ui/Formats.h"
+#include "ui/Palette.h"
 
 #include <QLineEdit>
 #include <QShowEvent>
@@ -26,7 +27,7 @@ QString& lastFind(const Categoria& categoria)
 } // namespace
 
 TfrmSospesi::TfrmSospesi(TfrmArchivio& schermo)
-    : GradientDialog(&schermo, SearchLook::WindowTop, Qt::white, SearchLook::ClientSize, SearchLook::PanelSize)
+    : GradientDialog(&schermo, Palette::Denim, Qt::white, SearchLook::ClientSize, SearchLook::PanelSize)
     , schermo_(schermo)
     , categoria_(schermo.categoria())
 {

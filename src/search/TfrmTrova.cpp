@@ -12,6 +12,7 @@
 #include "ui/Art.h"
 #include "ui/FocusHighlight.h"
 #include "ui/Formats.h"
+#include "ui/Palette.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -39,7 +40,7 @@ QString& lastFind(const Categoria& categoria)
 } // namespace
 
 TfrmTrova::TfrmTrova(TfrmArchivio& schermo)
-    : GradientDialog(&schermo, SearchLook::WindowTop, Qt::white, SearchLook::ClientSize, SearchLook::PanelSize)
+    : GradientDialog(&schermo, Palette::Denim, Qt::white, SearchLook::ClientSize, SearchLook::PanelSize)
     , schermo_(schermo)
     , categoria_(schermo.categoria())
 {
@@ -62,8 +63,8 @@ TfrmTrova::TfrmTrova(TfrmArchivio& schermo)
     lente->setObjectName(QStringLiteral("icoCerca"));
     lente->setPixmap(Icone::disegna(Icona::Trova, QSize(40, 40)));
     lente->setGeometry(372, 12, 40, 40);
-    auto* didascalia = label(
-        panAvvio, QStringLiteral("lblTitolo"), categoria_.CaptionTrova().trimmed(), QRect(422, 20, 414, 24), Text, 15);
+    auto* didascalia = label(panAvvio, QStringLiteral("lblTitolo"), categoria_.CaptionTrova().trimmed(),
+        QRect(422, 20, 414, 24), Palette::DeepBlue, 15);
     didascalia->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label(panAvvio, QStringLiteral("lblRigo04"),
         QStringLiteral("Immettere nei campi prescelti una o più parole consecutive presenti nelle schede da "
@@ -76,14 +77,14 @@ TfrmTrova::TfrmTrova(TfrmArchivio& schermo)
         QRect(14, 112, 822, 18));
 
     // The ten filters: two columns of five rows, left then right.
-    box(panAvvio, QRect(0, 150, 846, 316), BoxFill);
+    box(panAvvio, QRect(0, 150, 846, 316), Palette::BoxFill);
     const Tracciato& tracciato = Tracciato::di(categoria_.tipo);
     const QList<FilterField> fields = filtersFor(categoria_);
     for (int i = 0; i < fields.size(); ++i) {
         const FilterField& f = fields.at(i);
         const int x = i % 2 == 0 ? 20 : 436;
         const int y = 166 + (i / 2) * 59;
-        label(panAvvio, f.label, f.labelText, QRect(x, y, 390, 18), Text, 12);
+        label(panAvvio, f.label, f.labelText, QRect(x, y, 390, 18), Palette::DeepBlue, 12);
         QLineEdit* e = edit(panAvvio, f.edit, QRect(x, y + 20, 390, 28));
         e->setMaxLength(tracciato.larghezza(tracciato.indice(f.field)));
         new FocusHighlight(e, f.highlight, 4);
@@ -99,7 +100,7 @@ TfrmTrova::TfrmTrova(TfrmArchivio& schermo)
     // The wait label and the commands.
     box(panAvvio, QRect(0, 476, 846, 68), Qt::white);
     lblAttendere = label(panAvvio, QStringLiteral("lblAttendere"),
-        QStringLiteral("Ricerca schede in corso. Attendere..."), QRect(18, 496, 520, 24), DarkCyan, 14);
+        QStringLiteral("Ricerca schede in corso. Attendere..."), QRect(18, 496, 520, 24), Palette::DarkCyan, 14);
     lblAttendere->hide();
     btnAnnulla = button(
         panAvvio, QStringLiteral("btnAnnulla"), QStringLiteral("Chiudi"), Icona::Esci, QRect(566, 490, 132, 40));

@@ -2,7 +2,9 @@
 
 #include "archive/Categoria.h"
 #include "ui/Drawing.h"
+#include "ui/Fonts.h"
 #include "ui/Maker.h"
+#include "ui/Palette.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -14,57 +16,15 @@
 
 namespace {
 
-// ---- Palette -------------------------------------------------------------
+// ---- Helpers ---------------------------------------------------------------
 
 constexpr qreal Pi = 3.14159265358979323846;
-
-const QColor Navy(0x1E, 0x4E, 0x8C);
-const QColor BarTop(0x3C, 0x7E, 0xC6);
-const QColor BarBottom(0x22, 0x59, 0x9C);
-const QColor BarEdge(0x1A, 0x48, 0x80);
-const QColor Orange(0xF0, 0x8A, 0x24);
-const QColor Ink(0x2B, 0x3A, 0x4D);
 
 // c blended towards white: 0 keeps c, 1 gives white.
 QColor tint(const QColor& c, qreal towardsWhite)
 {
     auto mix = [towardsWhite](int v) { return int(std::lround(v + (255 - v) * towardsWhite)); };
     return QColor(mix(c.red()), mix(c.green()), mix(c.blue()));
-}
-
-QFont font(qreal pixels, bool bold = true)
-{
-    QFont f(QStringLiteral("Verdana"));
-    f.setPixelSize(qMax(1, int(std::lround(pixels))));
-    f.setBold(bold);
-    return f;
-}
-
-// The largest font up to maxPixels whose rendering of text fits width.
-QFont fitted(const QString& text, qreal maxPixels, qreal width, bool bold = true, qreal spacing = 0)
-{
-    // The largest whole step below maxPixels (maxPixels, maxPixels - 1, ...,
-    // above 6) at which the text fits. The width grows with the size, so the
-    // search starts from the proportional guess and walks a step or two
-    // rather than trying every size: each new size loads a font.
-    auto sized = [&](qreal px) {
-        QFont f = font(px, bold);
-        f.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
-        return f;
-    };
-    auto fits = [&](qreal px) { return QFontMetricsF(sized(px)).horizontalAdvance(text) <= width; };
-    const qreal full = QFontMetricsF(sized(maxPixels)).horizontalAdvance(text);
-    if (full <= width)
-        return sized(maxPixels);
-    qreal steps = std::ceil(maxPixels - maxPixels * width / qMax<qreal>(full, 1));
-    qreal px = maxPixels - qMax<qreal>(steps, 1);
-    while (px > 6 && !fits(px))
-        px -= 1;
-    if (px <= 6)
-        return font(6, bold);
-    while (px + 1 < maxPixels && fits(px + 1))
-        px += 1;
-    return sized(px);
 }
 
 // ---- Emblems ---------------------------------------------------------------
@@ -339,7 +299,7 @@ void coins(QPainter& p, const QRectF& b, const Inks& k)
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(around(b, 0.66, 0.55, 0.18));
     p.setPen(k.detail);
-    p.setFont(font(0.25 * b.width()));
+    p.setFont(Fonts::verdana(0.25 * b.width(), true));
     p.drawText(around(b, 0.66, 0.555, 0.18), Qt::AlignCenter, QStringLiteral("€"));
 }
 
@@ -388,7 +348,7 @@ void medal(QPainter& p, const Look& look, const QPointF& centre, qreal radius)
 {
     const QColor accent(look.accent);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255, 110));
+    p.setBrush(Palette::glaze(110));
     p.drawEllipse(centre, radius * 1.09, radius * 1.09);
     QLinearGradient g(centre.x(), centre.y() - radius, centre.x(), centre.y() + radius);
     g.setColorAt(0, tint(accent, 0.12));
@@ -407,20 +367,22 @@ void blueBar(QPainter& p, const QRectF& r, const QString& text, const QColor& ac
     QPainterPath shape;
     shape.addRoundedRect(r, radius, radius);
     QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, BarTop);
-    g.setColorAt(1, BarBottom);
+    g.setColorAt(0, Palette::Azure);
+    g.setColorAt(1, Palette::BarBottom);
     p.fillPath(shape, g);
     p.save();
     p.setClipPath(shape);
     p.fillRect(QRectF(r.left(), r.top(), r.height() * 0.18, r.height()), accent);
-    p.fillRect(QRectF(r.left(), r.top() + 1, r.width(), r.height() * 0.42), QColor(255, 255, 255, 28));
+    p.fillRect(QRectF(r.left(), r.top() + 1, r.width(), r.height() * 0.42), Palette::glaze(28));
     p.restore();
-    p.setPen(QPen(BarEdge, 1));
+    p.setPen(QPen(Palette::BarEdge, 1));
     p.setBrush(Qt::NoBrush);
     p.drawPath(shape);
     const QRectF textBox = r.adjusted(textLeft, 0, -r.height() * 0.3, 0);
-    p.setFont(fitted(text, maxFont, textBox.width(), true, 1));
-    p.setPen(QColor(0, 0, 0, 60));
+    QFont spaced = Fonts::verdana(maxFont, true);
+    spaced.setLetterSpacing(QFont::AbsoluteSpacing, 1);
+    p.setFont(Fonts::largestFitting(spaced, text, qRound(maxFont), textBox.width(), 6));
+    p.setPen(Palette::shadow(60));
     p.drawText(textBox.translated(0, 1), Qt::AlignCenter, text);
     p.setPen(Qt::white);
     p.drawText(textBox, Qt::AlignCenter, text);
@@ -490,7 +452,7 @@ void wordmark(QPainter& p, const QRectF& box, qreal maxPixels)
 {
     const QString name = QStringLiteral("Tessaria ");
     const QString version = QStringLiteral("3.0");
-    QFont f = fitted(name + version, maxPixels, box.width());
+    QFont f = Fonts::largestFitting(Fonts::verdana(maxPixels, true), name + version, qRound(maxPixels), box.width(), 6);
     const QFontMetricsF fm(f);
     const qreal total = fm.horizontalAdvance(name + version);
     const qreal x = box.left() + (box.width() - total) / 2;
@@ -500,13 +462,13 @@ void wordmark(QPainter& p, const QRectF& box, qreal maxPixels)
     QPainterPath number;
     number.addText(QPointF(x + fm.horizontalAdvance(name), base), f, version);
     p.setPen(Qt::NoPen);
-    p.fillPath(text.translated(1.5, 2), QColor(0, 0, 0, 35));
-    p.fillPath(number.translated(1.5, 2), QColor(0, 0, 0, 35));
+    p.fillPath(text.translated(1.5, 2), Palette::shadow(35));
+    p.fillPath(number.translated(1.5, 2), Palette::shadow(35));
     QLinearGradient g(0, base - fm.ascent(), 0, base);
-    g.setColorAt(0, QColor(0x2E, 0x6C, 0xB4));
-    g.setColorAt(1, Navy);
+    g.setColorAt(0, Palette::Cobalt);
+    g.setColorAt(1, Palette::Navy);
     p.fillPath(text, g);
-    p.fillPath(number, Orange);
+    p.fillPath(number, Palette::Orange);
 }
 
 } // namespace
@@ -520,12 +482,12 @@ QPixmap Art::logo(const QSize& size)
     Drawing::smooth(p);
     const QRectF card = QRectF(pm.rect()).adjusted(1, 1, -2, -2);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 30));
+    p.setBrush(Palette::shadow(30));
     p.drawRoundedRect(card.translated(1, 2), 14, 14);
     QLinearGradient g(card.topLeft(), card.bottomLeft());
     g.setColorAt(0, Qt::white);
     g.setColorAt(1, QColor(0xEE, 0xF4, 0xFB));
-    p.setPen(QPen(QColor(0xA9, 0xC8, 0xE6), 1));
+    p.setPen(QPen(Palette::Frame, 1));
     p.setBrush(g);
     p.drawRoundedRect(card, 14, 14);
 
@@ -534,8 +496,8 @@ QPixmap Art::logo(const QSize& size)
     const QRectF markBox(card.center().x() - markSide / 2, card.top() + h * 0.09, markSide, markSide);
     mark(p, markBox);
     wordmark(p, QRectF(card.left() + 12, markBox.bottom() + h * 0.04, card.width() - 24, h * 0.22), h * 0.19);
-    p.setPen(QColor(0x5A, 0x6E, 0x86));
-    p.setFont(font(h * 0.075, false));
+    p.setPen(Palette::Slate);
+    p.setFont(Fonts::verdana(h * 0.075, false));
     p.drawText(QRectF(card.left(), card.bottom() - h * 0.15, card.width(), h * 0.1), Qt::AlignCenter,
         QStringLiteral("Archivio ricevute e pagamenti"));
     return pm;
@@ -571,14 +533,14 @@ QPixmap Art::versionBadge(const QSize& size)
             seal.lineTo(pt);
     }
     p.setPen(Qt::NoPen);
-    p.fillPath(seal, Orange);
+    p.fillPath(seal, Palette::Orange);
     p.setBrush(QColor(0xF6, 0xA5, 0x4A));
     p.drawEllipse(c, side * 0.38, side * 0.38);
     p.setPen(QPen(Qt::white, qMax(1.0, side * 0.025)));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(c, side * 0.33, side * 0.33);
     p.setPen(Qt::white);
-    p.setFont(font(side * 0.27));
+    p.setFont(Fonts::verdana(side * 0.27, true));
     p.drawText(disc, Qt::AlignCenter, QStringLiteral("3.0"));
     return pm;
 }
@@ -600,7 +562,7 @@ QPixmap Art::lightBulb(const QSize& size)
     p.setBrush(glow);
     p.drawEllipse(c, bulbSide * 0.5, bulbSide * 0.5);
     bulb(p, b, {QColor(0xFF, 0xD5, 0x4F), QColor(0x8C, 0x9B, 0xAD)});
-    p.setPen(stroke(QColor(0xF0, 0xA7, 0x3A), b, 0.05));
+    p.setPen(stroke(Palette::Amber, b, 0.05));
     const qreal r1 = bulbSide * 0.34;
     const qreal r2 = qMin(bulbSide * 0.46, c.y() - 2);
     for (int i = -2; i <= 2; ++i) {
@@ -620,15 +582,17 @@ QPixmap Art::subtitle(const QSize& size)
     QLinearGradient g(r.topLeft(), r.bottomLeft());
     g.setColorAt(0, QColor(0xF1, 0xF7, 0xFD));
     g.setColorAt(1, QColor(0xDD, 0xEA, 0xF7));
-    p.setPen(QPen(QColor(0xA9, 0xC8, 0xE6), 1));
+    p.setPen(QPen(Palette::Frame, 1));
     p.setBrush(g);
     p.drawRoundedRect(r, r.height() / 2, r.height() / 2);
     const QString text
         = QStringLiteral("L'archivio delle ricevute di bollette e altri pagamenti, con le foto da scanner o webcam");
-    QFont f = fitted(text, size.height() * 0.42, r.width() - size.height() * 2, false);
+    const qreal maxPixels = size.height() * 0.42;
+    QFont f
+        = Fonts::largestFitting(Fonts::verdana(maxPixels), text, qRound(maxPixels), r.width() - size.height() * 2, 6);
     f.setItalic(true);
     p.setFont(f);
-    p.setPen(Navy);
+    p.setPen(Palette::Navy);
     p.drawText(r, Qt::AlignCenter, text);
     return pm;
 }
@@ -688,14 +652,14 @@ QPixmap Art::makerStrip(const QSize& size)
     QPainter p(&pm);
     Drawing::smooth(p);
     const QRectF r = QRectF(pm.rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    p.setPen(QPen(QColor(0xC9, 0xD8, 0xE8), 1));
-    p.setBrush(QColor(0xF7, 0xFA, 0xFD));
+    p.setPen(QPen(Palette::SoftFrame, 1));
+    p.setBrush(Palette::Snow);
     p.drawRoundedRect(r, r.height() / 2, r.height() / 2);
 
     // A small globe before the text.
     const qreal g = r.height() * 0.56;
     const QRectF globe(r.left() + r.height() * 0.5, r.center().y() - g / 2, g, g);
-    p.setPen(QPen(QColor(0x2E, 0x6C, 0xB4), qMax(1.0, g * 0.08)));
+    p.setPen(QPen(Palette::Cobalt, qMax(1.0, g * 0.08)));
     p.setBrush(QColor(0xDC, 0xEB, 0xF9));
     p.drawEllipse(globe);
     p.setBrush(Qt::NoBrush);
@@ -705,19 +669,20 @@ QPixmap Art::makerStrip(const QSize& size)
     const QString notice = QStringLiteral("Un programma di %1  \u00B7  ").arg(Maker::Name);
     const QString address = Maker::WebAddress;
     const QRectF textBox(globe.right() + r.height() * 0.3, r.top(), r.right() - globe.right() - r.height(), r.height());
-    QFont f = fitted(notice + address, r.height() * 0.4, textBox.width(), false);
+    const qreal maxPixels = r.height() * 0.4;
+    QFont f = Fonts::largestFitting(Fonts::verdana(maxPixels), notice + address, qRound(maxPixels), textBox.width(), 6);
     const QFontMetricsF fm(f);
     const qreal total = fm.horizontalAdvance(notice + address);
     const qreal x = textBox.left() + (textBox.width() - total) / 2;
     const qreal base = textBox.center().y() + (fm.ascent() - fm.descent()) / 2;
     p.setFont(f);
-    p.setPen(Ink);
+    p.setPen(Palette::Ink);
     p.drawText(QPointF(x, base), notice);
     QFont link = f;
     link.setUnderline(true);
     link.setBold(true);
     p.setFont(link);
-    p.setPen(QColor(0x1F, 0x5F, 0xAF));
+    p.setPen(Palette::LinkBlue);
     p.drawText(QPointF(x + fm.horizontalAdvance(notice), base), address);
     return pm;
 }
@@ -820,7 +785,7 @@ QPixmap Art::placeholder(const Categoria& categoria)
         receipt.lineTo(paper.right() - (t + 1) * w, paper.bottom());
     }
     receipt.closeSubpath();
-    p.fillPath(receipt.translated(3, 4), QColor(0, 0, 0, 28));
+    p.fillPath(receipt.translated(3, 4), Palette::shadow(28));
     p.fillPath(receipt, Qt::white);
     p.setPen(QPen(tint(accent, 0.55), 5, Qt::SolidLine, Qt::RoundCap));
     for (int i = 0; i < 7; ++i) {
@@ -833,7 +798,7 @@ QPixmap Art::placeholder(const Categoria& categoria)
     medal(p, look, QPointF(r.center().x() + 60, r.center().y() - 10), 105);
 
     p.setPen(accent.darker(135));
-    QFont f = font(22);
+    QFont f = Fonts::verdana(22, true);
     f.setLetterSpacing(QFont::AbsoluteSpacing, 3);
     p.setFont(f);
     p.drawText(QRectF(0, r.bottom() - 58, r.width(), 30), Qt::AlignCenter, categoria.TitoloRiquadro);

@@ -1,20 +1,14 @@
 #include "ui/Icone.h"
 
+#include "ui/Fonts.h"
+#include "ui/Palette.h"
+
 #include <QGuiApplication>
 #include <QHash>
 #include <QPainter>
 #include <QPainterPath>
 
 namespace {
-
-const QColor Blu(0x2B, 0x5F, 0x9E);
-const QColor BluChiaro(0x6F, 0xA3, 0xD8);
-const QColor Carta(0xFF, 0xFF, 0xFF);
-const QColor Bordo(0x5A, 0x6B, 0x7D);
-const QColor Verde(0x2E, 0x9E, 0x4F);
-const QColor Oro(0xE8, 0xB4, 0x2A);
-const QColor Rosso(0xC8, 0x3C, 0x32);
-const QColor Legno(0x9A, 0x63, 0x38);
 
 QPen penna(const QColor& c, qreal w)
 {
@@ -34,8 +28,8 @@ void pagina(QPainter& p, const QRectF& r)
     path.lineTo(r.bottomRight());
     path.lineTo(r.bottomLeft());
     path.closeSubpath();
-    p.setPen(penna(Bordo, 1.2));
-    p.setBrush(Carta);
+    p.setPen(penna(Palette::IconEdge, 1.2));
+    p.setBrush(Qt::white);
     p.drawPath(path);
     QPainterPath orecchio;
     orecchio.moveTo(r.right() - piega, r.top());
@@ -43,7 +37,7 @@ void pagina(QPainter& p, const QRectF& r)
     orecchio.lineTo(r.right(), r.top() + piega);
     p.setBrush(QColor(0xDD, 0xE6, 0xEF));
     p.drawPath(orecchio);
-    p.setPen(penna(BluChiaro, 1.2));
+    p.setPen(penna(Palette::IconLightBlue, 1.2));
     for (int i = 1; i <= 3; ++i) {
         const qreal y = r.top() + piega + i * (r.height() - piega) / 4.5;
         p.drawLine(QPointF(r.left() + r.width() * 0.18, y), QPointF(r.right() - r.width() * 0.18, y));
@@ -60,15 +54,15 @@ void floppy(QPainter& p, const QRectF& r)
     corpo.lineTo(r.bottomRight());
     corpo.lineTo(r.bottomLeft());
     corpo.closeSubpath();
-    p.setPen(penna(Blu.darker(130), 1.2));
-    p.setBrush(Blu);
+    p.setPen(penna(Palette::IconBlue.darker(130), 1.2));
+    p.setBrush(Palette::IconBlue);
     p.drawPath(corpo);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xD8, 0xDE, 0xE6));
     p.drawRect(QRectF(r.left() + r.width() * 0.25, r.top(), r.width() * 0.45, r.height() * 0.32));
-    p.setBrush(Blu);
+    p.setBrush(Palette::IconBlue);
     p.drawRect(QRectF(r.left() + r.width() * 0.52, r.top() + r.height() * 0.05, r.width() * 0.1, r.height() * 0.2));
-    p.setBrush(Carta);
+    p.setBrush(Qt::white);
     p.drawRoundedRect(
         QRectF(r.left() + r.width() * 0.15, r.top() + r.height() * 0.5, r.width() * 0.7, r.height() * 0.42), 1.5, 1.5);
 }
@@ -77,14 +71,14 @@ void lente(QPainter& p, const QRectF& r, bool piu)
 {
     const qreal d = r.width() * 0.62;
     const QRectF vetro(r.left(), r.top(), d, d);
-    p.setPen(penna(Legno.darker(120), r.width() * 0.14));
+    p.setPen(penna(Palette::Wood.darker(120), r.width() * 0.14));
     p.drawLine(
         vetro.center() + QPointF(d * 0.36, d * 0.36), r.bottomRight() - QPointF(r.width() * 0.05, r.width() * 0.05));
-    p.setPen(penna(Bordo, r.width() * 0.08));
+    p.setPen(penna(Palette::IconEdge, r.width() * 0.08));
     p.setBrush(QColor(0xCF, 0xE8, 0xFA));
     p.drawEllipse(vetro);
     if (piu) {
-        p.setPen(penna(Blu, r.width() * 0.08));
+        p.setPen(penna(Palette::IconBlue, r.width() * 0.08));
         const QPointF c = vetro.center();
         const qreal l = d * 0.24;
         p.drawLine(c - QPointF(l, 0), c + QPointF(l, 0));
@@ -99,24 +93,24 @@ void freccia(QPainter& p, const QRectF& r, bool destra, bool barra)
     const qreal x0 = destra ? r.left() + (barra ? 0 : r.width() * 0.15) : r.right() - (barra ? 0 : r.width() * 0.15);
     const qreal x1 = destra ? x0 + w : x0 - w;
     tri << QPointF(x0, r.top()) << QPointF(x1, r.center().y()) << QPointF(x0, r.bottom());
-    p.setPen(penna(Blu.darker(130), 1.2));
-    p.setBrush(BluChiaro);
+    p.setPen(penna(Palette::IconBlue.darker(130), 1.2));
+    p.setBrush(Palette::IconLightBlue);
     p.drawPolygon(tri);
     if (barra) {
         const qreal bx = destra ? r.right() - r.width() * 0.18 : r.left();
-        p.setBrush(Blu);
+        p.setBrush(Palette::IconBlue);
         p.drawRoundedRect(QRectF(bx, r.top(), r.width() * 0.18, r.height()), 1.5, 1.5);
     }
 }
 
 void foglio(QPainter& p, const QRectF& r)
 {
-    p.setPen(penna(Verde.darker(140), 1.2));
-    p.setBrush(Carta);
+    p.setPen(penna(Palette::IconGreen.darker(140), 1.2));
+    p.setBrush(Qt::white);
     p.drawRoundedRect(r, 2, 2);
-    p.setBrush(Verde);
+    p.setBrush(Palette::IconGreen);
     p.drawRect(QRectF(r.left(), r.top(), r.width(), r.height() * 0.22));
-    p.setPen(penna(Verde.darker(110), 1));
+    p.setPen(penna(Palette::IconGreen.darker(110), 1));
     for (int i = 1; i < 4; ++i) {
         const qreal x = r.left() + i * r.width() / 4;
         p.drawLine(QPointF(x, r.top() + r.height() * 0.22), QPointF(x, r.bottom()));
@@ -125,12 +119,9 @@ void foglio(QPainter& p, const QRectF& r)
         const qreal y = r.top() + r.height() * 0.22 + i * r.height() * 0.78 / 4;
         p.drawLine(QPointF(r.left(), y), QPointF(r.right(), y));
     }
-    QFont f(QStringLiteral("Verdana"));
-    f.setBold(true);
-    f.setPixelSize(int(r.height() * 0.45));
-    p.setFont(f);
-    p.setPen(Carta);
-    p.setBrush(Verde.darker(120));
+    p.setFont(Fonts::verdana(int(r.height() * 0.45), true));
+    p.setPen(Qt::white);
+    p.setBrush(Palette::IconGreen.darker(120));
     p.drawRoundedRect(
         QRectF(r.left() - r.width() * 0.12, r.center().y() - r.height() * 0.05, r.width() * 0.5, r.height() * 0.5), 2,
         2);
@@ -144,14 +135,11 @@ void manoMoneta(QPainter& p, const QRectF& r)
     // The coin above an open palm.
     const qreal d = r.width() * 0.46;
     QRectF moneta(r.center().x() - d / 2, r.top(), d, d);
-    p.setPen(penna(Oro.darker(150), 1.2));
-    p.setBrush(Oro);
+    p.setPen(penna(Palette::Gold.darker(150), 1.2));
+    p.setBrush(Palette::Gold);
     p.drawEllipse(moneta);
-    QFont f(QStringLiteral("Verdana"));
-    f.setBold(true);
-    f.setPixelSize(int(d * 0.7));
-    p.setFont(f);
-    p.setPen(Oro.darker(170));
+    p.setFont(Fonts::verdana(int(d * 0.7), true));
+    p.setPen(Palette::Gold.darker(170));
     p.drawText(moneta, Qt::AlignCenter, QString(QChar(0x20AC)));
     QPainterPath mano;
     const qreal y = r.top() + r.height() * 0.58;
@@ -170,30 +158,27 @@ void manoMoneta(QPainter& p, const QRectF& r)
 void punto(QPainter& p, const QRectF& r)
 {
     p.setPen(Qt::NoPen);
-    p.setBrush(Blu);
+    p.setBrush(Palette::IconBlue);
     p.drawEllipse(r);
-    QFont f(QStringLiteral("Verdana"));
-    f.setBold(true);
-    f.setPixelSize(int(r.height() * 0.72));
-    p.setFont(f);
-    p.setPen(Carta);
+    p.setFont(Fonts::verdana(int(r.height() * 0.72), true));
+    p.setPen(Qt::white);
     p.drawText(r, Qt::AlignCenter, QStringLiteral("?"));
 }
 
 void porta(QPainter& p, const QRectF& r)
 {
-    p.setPen(penna(Legno.darker(150), 1.2));
+    p.setPen(penna(Palette::Wood.darker(150), 1.2));
     p.setBrush(QColor(0xE9, 0xEE, 0xF3));
     p.drawRect(QRectF(r.left(), r.top(), r.width() * 0.78, r.height()));
     QPolygonF anta;
     anta << QPointF(r.left(), r.top()) << QPointF(r.left() + r.width() * 0.55, r.top() + r.height() * 0.08)
          << QPointF(r.left() + r.width() * 0.55, r.bottom() + r.height() * 0.0) << QPointF(r.left(), r.bottom());
-    p.setBrush(Legno);
+    p.setBrush(Palette::Wood);
     p.drawPolygon(anta);
-    p.setBrush(Oro);
+    p.setBrush(Palette::Gold);
     p.setPen(Qt::NoPen);
     p.drawEllipse(QPointF(r.left() + r.width() * 0.44, r.center().y()), r.width() * 0.05, r.width() * 0.05);
-    p.setPen(penna(Rosso, r.width() * 0.09));
+    p.setPen(penna(Palette::Red, r.width() * 0.09));
     const qreal y = r.center().y();
     p.drawLine(QPointF(r.left() + r.width() * 0.62, y), QPointF(r.right(), y));
     p.drawLine(QPointF(r.right(), y), QPointF(r.right() - r.width() * 0.14, y - r.width() * 0.14));
@@ -202,8 +187,8 @@ void porta(QPainter& p, const QRectF& r)
 
 void cartellaFoto(QPainter& p, const QRectF& r)
 {
-    p.setPen(penna(Oro.darker(150), 1.2));
-    p.setBrush(Oro.lighter(115));
+    p.setPen(penna(Palette::Gold.darker(150), 1.2));
+    p.setBrush(Palette::Gold.lighter(115));
     QPainterPath c;
     c.moveTo(r.left(), r.top() + r.height() * 0.15);
     c.lineTo(r.left() + r.width() * 0.35, r.top() + r.height() * 0.15);
@@ -214,15 +199,15 @@ void cartellaFoto(QPainter& p, const QRectF& r)
     c.closeSubpath();
     p.drawPath(c);
     const QRectF foto(r.left() + r.width() * 0.2, r.top() + r.height() * 0.42, r.width() * 0.6, r.height() * 0.45);
-    p.setBrush(Carta);
-    p.setPen(penna(Bordo, 1));
+    p.setBrush(Qt::white);
+    p.setPen(penna(Palette::IconEdge, 1));
     p.drawRect(foto);
     QPolygonF monte;
     monte << QPointF(foto.left(), foto.bottom())
           << QPointF(foto.left() + foto.width() * 0.4, foto.top() + foto.height() * 0.35)
           << QPointF(foto.right(), foto.bottom());
     p.setPen(Qt::NoPen);
-    p.setBrush(Verde);
+    p.setBrush(Palette::IconGreen);
     p.drawPolygon(monte);
 }
 
@@ -232,10 +217,10 @@ void gomma(QPainter& p, const QRectF& r)
     p.translate(r.center());
     p.rotate(-35);
     const qreal w = r.width() * 0.95, h = r.height() * 0.42;
-    p.setPen(penna(Bordo, 1.2));
+    p.setPen(penna(Palette::IconEdge, 1.2));
     p.setBrush(QColor(0xF4, 0x8F, 0xA0));
     p.drawRoundedRect(QRectF(-w / 2, -h / 2, w * 0.55, h), 2, 2);
-    p.setBrush(BluChiaro);
+    p.setBrush(Palette::IconLightBlue);
     p.drawRoundedRect(QRectF(-w / 2 + w * 0.55, -h / 2, w * 0.45, h), 2, 2);
     p.restore();
 }
@@ -244,15 +229,15 @@ void webcam(QPainter& p, const QRectF& r)
 {
     const qreal d = r.width() * 0.78;
     const QRectF corpo(r.center().x() - d / 2, r.top(), d, d);
-    p.setPen(penna(Bordo, 1.2));
+    p.setPen(penna(Palette::IconEdge, 1.2));
     p.setBrush(QColor(0xE4, 0xE9, 0xEF));
     p.drawEllipse(corpo);
     p.setBrush(QColor(0x22, 0x2E, 0x3C));
     p.drawEllipse(corpo.center(), d * 0.24, d * 0.24);
-    p.setBrush(BluChiaro);
+    p.setBrush(Palette::IconLightBlue);
     p.setPen(Qt::NoPen);
     p.drawEllipse(corpo.center() - QPointF(d * 0.07, d * 0.07), d * 0.07, d * 0.07);
-    p.setPen(penna(Bordo, 1.2));
+    p.setPen(penna(Palette::IconEdge, 1.2));
     p.setBrush(QColor(0xC9, 0xD1, 0xDA));
     p.drawRoundedRect(
         QRectF(r.center().x() - r.width() * 0.35, r.bottom() - r.height() * 0.12, r.width() * 0.7, r.height() * 0.12),
@@ -262,10 +247,7 @@ void webcam(QPainter& p, const QRectF& r)
 
 void euro(QPainter& p, const QRectF& r)
 {
-    QFont f(QStringLiteral("Verdana"));
-    f.setBold(true);
-    f.setPixelSize(int(r.height() * 0.95));
-    p.setFont(f);
+    p.setFont(Fonts::verdana(int(r.height() * 0.95), true));
     p.setPen(QColor(0xA5, 0x2A, 0x2A));
     p.drawText(r, Qt::AlignCenter, QString(QChar(0x20AC)));
 }
@@ -274,11 +256,11 @@ void sveglia(QPainter& p, const QRectF& r)
 {
     const qreal d = r.width() * 0.8;
     const QRectF q(r.center().x() - d / 2, r.top() + r.height() * 0.14, d, d);
-    p.setPen(penna(Rosso.darker(130), 1.2));
-    p.setBrush(Rosso);
+    p.setPen(penna(Palette::Red.darker(130), 1.2));
+    p.setBrush(Palette::Red);
     p.drawEllipse(QRectF(r.left(), r.top(), r.width() * 0.32, r.width() * 0.32));
     p.drawEllipse(QRectF(r.right() - r.width() * 0.32, r.top(), r.width() * 0.32, r.width() * 0.32));
-    p.setBrush(Carta);
+    p.setBrush(Qt::white);
     p.drawEllipse(q);
     p.setPen(penna(QColor(0x33, 0x33, 0x33), 1.4));
     p.drawLine(q.center(), q.center() + QPointF(0, -d * 0.3));
@@ -288,9 +270,9 @@ void sveglia(QPainter& p, const QRectF& r)
 void spunta(QPainter& p, const QRectF& r)
 {
     p.setPen(Qt::NoPen);
-    p.setBrush(Verde);
+    p.setBrush(Palette::IconGreen);
     p.drawRoundedRect(r, r.width() * 0.2, r.width() * 0.2);
-    p.setPen(penna(Carta, r.width() * 0.14));
+    p.setPen(penna(Qt::white, r.width() * 0.14));
     QPolygonF v;
     v << QPointF(r.left() + r.width() * 0.22, r.top() + r.height() * 0.52)
       << QPointF(r.left() + r.width() * 0.42, r.top() + r.height() * 0.72)
@@ -300,7 +282,7 @@ void spunta(QPainter& p, const QRectF& r)
 
 void graffetta(QPainter& p, const QRectF& r)
 {
-    p.setPen(penna(Bordo, r.width() * 0.09));
+    p.setPen(penna(Palette::IconEdge, r.width() * 0.09));
     p.setBrush(Qt::NoBrush);
     QPainterPath g;
     const qreal x = r.center().x(), w = r.width() * 0.32;
@@ -314,12 +296,12 @@ void graffetta(QPainter& p, const QRectF& r)
 
 void stampante(QPainter& p, const QRectF& r)
 {
-    p.setPen(penna(Bordo, 1.2));
-    p.setBrush(Carta);
+    p.setPen(penna(Palette::IconEdge, 1.2));
+    p.setBrush(Qt::white);
     p.drawRect(QRectF(r.left() + r.width() * 0.22, r.top(), r.width() * 0.56, r.height() * 0.4));
     p.setBrush(QColor(0x8E, 0x9B, 0xAA));
     p.drawRoundedRect(QRectF(r.left(), r.top() + r.height() * 0.3, r.width(), r.height() * 0.45), 3, 3);
-    p.setBrush(Carta);
+    p.setBrush(Qt::white);
     p.drawRect(QRectF(r.left() + r.width() * 0.22, r.top() + r.height() * 0.6, r.width() * 0.56, r.height() * 0.4));
 }
 

@@ -1,7 +1,7 @@
 #include "EditorFixtures.h"
 #include "editor/CameraSource.h"
+#include "editor/DialogPictures.h"
 #include "editor/FrameHandOver.h"
-#include "editor/Illustrations.h"
 #include "editor/TfrmWebCam.h"
 #include "ui/ImageBox.h"
 
@@ -193,14 +193,14 @@ private Q_SLOTS:
             QCOMPARE(d->windowFlags() & Qt::WindowCloseButtonHint, Qt::WindowFlags());
             QCOMPARE(figlio<QLabel>(d, "lblMemory")->text(), QStringLiteral("automezzi"));
             QVERIFY(!finta(d)->isActive());
-            QCOMPARE(camera(d)->image(), Illustrations::webcam());
-            QCOMPARE(target(d)->image(), Illustrations::photoCamera());
+            QCOMPARE(camera(d)->image(), DialogPictures::webcam());
+            QCOMPARE(target(d)->image(), DialogPictures::photoCamera());
             QCOMPARE(camera(d)->size(), QSize(366, 274));
             QCOMPARE(figlio<QWidget>(d, "panCamera")->size(), QSize(382, 290));
             QCOMPARE(figlio(d, "btnAccendi")->size(), QSize(382, 34));
             QCOMPARE(figlio(d, "btnImportaFoto")->size(), QSize(188, 34));
             figlio(d, "btnCattura")->click();
-            QCOMPARE(target(d)->image(), Illustrations::webcam());
+            QCOMPARE(target(d)->image(), DialogPictures::webcam());
             figlio(d, "btnClose")->click();
         });
         s.premi("btnWebcam");
@@ -217,7 +217,7 @@ private Q_SLOTS:
             figlio(d, "btnAccendi")->click();
             QTest::qWait(20);
             QVERIFY(!static_cast<TfrmWebCam*>(d)->Acceso());
-            QCOMPARE(camera(d)->image(), Illustrations::webcam());
+            QCOMPARE(camera(d)->image(), DialogPictures::webcam());
             figlio(d, "btnClose")->click();
         });
         s.premi("btnWebcam");
@@ -233,9 +233,9 @@ private Q_SLOTS:
         QVERIFY(!sorgente.available());
         sorgente.start();
         QVERIFY(!sorgente.isActive());
-        QImage img = Illustrations::webcam();
+        QImage img = DialogPictures::webcam();
         QVERIFY(!sorgente.copyLatest(img));
-        QCOMPARE(img, Illustrations::webcam());
+        QCOMPARE(img, DialogPictures::webcam());
         sorgente.stop();
     }
 
@@ -311,7 +311,7 @@ private Q_SLOTS:
         QCOMPARE(aperta, !importa);
         QCOMPARE(s.w.FotoSegnaposto(), !importa);
         if (importa)
-            QCOMPARE(s.w.Foto(), Illustrations::photoCamera());
+            QCOMPARE(s.w.Foto(), DialogPictures::photoCamera());
     }
 
     // "Salva foto su disco": the photo panel's save dialog; the frame is

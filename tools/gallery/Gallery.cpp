@@ -1,11 +1,9 @@
 #include "Gallery.h"
 
-#include <QApplication>
+#include "WindowCamera.h"
+
 #include <QDir>
-#include <QElapsedTimer>
 #include <QImage>
-#include <QPixmap>
-#include <QWidget>
 
 #include <cstdio>
 
@@ -24,24 +22,9 @@ GalleryCamera::GalleryCamera(const QString& outDir)
     : outDir_(outDir)
 { }
 
-void GalleryCamera::settle()
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < 60)
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
-}
-
 void GalleryCamera::shoot(const QString& name, QWidget& window, const QSize& size)
 {
-    if (!window.isVisible()) {
-        if (size.isValid())
-            window.resize(size);
-        window.show();
-        window.activateWindow();
-    }
-    settle();
-    save(name, window.grab().toImage());
+    save(name, WindowCamera::take(window, size));
 }
 
 void GalleryCamera::save(const QString& name, const QImage& image)

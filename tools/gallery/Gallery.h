@@ -26,9 +26,6 @@ public:
     void shoot(const QString& name, QWidget& window, const QSize& size = {});
     void save(const QString& name, const QImage& image);
 
-    // Lets queued events (focus, layout, painting) happen.
-    static void settle();
-
     const QStringList& written() const { return written_; }
     int failures() const { return failures_; }
 

@@ -4,6 +4,7 @@
 
 #include "Gallery.h"
 #include "SampleCards.h"
+#include "WindowCamera.h"
 #include "archive/Categoria.h"
 #include "editor/TfrmArchivio.h"
 #include "editor/TfrmCalendario.h"
@@ -32,7 +33,7 @@ void editorShots(GalleryCamera& camera)
         schermo.setAttribute(Qt::WA_DontShowOnScreen);
         schermo.resize(TfrmArchivio::DesignSize);
         schermo.show();
-        GalleryCamera::settle();
+        WindowCamera::settle();
         const QString nome = QStringLiteral("archivio_") + c->Sigla;
         camera.shoot(nome + QStringLiteral("_nuova"), schermo, TfrmArchivio::DesignSize);
         schermo.cmdPrimoClick();

@@ -3,6 +3,7 @@
 // after a find, and the summary.
 
 #include "Gallery.h"
+#include "WindowCamera.h"
 #include "archive/Categoria.h"
 #include "archive/TArchivioSchede.h"
 #include "editor/TfrmArchivio.h"
@@ -81,7 +82,7 @@ void searchShots(GalleryCamera& camera)
         TfrmTrova trova(schermo);
         trova.ImpostaTag(luce.Sigla);
         trova.show();
-        GalleryCamera::settle();
+        WindowCamera::settle();
         trova.findChild<QLineEdit*>(QStringLiteral("txtPagatore"))->setText(QStringLiteral("rossi"));
         QLineEdit* anno = trova.findChild<QLineEdit*>(QStringLiteral("txtDataSca"));
         anno->setText(QStringLiteral("2024"));
@@ -100,7 +101,7 @@ void searchShots(GalleryCamera& camera)
     {
         TfrmSospesi sospesi(schermo);
         sospesi.show();
-        GalleryCamera::settle();
+        WindowCamera::settle();
         sospesi.results()->selectRow(1);
         camera.shoot(QStringLiteral("sospesi_luce"), sospesi);
     }

@@ -7,6 +7,7 @@
 // apart. Runs offscreen, in a temporary program folder.
 
 #include "SampleCards.h"
+#include "WindowCamera.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmPassword.h"
 #include "archive/Categoria.h"
@@ -25,7 +26,6 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPdfWriter>
@@ -54,24 +54,12 @@ public:
 
 // ---- Pictures of the windows --------------------------------------------------
 
-void settle()
+// Off any screen, so the screen's size does not bound the window's; there no
+// window takes the focus, and the guide shows each as it opens.
+QImage picture(QWidget& w, const QSize& size = {})
 {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < 80)
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
-}
-
-QImage shoot(QWidget& w, const QSize& size = {})
-{
-    // Off any screen, so the screen's size does not bound the window's.
     w.setAttribute(Qt::WA_DontShowOnScreen);
-    if (size.isValid())
-        w.resize(size);
-    if (!w.isVisible())
-        w.show();
-    settle();
-    return w.grab().toImage();
+    return WindowCamera::take(w, size);
 }
 
 struct Pictures {
@@ -85,45 +73,45 @@ Pictures takePictures()
     const Categoria& rifiuti = *Catalogo::PerChiave(QStringLiteral("Rifiuti"));
     {
         TfrmPassword w;
-        p.login = shoot(w);
+        p.login = picture(w);
     }
     {
         TfrmAvvio w;
-        p.menu = shoot(w, TfrmAvvio::DesignSize);
+        p.menu = picture(w, TfrmAvvio::DesignSize);
     }
     {
         TfrmArchivio w(rifiuti);
-        shoot(w, TfrmArchivio::DesignSize);
+        picture(w, TfrmArchivio::DesignSize);
         w.cmdUltimoClick();
         w.cmdIndietroClick();
-        p.archivio = shoot(w);
+        p.archivio = picture(w);
     }
     {
         TfrmExp w(rifiuti);
-        p.esporta = shoot(w);
+        p.esporta = picture(w);
     }
     {
         TfrmCodFisc w;
         w.ImpostaTesto(QStringLiteral("RSSMRA80A01H501U"));
-        p.codFisc = shoot(w);
+        p.codFisc = picture(w);
     }
     {
         TfrmPartitaIva w;
         w.ImpostaTesto(QStringLiteral("00000000588"));
-        p.partitaIva = shoot(w);
+        p.partitaIva = picture(w);
     }
     {
         TfrmGuida w;
         w.MostraArgomento(Argomenti::Archivio());
-        p.guida = shoot(w);
+        p.guida = picture(w);
     }
     {
         TfrmInfo w;
-        p.info = shoot(w);
+        p.info = picture(w);
     }
     {
         TfrmSplash w;
-        p.splash = shoot(w);
+        p.splash = picture(w);
     }
     return p;
 }

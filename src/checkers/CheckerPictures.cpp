@@ -1,6 +1,8 @@
-#include "checkers/ImmaginiControlli.h"
+#include "checkers/CheckerPictures.h"
 
 #include "ui/Drawing.h"
+#include "ui/Fonts.h"
+#include "ui/Palette.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -27,15 +29,10 @@ void fondo(QPainter& p, const QRectF& r, const QColor& alto, const QColor& basso
 // The title, as large as fits the box, bold, with a light shadow.
 void titolo(QPainter& p, const QRectF& box, const QString& testo, const QColor& colore)
 {
-    QFont f(QStringLiteral("Verdana"));
-    f.setBold(true);
-    for (int px = int(box.height() * 0.5); px > 8; --px) {
-        f.setPixelSize(px);
-        if (QFontMetricsF(f).horizontalAdvance(testo) <= box.width())
-            break;
-    }
+    const int maxPixels = int(box.height() * 0.5);
+    const QFont f = Fonts::largestFitting(Fonts::verdana(maxPixels, true), testo, maxPixels, box.width(), 9);
     p.setFont(f);
-    p.setPen(QColor(0, 0, 0, 40));
+    p.setPen(Palette::shadow(40));
     p.drawText(box.translated(1, 1.5), Qt::AlignVCenter | Qt::AlignLeft, testo);
     p.setPen(colore);
     p.drawText(box, Qt::AlignVCenter | Qt::AlignLeft, testo);
@@ -47,7 +44,7 @@ void tessera(QPainter& p, const QRectF& r)
 {
     const qreal k = r.height();
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 35));
+    p.setBrush(Palette::shadow(35));
     p.drawRoundedRect(r.translated(1.5, 2), k * 0.1, k * 0.1);
     QLinearGradient g(r.topLeft(), r.bottomRight());
     g.setColorAt(0, QColor(0xE6, 0xF4, 0xE8));
@@ -188,7 +185,7 @@ void emblema(QPainter& p, const QRectF& box)
 
 } // namespace
 
-QPixmap ImmaginiControlli::bannerCodFisc(const QSize& size)
+QPixmap CheckerPictures::codFiscBanner(const QSize& size)
 {
     QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
@@ -203,7 +200,7 @@ QPixmap ImmaginiControlli::bannerCodFisc(const QSize& size)
     return pm;
 }
 
-QPixmap ImmaginiControlli::bannerPartitaIva(const QSize& size)
+QPixmap CheckerPictures::partitaIvaBanner(const QSize& size)
 {
     QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);

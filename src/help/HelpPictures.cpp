@@ -1,9 +1,11 @@
-#include "help/ImmaginiGuida.h"
+#include "help/HelpPictures.h"
 
 #include "archive/Categoria.h"
 #include "ui/Art.h"
 #include "ui/Drawing.h"
+#include "ui/Fonts.h"
 #include "ui/Maker.h"
+#include "ui/Palette.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -13,27 +15,11 @@
 
 namespace {
 
-const QColor Blu(0x1E, 0x4E, 0x8C);
-const QColor Inchiostro(0x2B, 0x3A, 0x4D);
-
-QFont carattere(qreal pixel, bool grassetto, bool corsivo = false)
+// The guide's slanted lines.
+QFont italic(QFont f)
 {
-    QFont f(QStringLiteral("Verdana"));
-    f.setPixelSize(qMax(1, int(pixel)));
-    f.setBold(grassetto);
-    f.setItalic(corsivo);
+    f.setItalic(true);
     return f;
-}
-
-// The largest font up to `massimo` pixels in which `testo` fits `larghezza`.
-QFont adattato(const QString& testo, qreal massimo, qreal larghezza, bool grassetto, bool corsivo = false)
-{
-    for (qreal px = massimo; px > 7; px -= 1) {
-        QFont f = carattere(px, grassetto, corsivo);
-        if (QFontMetricsF(f).horizontalAdvance(testo) <= larghezza)
-            return f;
-    }
-    return carattere(7, grassetto, corsivo);
 }
 
 // A sheet of paper with a folded corner.
@@ -51,7 +37,7 @@ QPainterPath foglio(const QRectF& r, qreal piega)
 
 } // namespace
 
-QPixmap ImmaginiGuida::intestazioneGuida(const QSize& size)
+QPixmap HelpPictures::guideHeader(const QSize& size)
 {
     QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
@@ -60,22 +46,22 @@ QPixmap ImmaginiGuida::intestazioneGuida(const QSize& size)
     // The program's name at the left, what the window is at the right.
     const QSize nome(int(h * 3.6), int(h * 0.62));
     p.drawPixmap(QPointF(h * 0.1, h * 0.08), Art::title(nome));
-    p.setPen(QColor(0x5A, 0x6E, 0x86));
-    p.setFont(carattere(h * 0.17, false, true));
+    p.setPen(Palette::Slate);
+    p.setFont(italic(Fonts::verdana(int(h * 0.17))));
     p.drawText(QRectF(h * 0.1, h * 0.68, nome.width(), h * 0.26), Qt::AlignCenter,
         QStringLiteral("Archivio ricevute e pagamenti"));
 
     const qreal icona = h * 0.62;
     const QRectF testo(nome.width() + h * 0.5, 0, size.width() - nome.width() - icona - h * 0.9, h);
     const QString guida = QStringLiteral("Guida all'utilizzo del software");
-    p.setFont(adattato(guida, h * 0.24, testo.width(), true));
-    p.setPen(Blu);
+    p.setFont(Fonts::largestFitting(Fonts::verdana(h * 0.24, true), guida, int(h * 0.24), testo.width(), 7));
+    p.setPen(Palette::Navy);
     p.drawText(testo, Qt::AlignVCenter | Qt::AlignRight, guida);
     p.drawPixmap(QPointF(size.width() - icona - h * 0.15, (h - icona) / 2), Art::help(QSize(int(icona), int(icona))));
     return pm;
 }
 
-QPixmap ImmaginiGuida::intestazioneInfo(const QSize& size)
+QPixmap HelpPictures::infoHeader(const QSize& size)
 {
     QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
@@ -85,17 +71,18 @@ QPixmap ImmaginiGuida::intestazioneInfo(const QSize& size)
     p.drawPixmap(QPointF(h * 0.15, (h - icona) / 2), Art::info(QSize(int(icona), int(icona))));
     const QRectF box(icona + h * 0.4, h * 0.08, size.width() - icona - h * 0.55, h * 0.5);
     const QString titolo = QStringLiteral("Informazioni su Tessaria 3.0");
-    p.setFont(adattato(titolo, h * 0.3, box.width(), true));
-    p.setPen(Blu);
+    p.setFont(Fonts::largestFitting(Fonts::verdana(h * 0.3, true), titolo, int(h * 0.3), box.width(), 7));
+    p.setPen(Palette::Navy);
     p.drawText(box, Qt::AlignLeft | Qt::AlignBottom, titolo);
-    p.setFont(adattato(QStringLiteral("Versione, autore e contatti del programma"), h * 0.19, box.width(), false));
-    p.setPen(QColor(0x5A, 0x6E, 0x86));
+    p.setFont(Fonts::largestFitting(Fonts::verdana(h * 0.19),
+        QStringLiteral("Versione, autore e contatti del programma"), int(h * 0.19), box.width(), 7));
+    p.setPen(Palette::Slate);
     p.drawText(QRectF(box.left(), h * 0.6, box.width(), h * 0.3), Qt::AlignLeft | Qt::AlignTop,
         QStringLiteral("Versione, autore e contatti del programma"));
     return pm;
 }
 
-QPixmap ImmaginiGuida::presentazione(const QSize& size)
+QPixmap HelpPictures::presentation(const QSize& size)
 {
     QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
@@ -114,8 +101,8 @@ QPixmap ImmaginiGuida::presentazione(const QSize& size)
     p.save();
     p.setClipPath(forma);
     QRadialGradient luce(QPointF(w * 0.85, h * 0.1), w * 0.6);
-    luce.setColorAt(0, QColor(255, 255, 255, 200));
-    luce.setColorAt(1, QColor(255, 255, 255, 0));
+    luce.setColorAt(0, Palette::glaze(200));
+    luce.setColorAt(1, Palette::glaze(0));
     p.fillRect(r, luce);
 
     // A band of the ten category colours along the bottom.
@@ -156,13 +143,13 @@ QPixmap ImmaginiGuida::presentazione(const QSize& size)
     const QString bottega = QStringLiteral("Bottega");
     const QString nome = QStringLiteral("Tessaria Software");
     p.setPen(QColor(0x8A, 0x5A, 0x2B));
-    p.setFont(adattato(bottega, h * 0.1, testo.width(), false, true));
+    p.setFont(Fonts::largestFitting(italic(Fonts::verdana(h * 0.1)), bottega, int(h * 0.1), testo.width(), 7));
     p.drawText(QRectF(testo.left(), testo.top(), testo.width(), h * 0.12), Qt::AlignLeft | Qt::AlignBottom, bottega);
-    p.setPen(Blu);
-    p.setFont(adattato(nome, h * 0.12, testo.width(), true));
+    p.setPen(Palette::Navy);
+    p.setFont(Fonts::largestFitting(Fonts::verdana(h * 0.12, true), nome, int(h * 0.12), testo.width(), 7));
     p.drawText(
         QRectF(testo.left(), testo.top() + h * 0.12, testo.width(), h * 0.14), Qt::AlignLeft | Qt::AlignVCenter, nome);
-    p.setPen(QPen(QColor(0xF0, 0x8A, 0x24), 3, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(Palette::Orange, 3, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(
         QPointF(testo.left() + 2, testo.top() + h * 0.29), QPointF(testo.left() + w * 0.16, testo.top() + h * 0.29));
 
@@ -174,8 +161,8 @@ QPixmap ImmaginiGuida::presentazione(const QSize& size)
         QStringLiteral("e scontrini sempre in ordine,"),
         QStringLiteral("con la foto di ogni pagamento."),
     };
-    p.setPen(Inchiostro);
-    p.setFont(carattere(h * 0.048, false));
+    p.setPen(Palette::Ink);
+    p.setFont(Fonts::verdana(int(h * 0.048)));
     qreal y = testo.top() + h * 0.36;
     for (const QString& riga : righe) {
         p.drawText(QPointF(testo.left(), y), riga);
@@ -184,7 +171,7 @@ QPixmap ImmaginiGuida::presentazione(const QSize& size)
     return pm;
 }
 
-QPixmap ImmaginiGuida::iconaPdf(const QSize& size)
+QPixmap HelpPictures::pdfIcon(const QSize& size)
 {
     QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
@@ -207,12 +194,12 @@ QPixmap ImmaginiGuida::iconaPdf(const QSize& size)
     p.setBrush(QColor(0xD3, 0x2F, 0x2F));
     p.drawRoundedRect(etichetta, s * 0.05, s * 0.05);
     p.setPen(Qt::white);
-    p.setFont(carattere(s * 0.22, true));
+    p.setFont(Fonts::verdana(int(s * 0.22), true));
     p.drawText(etichetta, Qt::AlignCenter, QStringLiteral("PDF"));
     return pm;
 }
 
-QPixmap ImmaginiGuida::iconaEmail(const QSize& size)
+QPixmap HelpPictures::emailIcon(const QSize& size)
 {
     QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
@@ -238,7 +225,7 @@ QPixmap ImmaginiGuida::iconaEmail(const QSize& size)
     return pm;
 }
 
-QPixmap ImmaginiGuida::iconaWeb(const QSize& size)
+QPixmap HelpPictures::webIcon(const QSize& size)
 {
     QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
@@ -248,10 +235,10 @@ QPixmap ImmaginiGuida::iconaWeb(const QSize& size)
     QRadialGradient g(globo.center() - QPointF(s * 0.15, s * 0.15), s * 0.6);
     g.setColorAt(0, QColor(0x9E, 0xD2, 0xF5));
     g.setColorAt(1, QColor(0x2E, 0x7C, 0xC4));
-    p.setPen(QPen(QColor(0x1E, 0x4E, 0x8C), qMax(1.0, s * 0.04)));
+    p.setPen(QPen(Palette::Navy, qMax(1.0, s * 0.04)));
     p.setBrush(g);
     p.drawEllipse(globo);
-    p.setPen(QPen(QColor(255, 255, 255, 210), qMax(1.0, s * 0.035)));
+    p.setPen(QPen(Palette::glaze(210), qMax(1.0, s * 0.035)));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(globo.adjusted(s * 0.24, 0, -s * 0.24, 0));
     p.drawLine(QPointF(globo.center().x(), globo.top()), QPointF(globo.center().x(), globo.bottom()));

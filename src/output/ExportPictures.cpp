@@ -1,7 +1,9 @@
-#include "output/ImmaginiExport.h"
+#include "output/ExportPictures.h"
 
 #include "archive/Categoria.h"
 #include "ui/Drawing.h"
+#include "ui/Fonts.h"
+#include "ui/Palette.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -9,22 +11,6 @@
 #include <QPainterPath>
 
 namespace {
-
-const QColor Verde(0x1D, 0x6F, 0x42);
-const QColor VerdeChiaro(0x2E, 0x9B, 0x5E);
-
-QFont adattato(const QString& testo, qreal massimo, qreal larghezza, bool grassetto)
-{
-    QFont f(QStringLiteral("Verdana"));
-    f.setBold(grassetto);
-    for (int px = int(massimo); px > 7; --px) {
-        f.setPixelSize(px);
-        if (QFontMetricsF(f).horizontalAdvance(testo) <= larghezza)
-            return f;
-    }
-    f.setPixelSize(7);
-    return f;
-}
 
 // A workbook: a sheet with a grid behind a green cover bearing an "X".
 void cartella(QPainter& p, const QRectF& r)
@@ -44,8 +30,8 @@ void cartella(QPainter& p, const QRectF& r)
 
     const QRectF copertina(r.left() + s * 0.04, r.top() + s * 0.18, s * 0.5, s * 0.64);
     QLinearGradient g(copertina.topLeft(), copertina.bottomRight());
-    g.setColorAt(0, VerdeChiaro);
-    g.setColorAt(1, Verde);
+    g.setColorAt(0, Palette::LightGreen);
+    g.setColorAt(1, Palette::Green);
     p.setPen(Qt::NoPen);
     p.setBrush(g);
     p.drawRoundedRect(copertina, s * 0.06, s * 0.06);
@@ -57,7 +43,7 @@ void cartella(QPainter& p, const QRectF& r)
 
 } // namespace
 
-QPixmap ImmaginiExport::titolo(const QSize& size, const Categoria& categoria)
+QPixmap ExportPictures::title(const QSize& size, const Categoria& categoria)
 {
     QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
@@ -67,16 +53,16 @@ QPixmap ImmaginiExport::titolo(const QSize& size, const Categoria& categoria)
     const QRectF testo(h * 1.15, 0, size.width() - h * 1.2, h);
     const QString riga1 = QStringLiteral("Esportazione in Microsoft Excel");
     const QString riga2 = QStringLiteral("Archivio ") + categoria.Descrizione;
-    p.setPen(Verde);
-    p.setFont(adattato(riga1, h * 0.42, testo.width(), true));
+    p.setPen(Palette::Green);
+    p.setFont(Fonts::largestFitting(Fonts::verdana(h * 0.42, true), riga1, int(h * 0.42), testo.width(), 7));
     p.drawText(QRectF(testo.left(), 0, testo.width(), h * 0.6), Qt::AlignLeft | Qt::AlignBottom, riga1);
     p.setPen(QColor(0x4A, 0x5A, 0x6E));
-    p.setFont(adattato(riga2, h * 0.28, testo.width(), false));
+    p.setFont(Fonts::largestFitting(Fonts::verdana(h * 0.28), riga2, int(h * 0.28), testo.width(), 7));
     p.drawText(QRectF(testo.left(), h * 0.62, testo.width(), h * 0.38), Qt::AlignLeft | Qt::AlignTop, riga2);
     return pm;
 }
 
-QPixmap ImmaginiExport::excel(const QSize& size)
+QPixmap ExportPictures::workbook(const QSize& size)
 {
     QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
@@ -86,7 +72,7 @@ QPixmap ImmaginiExport::excel(const QSize& size)
     return pm;
 }
 
-QPixmap ImmaginiExport::mano(const QSize& size)
+QPixmap ExportPictures::hand(const QSize& size)
 {
     QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
@@ -98,7 +84,7 @@ QPixmap ImmaginiExport::mano(const QSize& size)
     p.setPen(QPen(contorno, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 
     // The cuff.
-    p.setBrush(QColor(0x3C, 0x7E, 0xC6));
+    p.setBrush(Palette::Azure);
     p.drawRoundedRect(QRectF(2, 22, 16, 38), 4, 4);
     // The back of the hand.
     p.setBrush(pelle);

@@ -1,7 +1,9 @@
-#include "editor/Illustrations.h"
+#include "editor/DialogPictures.h"
 
 #include "ui/Drawing.h"
+#include "ui/Fonts.h"
 #include "ui/Icone.h"
+#include "ui/Palette.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -11,23 +13,11 @@
 
 namespace {
 
-const QColor Ink(0x2B, 0x3A, 0x4D);
-const QColor Navy(0x1E, 0x4E, 0x8C);
-const QColor Orange(0xF0, 0x8A, 0x24);
-
 QImage canvas(const QSize& size)
 {
     QImage img(size, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     return img;
-}
-
-QFont font(qreal pixels, bool bold)
-{
-    QFont f(QStringLiteral("Verdana"));
-    f.setPixelSize(qMax(1, qRound(pixels)));
-    f.setBold(bold);
-    return f;
 }
 
 // The soft backdrop both camera pictures stand on: a light studio wall with
@@ -39,16 +29,16 @@ void backdrop(QPainter& p, const QRectF& r, const QColor& wall)
     g.setColorAt(1, wall.darker(108));
     p.fillRect(r, g);
     QLinearGradient floor(0, r.top() + r.height() * 0.78, 0, r.bottom());
-    floor.setColorAt(0, QColor(0, 0, 0, 0));
-    floor.setColorAt(1, QColor(0, 0, 0, 28));
+    floor.setColorAt(0, Palette::shadow(0));
+    floor.setColorAt(1, Palette::shadow(28));
     p.fillRect(QRectF(r.left(), r.top() + r.height() * 0.78, r.width(), r.height() * 0.22), floor);
 }
 
 void shadow(QPainter& p, const QPointF& centre, qreal w, qreal h)
 {
     QRadialGradient g(centre, w / 2);
-    g.setColorAt(0, QColor(0, 0, 0, 70));
-    g.setColorAt(1, QColor(0, 0, 0, 0));
+    g.setColorAt(0, Palette::shadow(70));
+    g.setColorAt(1, Palette::shadow(0));
     p.save();
     p.translate(centre);
     p.scale(1, h / w);
@@ -78,15 +68,15 @@ void lens(QPainter& p, const QPointF& c, qreal r)
     p.drawEllipse(c, r * 0.68, r * 0.68);
     p.setBrush(QColor(0x05, 0x0A, 0x10));
     p.drawEllipse(c, r * 0.28, r * 0.28);
-    p.setBrush(QColor(255, 255, 255, 170));
+    p.setBrush(Palette::glaze(170));
     p.drawEllipse(c + QPointF(-r * 0.3, -r * 0.32), r * 0.13, r * 0.09);
-    p.setBrush(QColor(255, 255, 255, 90));
+    p.setBrush(Palette::glaze(90));
     p.drawEllipse(c + QPointF(r * 0.22, r * 0.2), r * 0.06, r * 0.06);
 }
 
 } // namespace
 
-namespace Illustrations {
+namespace DialogPictures {
 
 QImage webcam(const QSize& size)
 {
@@ -141,7 +131,7 @@ QImage webcam(const QSize& size)
     // Gloss.
     QPainterPath gloss;
     gloss.addEllipse(QPointF(150, 62), 34, 18);
-    p.setBrush(QColor(255, 255, 255, 40));
+    p.setBrush(Palette::glaze(40));
     p.drawPath(gloss);
     return img;
 }
@@ -183,7 +173,7 @@ QImage photoCamera(const QSize& size)
     // Leather grip band.
     p.setBrush(QColor(0x26, 0x2B, 0x31));
     p.drawRect(QRectF(66, 112, 234, 78));
-    p.setBrush(QColor(255, 255, 255, 22));
+    p.setBrush(Palette::glaze(22));
     for (int x = 72; x < 296; x += 6)
         p.drawRect(QRectF(x, 114, 2, 74));
     // Flash window and the maker's plate.
@@ -215,29 +205,29 @@ QImage attachSteps(const QSize& size)
     Drawing::smooth(p);
     const QRectF r = QRectF(QPointF(0, 0), QSizeF(size)).adjusted(0.5, 0.5, -0.5, -0.5);
     QLinearGradient g(0, 0, 0, size.height());
-    g.setColorAt(0, QColor(0xF7, 0xFA, 0xFD));
+    g.setColorAt(0, Palette::Snow);
     g.setColorAt(1, QColor(0xE4, 0xEE, 0xF7));
-    p.setPen(QPen(QColor(0xA8, 0xCA, 0xE5), 1));
+    p.setPen(QPen(Palette::Sky, 1));
     p.setBrush(g);
     p.drawRoundedRect(r, 6, 6);
 
-    const QFont step = font(12, true);
-    const QFont note = font(10, false);
+    const QFont step = Fonts::verdana(12, true);
+    const QFont note = Fonts::verdana(10, false);
     const qreal line = 18;
 
     // One numbered step: an orange disc with the number, then the words.
     auto numero = [&](qreal x, int n) {
         p.setPen(Qt::NoPen);
-        p.setBrush(Orange);
+        p.setBrush(Palette::Orange);
         p.drawEllipse(QPointF(x + 9, line), 9, 9);
         p.setPen(Qt::white);
-        p.setFont(font(11, true));
+        p.setFont(Fonts::verdana(11, true));
         p.drawText(QRectF(x, line - 9, 18, 18), Qt::AlignCenter, QString::number(n));
         return x + 24;
     };
     auto testo = [&](qreal x, const QString& t) {
         p.setFont(step);
-        p.setPen(Navy);
+        p.setPen(Palette::Navy);
         const qreal w = QFontMetricsF(step).horizontalAdvance(t);
         p.drawText(QRectF(x, line - 10, w + 2, 20), Qt::AlignLeft | Qt::AlignVCenter, t);
         return x + w;
@@ -267,10 +257,10 @@ QImage attachSteps(const QSize& size)
     p.drawPixmap(QPointF(x + 6, line - 11), Icone::disegna(Icona::Salva, QSize(22, 22)));
 
     p.setFont(note);
-    p.setPen(Ink);
+    p.setPen(Palette::Ink);
     p.drawText(QRectF(10, 29, size.width() - 20, 16), Qt::AlignLeft | Qt::AlignVCenter,
         QStringLiteral("Il pulsante Apri visualizza il file allegato con il programma associato."));
     return img;
 }
 
-} // namespace Illustrations
+} // namespace DialogPictures

@@ -4,9 +4,9 @@
 #include <QSize>
 
 // The title banners of the two check windows (421 x 73), drawn when asked for.
-namespace ImmaginiControlli {
+namespace CheckerPictures {
 // "Controllo codice fiscale" beside a tax card.
-QPixmap bannerCodFisc(const QSize& size);
+QPixmap codFiscBanner(const QSize& size);
 // "Controllo partita IVA" beside the emblem of the Republic.
-QPixmap bannerPartitaIva(const QSize& size);
-} // namespace ImmaginiControlli
+QPixmap partitaIvaBanner(const QSize& size);
+} // namespace CheckerPictures

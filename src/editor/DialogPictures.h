@@ -5,7 +5,7 @@
 
 // The pictures of the webcam window and of the attachments dialog, drawn with
 // QPainter when asked for.
-namespace Illustrations {
+namespace DialogPictures {
 
 constexpr QSize WebcamSize {366, 274};
 constexpr QSize AttachSteps {543, 49};
@@ -18,4 +18,4 @@ QImage photoCamera(const QSize& size = WebcamSize);
 // the archive screen's save button; and "Apri" opens a file.
 QImage attachSteps(const QSize& size = AttachSteps);
 
-} // namespace Illustrations
+} // namespace DialogPictures

@@ -5,15 +5,15 @@
 
 // The pictures of the help, information and presentation windows, drawn
 // when asked for.
-namespace ImmaginiGuida {
+namespace HelpPictures {
 // The help window's header: the program's name and what the window is.
-QPixmap intestazioneGuida(const QSize& size);
+QPixmap guideHeader(const QSize& size);
 // The information window's title: an information icon and its heading.
-QPixmap intestazioneInfo(const QSize& size);
+QPixmap infoHeader(const QSize& size);
 // The maker's presentation picture.
-QPixmap presentazione(const QSize& size);
+QPixmap presentation(const QSize& size);
 // Link icons.
-QPixmap iconaPdf(const QSize& size);
-QPixmap iconaEmail(const QSize& size);
-QPixmap iconaWeb(const QSize& size);
-} // namespace ImmaginiGuida
+QPixmap pdfIcon(const QSize& size);
+QPixmap emailIcon(const QSize& size);
+QPixmap webIcon(const QSize& size);
+} // namespace HelpPictures

@@ -6,11 +6,11 @@
 struct Categoria;
 
 // The pictures of the export window, drawn when asked for.
-namespace ImmaginiExport {
+namespace ExportPictures {
 // The top band's title: a worksheet and what the window does, for a category.
-QPixmap titolo(const QSize& size, const Categoria& categoria);
+QPixmap title(const QSize& size, const Categoria& categoria);
 // A hand pointing right, at the export button.
-QPixmap mano(const QSize& size);
+QPixmap hand(const QSize& size);
 // The export button: a green workbook with a sheet.
-QPixmap excel(const QSize& size);
-} // namespace ImmaginiExport
+QPixmap workbook(const QSize& size);
+} // namespace ExportPictures
