@@ -133,12 +133,6 @@ QHash<QString, TfrmArchivio*>& schermi()
     return s;
 }
 
-QHash<int, TfrmArchivio::Apritore>& apritori()
-{
-    static QHash<int, TfrmArchivio::Apritore> a;
-    return a;
-}
-
 bool invio(const QKeyEvent* e)
 {
     return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
@@ -246,11 +240,6 @@ TfrmArchivio::~TfrmArchivio()
 TfrmArchivio* TfrmArchivio::PerSigla(const QString& sigla)
 {
     return schermi().value(sigla, nullptr);
-}
-
-void TfrmArchivio::ImpostaApritore(Finestra finestra, Apritore apritore)
-{
-    apritori().insert(int(finestra), std::move(apritore));
 }
 
 // ---- Building the screen ---------------------------------------------------
@@ -869,34 +858,25 @@ void TfrmArchivio::cmdUltimoClick()
     naviga(int(Comando::Ultimo));
 }
 
-namespace {
-void apri(TfrmArchivio::Finestra f, TfrmArchivio& schermo)
-{
-    const auto a = apritori().value(int(f));
-    if (a)
-        a(schermo);
-}
-} // namespace
-
 void TfrmArchivio::cmdTrovaClick()
 {
-    apri(Finestra::Trova, *this);
+    Q_EMIT searchRequested();
 }
 void TfrmArchivio::cmdSegnalatiClick()
 {
-    apri(Finestra::Riepilogo, *this);
+    Q_EMIT unpaidSummaryRequested();
 }
 void TfrmArchivio::cmdEsportaClick()
 {
-    apri(Finestra::Esporta, *this);
+    Q_EMIT exportRequested();
 }
 void TfrmArchivio::cmdStampaClick()
 {
-    apri(Finestra::Stampa, *this);
+    Q_EMIT printRequested();
 }
 void TfrmArchivio::cmdGuidaClick()
 {
-    apri(Finestra::Guida, *this);
+    Q_EMIT helpRequested();
 }
 void TfrmArchivio::cmdEsciClick()
 {
@@ -962,7 +942,7 @@ void TfrmArchivio::btnZoomFotoClick()
 
 void TfrmArchivio::btnCodFiscClick()
 {
-    apri(Finestra::ControlloCodice, *this);
+    Q_EMIT codeCheckRequested(Campo(QStringLiteral("CodFisc"))->text());
 }
 
 // ---- Events ------------------------------------------------------------------

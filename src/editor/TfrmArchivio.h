@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QPointer>
 
-#include <functional>
 #include <optional>
 
 struct Categoria;
@@ -20,9 +19,10 @@ class QPushButton;
 class ShapeBox;
 
 // The archive screen of one category: shows one card at a time, browses the
-// category's record file, creates, duplicates and saves cards, and opens every
-// other window of the category. Created once at start-up, shown from the main
-// menu; every showing starts on a blank card.
+// category's record file, creates, duplicates and saves cards, and asks, by
+// its signals, for the windows of the other rooms that work on the category.
+// Created once at start-up, shown from the main menu; every showing starts on
+// a blank card.
 //
 // The card on display lives in the controls; the position label lblPosizione
 // says which stored card it is (empty: not stored yet) and is the only link to
@@ -41,13 +41,6 @@ public:
     // The live archive screen of a category, found by its tag (exact);
     // nullptr when none. The dialogs that write back into a screen use it.
     static TfrmArchivio* PerSigla(const QString& sigla);
-
-    // The windows this screen opens that belong to the screens built on top of
-    // it (search, summary, export, card print, help). The program installs
-    // them at start-up; an opener not installed does nothing.
-    enum class Finestra { Trova, Riepilogo, Esporta, Stampa, Guida, ControlloCodice };
-    using Apritore = std::function<void(TfrmArchivio&)>;
-    static void ImpostaApritore(Finestra finestra, Apritore apritore);
 
     // Blank card: fields empty, amount "0,00", box unticked, no attachments,
     // placeholder photo, empty position label, focus on txtNumero.
@@ -112,6 +105,16 @@ public Q_SLOTS:
 Q_SIGNALS:
     // The user closed the screen; whoever opened it takes over.
     void closed();
+    // The windows built on top of this screen, one signal for each button
+    // that opens one: the magnifier (search), the hand and coin (unpaid
+    // summary), the spreadsheet (export), "Stampa" (card print), "?" (help)
+    // and the check beside the payer's code, with the code as typed.
+    void searchRequested();
+    void unpaidSummaryRequested();
+    void exportRequested();
+    void printRequested();
+    void helpRequested();
+    void codeCheckRequested(const QString& codice);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

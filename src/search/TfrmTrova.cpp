@@ -132,6 +132,13 @@ QString TfrmTrova::printTitle(const Categoria& categoria)
     return QStringLiteral("Riepilogo ") + categoria.Descrizione + QStringLiteral(" in archivio");
 }
 
+void TfrmTrova::Mostra(TfrmArchivio& schermo)
+{
+    TfrmTrova finestra(schermo);
+    finestra.ImpostaTag(schermo.categoria().Sigla);
+    finestra.exec();
+}
+
 void TfrmTrova::ImpostaTag(const QString& tag)
 {
     lblMemory->setText(tag);
