@@ -3,9 +3,9 @@
 #include "archive/Allegati.h"
 #include "archive/Categoria.h"
 #include "archive/Foto.h"
-#include "archive/TArchivioSchede.h"
 #include "archive/Testo.h"
 #include "dialogs/Dialogs.h"
+#include "editor/CardFile.h"
 #include "editor/Importo.h"
 #include "editor/Navigazione.h"
 #include "editor/PhotoDialogs.h"
@@ -770,28 +770,13 @@ void TfrmArchivio::cmdSalvaClick()
         }
     }
 
-    const QString p = Testo::pulito(lblPosizione->text()).toString();
-    int n = 0;
-    bool nuova = p.isEmpty();
-    try {
-        TArchivioSchede archivio(categoria_);
-        archivio.Apri(TArchivioSchede::Accesso::Scrittura);
-        const Scheda scheda = SchedaDaControlli();
-        if (nuova) {
-            n = archivio.Aggiungi(scheda);
-        } else {
-            bool ok = false;
-            n = p.toInt(&ok);
-            if (!ok)
-                throw ErroreArchivio(QStringLiteral("position label is not a number"));
-            archivio.Riscrivi(n, scheda);
-        }
-        archivio.Chiudi();
-    } catch (const ErroreArchivio&) {
+    const bool nuova = Testo::pulito(lblPosizione->text()).isEmpty();
+    const std::optional<int> n = CardFile::save(categoria_, SchedaDaControlli(), lblPosizione->text());
+    if (!n) {
         messaggioAccesso();
         return;
     }
-    lblPosizione->setText(QString::number(n));
+    lblPosizione->setText(QString::number(*n));
 
     const QString esito = nuova ? QStringLiteral("La scheda corrente è stata inserita in archivio.")
                                 : QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in "
@@ -808,54 +793,44 @@ void TfrmArchivio::cmdSalvaClick()
     }
 }
 
-void TfrmArchivio::naviga(int comando)
+void TfrmArchivio::naviga(Comando comando)
 {
-    int n = 0;
-    Scheda scheda(categoria_.tipo);
-    try {
-        TArchivioSchede archivio(categoria_);
-        archivio.Apri();
-        const Passo passo = Naviga(Comando(comando), archivio.Conta(), lblPosizione->text());
-        switch (passo.azione) {
-        case Passo::Azione::Nulla:
-            archivio.Chiudi();
-            return;
-        case Passo::Azione::Vuoto:
-            archivio.Chiudi();
-            if (passo.svuotaPosizione)
-                lblPosizione->clear();
-            Dialogs::current().message(this, Dialogs::Kind::Information, MessaggioVuoto);
-            return;
-        case Passo::Azione::Errore:
-            throw ErroreArchivio(QStringLiteral("position label is not a number"));
-        case Passo::Azione::Mostra:
-            scheda = archivio.Leggi(passo.scheda);
-            n = passo.scheda;
-            break;
-        }
-        archivio.Chiudi();
-    } catch (const ErroreArchivio&) {
+    const std::optional<CardFile::Browsed> esito = CardFile::browse(categoria_, comando, lblPosizione->text());
+    if (!esito) {
         messaggioAccesso();
         return;
     }
-    MostraScheda(scheda, n);
+    const Passo& passo = esito->passo;
+    switch (passo.azione) {
+    case Passo::Azione::Nulla:
+    case Passo::Azione::Errore:
+        return;
+    case Passo::Azione::Vuoto:
+        if (passo.svuotaPosizione)
+            lblPosizione->clear();
+        Dialogs::current().message(this, Dialogs::Kind::Information, MessaggioVuoto);
+        return;
+    case Passo::Azione::Mostra:
+        MostraScheda(*esito->scheda, passo.scheda);
+        return;
+    }
 }
 
 void TfrmArchivio::cmdPrimoClick()
 {
-    naviga(int(Comando::Primo));
+    naviga(Comando::Primo);
 }
 void TfrmArchivio::cmdIndietroClick()
 {
-    naviga(int(Comando::Indietro));
+    naviga(Comando::Indietro);
 }
 void TfrmArchivio::cmdAvantiClick()
 {
-    naviga(int(Comando::Avanti));
+    naviga(Comando::Avanti);
 }
 void TfrmArchivio::cmdUltimoClick()
 {
-    naviga(int(Comando::Ultimo));
+    naviga(Comando::Ultimo);
 }
 
 void TfrmArchivio::cmdTrovaClick()

@@ -10,6 +10,7 @@
 #include <optional>
 
 struct Categoria;
+enum class Comando;
 class ImageBox;
 class QAbstractButton;
 class QCheckBox;
@@ -139,7 +140,7 @@ private:
     void suggerimento(QWidget* w, const QString& testo);
     void decorativo(QWidget* w);
 
-    void naviga(int comando);
+    void naviga(Comando comando);
     void messaggioAccesso();
     void mostraFoto(const QImage& immagine, bool segnaposto);
     void normalizzaImporto(QLineEdit* prezzo);

@@ -1,7 +1,6 @@
 #include "search/TfrmTrova.h"
 
 #include "archive/Categoria.h"
-#include "archive/TArchivioSchede.h"
 #include "archive/Tracciato.h"
 #include "dialogs/Dialogs.h"
 #include "editor/TfrmArchivio.h"
@@ -177,14 +176,12 @@ void TfrmTrova::btnCercaClick()
     lblConta->setText(QString::number(filters.filled()));
 
     panContainer->clear();
-    ResultLines lines;
-    try {
-        lines = Scan::searchLines(categoria_, filters, lblConta->text().toInt());
-    } catch (const ErroreArchivio&) {
+    std::optional<ResultLines> lines = Scan::searchLines(categoria_, filters, lblConta->text().toInt());
+    if (!lines) {
         Dialogs::current().plain(this, AccessMessage);
         return;
     }
-    panContainer->setLines(std::move(lines));
+    panContainer->setLines(std::move(*lines));
     panContainer->show();
     panAvvio->hide();
     panContainer->findBox()->clear();
