@@ -601,14 +601,12 @@ const QImage& TfrmArchivio::Segnaposto() const
 
 QImage TfrmArchivio::Foto() const
 {
-    return foto_.isNull() && segnaposto_ ? Segnaposto() : foto_;
+    return foto_.image().isNull() && foto_.isPlaceholder() ? Segnaposto() : foto_.image();
 }
 
-void TfrmArchivio::mostraFoto(const QImage& immagine, bool segnaposto)
+void TfrmArchivio::mostraFoto()
 {
-    foto_ = immagine;
-    segnaposto_ = segnaposto;
-    imgFoto->setImage(immagine);
+    imgFoto->setImage(foto_.image());
 }
 
 void TfrmArchivio::normalizzaImporto(QLineEdit* prezzo)
@@ -627,16 +625,14 @@ void TfrmArchivio::normalizzaImporto(QLineEdit* prezzo)
 
 void TfrmArchivio::ImpostaFoto(const QImage& immagine)
 {
-    if (immagine.isNull())
-        return;
-    mostraFoto(immagine, false);
-    fotoSostituita_ = true;
+    if (foto_.replace(immagine))
+        mostraFoto();
 }
 
 void TfrmArchivio::CancellaFoto()
 {
-    mostraFoto(Segnaposto(), true);
-    fotoSostituita_ = true;
+    foto_.clear(Segnaposto());
+    mostraFoto();
 }
 
 void TfrmArchivio::PulisciScheda()
@@ -649,9 +645,8 @@ void TfrmArchivio::PulisciScheda()
         lblFile[i]->clear();
         lblDesc[i]->clear();
     }
-    mostraFoto(Segnaposto(), true);
-    fotoIllegibile_ = false;
-    fotoSostituita_ = true;
+    foto_.blank(Segnaposto());
+    mostraFoto();
     lblPosizione->clear();
     campi_.constFirst().edit->setFocus();
 }
@@ -679,31 +674,24 @@ void TfrmArchivio::MostraScheda(const Scheda& scheda, int n)
 
 void TfrmArchivio::CaricaFotoScheda()
 {
-    fotoSostituita_ = false;
-    fotoIllegibile_ = false;
     Foto::CreaCartella();
     const QString percorso = Foto::Percorso(categoria_, lblPosizione->text());
     const QImage immagine = Foto::Leggi(percorso);
-    if (immagine.isNull()) {
-        fotoIllegibile_ = !percorso.isEmpty() && QFileInfo::exists(percorso);
-        mostraFoto(Segnaposto(), true);
-        return;
-    }
-    mostraFoto(immagine, false);
+    const bool esiste = immagine.isNull() && !percorso.isEmpty() && QFileInfo::exists(percorso);
+    foto_.read(immagine, esiste, immagine.isNull() ? Segnaposto() : QImage());
+    mostraFoto();
 }
 
 bool TfrmArchivio::SalvaFotoScheda()
 {
-    // A stored photo that could not be read stays as it is unless the user
-    // replaced it: writing the placeholder over it would destroy it.
-    if (fotoIllegibile_ && !fotoSostituita_)
+    // Not over a stored photo that could not be read (see CardPhoto).
+    if (!foto_.mayWrite())
         return true;
     if (!Foto::CreaCartella())
         return false;
     if (!Foto::Scrivi(Foto(), Foto::Percorso(categoria_, lblPosizione->text())))
         return false;
-    fotoIllegibile_ = false;
-    fotoSostituita_ = false;
+    foto_.written();
     return true;
 }
 
@@ -745,9 +733,8 @@ void TfrmArchivio::cmdDuplicaClick()
         lblDesc[i]->clear();
     }
     lblPosizione->clear();
-    mostraFoto(Segnaposto(), true);
-    fotoIllegibile_ = false;
-    fotoSostituita_ = true;
+    foto_.blank(Segnaposto());
+    mostraFoto();
     campi_.constFirst().edit->setFocus();
     Dialogs::current().message(this, Dialogs::Kind::Information,
         QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente."

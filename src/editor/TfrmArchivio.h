@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archive/Tracciato.h"
+#include "editor/CardPhoto.h"
 #include "ui/GradientWindow.h"
 
 #include <QHash>
@@ -66,7 +67,7 @@ public:
     QImage Foto() const;
     // The category's picture for a card with no photo.
     const QImage& Segnaposto() const;
-    bool FotoSegnaposto() const { return segnaposto_; }
+    bool FotoSegnaposto() const { return foto_.isPlaceholder(); }
     // The user put a new picture on the card (loaded, captured).
     void ImpostaFoto(const QImage& immagine);
     // The user cleared the picture: the placeholder stands in until saved.
@@ -142,7 +143,7 @@ private:
 
     void naviga(Comando comando);
     void messaggioAccesso();
-    void mostraFoto(const QImage& immagine, bool segnaposto);
+    void mostraFoto();
     void normalizzaImporto(QLineEdit* prezzo);
     bool tastoCampo(const CampoVivo& c, QKeyEvent* e);
     void apriCalendario(const CampoVivo& c);
@@ -168,10 +169,5 @@ private:
     std::optional<QString> importoLetto_;
 
     mutable QImage bianco_; // the category's placeholder picture, painted when first needed
-    QImage foto_; // the picture on display
-    bool segnaposto_ = true;
-    // A photo file that exists but could not be read is never overwritten by
-    // a save, unless the user put another picture on the card meanwhile.
-    bool fotoIllegibile_ = false;
-    bool fotoSostituita_ = false;
+    CardPhoto foto_;
 };
