@@ -46,7 +46,9 @@ struct Posto {
     int genere; // 0 text, 1 date, 2 amount, 3 codice fiscale
 };
 
-// Tab order is the order of this table.
+// Tab order is the order of this table, and Enter in a field moves to the
+// next one in it, the last to the first (date fields open the date picker
+// instead).
 constexpr Posto PostiBolletta[] = {
     {"txtNumero", "Numero", "lblCampo001", 620, 164, 196, 0},
     {"txtDataEmi", "DataEmi", "lblCampo016", 824, 164, 140, 1},
@@ -81,41 +83,6 @@ constexpr Sostituto PostiAcquisto[] = {
     {"txtCausale", "txtProdotti", "Prodotti"},
     {"txtConsumi", "txtDettagli", "Dettagli"},
     {"txtEstremi", "txtDocumenti", "Documenti"},
-};
-
-// Where Enter moves the focus to, per layout. Date fields open the date
-// picker instead.
-constexpr const char* InvioBolletta[][2] = {
-    {"txtNumero", "txtDataEmi"},
-    {"txtBeneficiario", "txtCC"},
-    {"txtCC", "txtDataSca"},
-    {"txtPeriodo", "txtDataPag"},
-    {"txtCausale", "txtConsumi"},
-    {"txtConsumi", "txtModalita"},
-    {"txtModalita", "txtEstremi"},
-    {"txtEstremi", "txtPagatore"},
-    {"txtPagatore", "txtCodFisc"},
-    {"txtCodFisc", "txtCodCliente"},
-    {"txtCodCliente", "txtPrezzo"},
-    {"txtPrezzo", "txtNote"},
-    {"txtNote", "txtNumero"},
-};
-constexpr const char* InvioAcquisto[][2] = {
-    {"txtNumero", "txtDataEmi"},
-    {"txtAttivita", "txtEmail"},
-    {"txtEmail", "txtTel"},
-    {"txtTel", "txtSito"},
-    {"txtSito", "txtGaranzia"},
-    {"txtGaranzia", "txtProdotti"},
-    {"txtProdotti", "txtDettagli"},
-    {"txtDettagli", "txtModalita"},
-    {"txtModalita", "txtDocumenti"},
-    {"txtDocumenti", "txtPagatore"},
-    {"txtPagatore", "txtCodFisc"},
-    {"txtCodFisc", "txtCodCliente"},
-    {"txtCodCliente", "txtPrezzo"},
-    {"txtPrezzo", "txtNote"},
-    {"txtNote", "txtNumero"},
 };
 
 const QColor Marrone(0xA5, 0x2A, 0x2A);
@@ -498,21 +465,6 @@ void TfrmArchivio::creaCampi()
         c.edit = edit;
         c.genere = genere;
         campi_.append(c);
-    }
-
-    for (const auto& coppia : InvioBolletta) {
-        if (acquisti)
-            break;
-        for (auto& c : campi_)
-            if (c.edit->objectName() == QLatin1String(coppia[0]))
-                c.invio = QString::fromLatin1(coppia[1]);
-    }
-    for (const auto& coppia : InvioAcquisto) {
-        if (!acquisti)
-            break;
-        for (auto& c : campi_)
-            if (c.edit->objectName() == QLatin1String(coppia[0]))
-                c.invio = QString::fromLatin1(coppia[1]);
     }
 }
 
@@ -957,8 +909,8 @@ bool TfrmArchivio::tastoCampo(const CampoVivo& c, QKeyEvent* e)
         break;
     }
     if (invio(e)) {
-        if (QWidget* w = controllo(c.invio))
-            w->setFocus();
+        const qsizetype dopo = (&c - campi_.constData() + 1) % campi_.size();
+        campi_.at(dopo).edit->setFocus();
         return true;
     }
     return false;

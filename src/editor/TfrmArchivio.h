@@ -129,7 +129,6 @@ private:
         QString campo;
         QLineEdit* edit = nullptr;
         Genere genere = Genere::Testo;
-        QString invio; // the control Enter moves to; empty for date fields
     };
 
     void creaBarra();
