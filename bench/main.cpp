@@ -258,7 +258,7 @@ SizeResult measure(int cards, int runs)
             [&] {
                 const FilterSet filters(luce, texts);
                 LineModel model;
-                model.setLines(Scan::searchLines(luce, filters, filters.filled()));
+                model.setLines(Scan::searchLines(luce, filters, filters.filled()).value_or(ResultLines()));
                 listed = model.rowCount();
             }),
         QStringLiteral("%1 lines").arg(listed)});
@@ -269,7 +269,7 @@ SizeResult measure(int cards, int runs)
             [&] {
                 const FilterSet filters(luce, QStringList(10));
                 LineModel model;
-                model.setLines(Scan::searchLines(luce, filters, filters.filled()));
+                model.setLines(Scan::searchLines(luce, filters, filters.filled()).value_or(ResultLines()));
                 listed = model.rowCount();
                 chosen = model.lines().at(listed / 2).toString();
             }),

@@ -1,25 +1,29 @@
 #include "app/AppWindows.h"
 
-#include "app/HelpAndOutputWindows.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmCambiaPassword.h"
 #include "app/TfrmPassword.h"
 #include "archive/Categoria.h"
+#include "checkers/ControlloCodice.h"
 #include "editor/TfrmArchivio.h"
-#include "search/SearchWindows.h"
+#include "help/Argomenti.h"
+#include "help/TfrmGuida.h"
+#include "help/TfrmInfo.h"
+#include "help/TfrmSplash.h"
+#include "output/TfrmExp.h"
+#include "output/TfrmStampa.h"
+#include "search/TfrmSospesi.h"
+#include "search/TfrmTrova.h"
 
 AppWindows::AppWindows()
 {
-    // Export, help and code checks of every archive screen.
-    installHelpAndOutputWindows();
-    // The search window and the unpaid summary of every archive screen.
-    installSearchWindows();
     login_ = std::make_unique<TfrmPassword>();
     menu_ = std::make_unique<TfrmAvvio>();
     changePassword_ = std::make_unique<TfrmCambiaPassword>();
     for (const Categoria& c : Catalogo::Tutte()) {
         archives_.push_back(std::make_unique<TfrmArchivio>(c));
         TfrmArchivio* a = archives_.back().get();
+        connectArchive(*a);
         // Closing an archive screen brings the menu back; the screen hides
         // itself once its close is over.
         connect(a, &TfrmArchivio::closed, this, [this, a] {
@@ -40,6 +44,31 @@ AppWindows::AppWindows()
     });
     connect(menu_.get(), &TfrmAvvio::archiveRequested, this, &AppWindows::showArchive);
     connect(menu_.get(), &TfrmAvvio::quitRequested, this, &AppWindows::ended);
+    connectMenu();
+}
+
+void AppWindows::connectMenu()
+{
+    TfrmAvvio* m = menu_.get();
+    connect(m, &TfrmAvvio::infoRequested, m, [m] { TfrmInfo::Mostra(m); });
+    connect(m, &TfrmAvvio::helpRequested, m, [m] { TfrmGuida::Mostra(m, Argomenti::Menu()); });
+    connect(m, &TfrmAvvio::presentationRequested, m, [m] { TfrmSplash::Mostra(m); });
+}
+
+void AppWindows::connectArchive(TfrmArchivio& archivio)
+{
+    TfrmArchivio* a = &archivio;
+    connect(a, &TfrmArchivio::searchRequested, a, [a] { TfrmTrova::Mostra(*a); });
+    connect(a, &TfrmArchivio::unpaidSummaryRequested, a, [a] { TfrmSospesi::Mostra(*a); });
+    connect(a, &TfrmArchivio::exportRequested, a, [a] {
+        TfrmExp esporta(a->categoria(), a);
+        connect(&esporta, &TfrmExp::helpRequested, &esporta,
+            [&esporta] { TfrmGuida::Mostra(&esporta, Argomenti::Esportazione(esporta.categoria())); });
+        esporta.exec();
+    });
+    connect(a, &TfrmArchivio::printRequested, a, [a] { TfrmStampa::Mostra(*a); });
+    connect(a, &TfrmArchivio::helpRequested, a, [a] { TfrmGuida::Mostra(a, Argomenti::Archivio()); });
+    connect(a, &TfrmArchivio::codeCheckRequested, a, [a](const QString& codice) { ApriControlloCodice(a, codice); });
 }
 
 AppWindows::~AppWindows() = default;

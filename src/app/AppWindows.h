@@ -15,6 +15,11 @@ class QWidget;
 // The thirteen windows that live for the whole run and how they hand over to
 // one another. Only one of them is visible at a time; every hand-over shows
 // the next window first and then hides the current one.
+//
+// This is also the one place where a window's request for a window of another
+// room is met: the menu's and the archive screens' signals are connected
+// here to the windows that answer them. Each of those is new, modal, owned by
+// the window that asked, and gone when it closes.
 class AppWindows : public QObject {
     Q_OBJECT
 public:
@@ -38,6 +43,8 @@ signals:
 
 private:
     void showArchive(const Categoria& categoria);
+    void connectMenu();
+    static void connectArchive(TfrmArchivio& archivio);
     static void handOver(QWidget* from, QWidget* to, bool maximised);
 
     std::unique_ptr<TfrmPassword> login_;

@@ -1,10 +1,6 @@
 #include "app/TfrmAvvio.h"
 
 #include "archive/Categoria.h"
-#include "help/Argomenti.h"
-#include "help/TfrmGuida.h"
-#include "help/TfrmInfo.h"
-#include "help/TfrmSplash.h"
 #include "platform/Platform.h"
 #include "ui/Art.h"
 #include "ui/Formats.h"
@@ -98,17 +94,17 @@ void TfrmAvvio::imgRiquadroClick(const Categoria& categoria)
 
 void TfrmAvvio::imgInfoClick()
 {
-    TfrmInfo::Mostra(this);
+    emit infoRequested();
 }
 
 void TfrmAvvio::imgGuidaClick()
 {
-    TfrmGuida::Mostra(this, Argomenti::Menu());
+    emit helpRequested();
 }
 
 void TfrmAvvio::imgCopyrightClick()
 {
-    TfrmSplash::Mostra(this);
+    emit presentationRequested();
 }
 
 void TfrmAvvio::imgSitoClick()

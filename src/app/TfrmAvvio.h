@@ -19,6 +19,10 @@ signals:
     // A tile was clicked: its picture or its caption strip.
     void archiveRequested(const Categoria& categoria);
     void quitRequested();
+    // The information, help (main menu's topic) and presentation icons.
+    void infoRequested();
+    void helpRequested();
+    void presentationRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override; // FormClose
@@ -27,8 +31,6 @@ private:
     // img + Riquadro + Click: the handler of both parts of a tile (imgLuceClick,
     // imgAutoClick...), one for all ten.
     void imgRiquadroClick(const Categoria& categoria);
-    // The information, help (main menu's topic) and presentation windows,
-    // each new, modal and gone when it closes.
     void imgInfoClick();
     void imgGuidaClick();
     void imgCopyrightClick();

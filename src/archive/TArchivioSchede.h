@@ -13,8 +13,16 @@
 
 // A failure of the record file: it could not be created or opened, a card
 // number was out of range, a read came up short, a write or a sync failed.
-// By the time it is thrown the store has closed the file. Callers catch it
-// and show their own message; what() is for logs and tests only.
+// By the time it is thrown the store has closed the file; what() is for logs
+// and tests only.
+//
+// The one failure contract of the store: it throws this and nothing else of
+// its own. The function that opens the store for one user action (a save, an
+// arrow, a scan, the export grid) catches it by name, there and nowhere else,
+// and returns a value instead: none (std::optional) when nothing read is of
+// use, or what it read with a flag saying the reading stopped short. It never
+// reaches a screen or crosses a slot; the screen turns the missing value into
+// its one message.
 class ErroreArchivio : public std::exception {
 public:
     explicit ErroreArchivio(const QString& dettaglio)

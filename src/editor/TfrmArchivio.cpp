@@ -3,9 +3,9 @@
 #include "archive/Allegati.h"
 #include "archive/Categoria.h"
 #include "archive/Foto.h"
-#include "archive/TArchivioSchede.h"
 #include "archive/Testo.h"
 #include "dialogs/Dialogs.h"
+#include "editor/CardFile.h"
 #include "editor/Importo.h"
 #include "editor/Navigazione.h"
 #include "editor/PhotoDialogs.h"
@@ -46,7 +46,9 @@ struct Posto {
     int genere; // 0 text, 1 date, 2 amount, 3 codice fiscale
 };
 
-// Tab order is the order of this table.
+// Tab order is the order of this table, and Enter in a field moves to the
+// next one in it, the last to the first (date fields open the date picker
+// instead).
 constexpr Posto PostiBolletta[] = {
     {"txtNumero", "Numero", "lblCampo001", 620, 164, 196, 0},
     {"txtDataEmi", "DataEmi", "lblCampo016", 824, 164, 140, 1},
@@ -83,41 +85,6 @@ constexpr Sostituto PostiAcquisto[] = {
     {"txtEstremi", "txtDocumenti", "Documenti"},
 };
 
-// Where Enter moves the focus to, per layout. Date fields open the date
-// picker instead.
-constexpr const char* InvioBolletta[][2] = {
-    {"txtNumero", "txtDataEmi"},
-    {"txtBeneficiario", "txtCC"},
-    {"txtCC", "txtDataSca"},
-    {"txtPeriodo", "txtDataPag"},
-    {"txtCausale", "txtConsumi"},
-    {"txtConsumi", "txtModalita"},
-    {"txtModalita", "txtEstremi"},
-    {"txtEstremi", "txtPagatore"},
-    {"txtPagatore", "txtCodFisc"},
-    {"txtCodFisc", "txtCodCliente"},
-    {"txtCodCliente", "txtPrezzo"},
-    {"txtPrezzo", "txtNote"},
-    {"txtNote", "txtNumero"},
-};
-constexpr const char* InvioAcquisto[][2] = {
-    {"txtNumero", "txtDataEmi"},
-    {"txtAttivita", "txtEmail"},
-    {"txtEmail", "txtTel"},
-    {"txtTel", "txtSito"},
-    {"txtSito", "txtGaranzia"},
-    {"txtGaranzia", "txtProdotti"},
-    {"txtProdotti", "txtDettagli"},
-    {"txtDettagli", "txtModalita"},
-    {"txtModalita", "txtDocumenti"},
-    {"txtDocumenti", "txtPagatore"},
-    {"txtPagatore", "txtCodFisc"},
-    {"txtCodFisc", "txtCodCliente"},
-    {"txtCodCliente", "txtPrezzo"},
-    {"txtPrezzo", "txtNote"},
-    {"txtNote", "txtNumero"},
-};
-
 const QColor Marrone(0xA5, 0x2A, 0x2A);
 
 QString stileCampo(const QString& fondo, const QString& testo)
@@ -131,12 +98,6 @@ QHash<QString, TfrmArchivio*>& schermi()
 {
     static QHash<QString, TfrmArchivio*> s;
     return s;
-}
-
-QHash<int, TfrmArchivio::Apritore>& apritori()
-{
-    static QHash<int, TfrmArchivio::Apritore> a;
-    return a;
 }
 
 bool invio(const QKeyEvent* e)
@@ -246,11 +207,6 @@ TfrmArchivio::~TfrmArchivio()
 TfrmArchivio* TfrmArchivio::PerSigla(const QString& sigla)
 {
     return schermi().value(sigla, nullptr);
-}
-
-void TfrmArchivio::ImpostaApritore(Finestra finestra, Apritore apritore)
-{
-    apritori().insert(int(finestra), std::move(apritore));
 }
 
 // ---- Building the screen ---------------------------------------------------
@@ -510,21 +466,6 @@ void TfrmArchivio::creaCampi()
         c.genere = genere;
         campi_.append(c);
     }
-
-    for (const auto& coppia : InvioBolletta) {
-        if (acquisti)
-            break;
-        for (auto& c : campi_)
-            if (c.edit->objectName() == QLatin1String(coppia[0]))
-                c.invio = QString::fromLatin1(coppia[1]);
-    }
-    for (const auto& coppia : InvioAcquisto) {
-        if (!acquisti)
-            break;
-        for (auto& c : campi_)
-            if (c.edit->objectName() == QLatin1String(coppia[0]))
-                c.invio = QString::fromLatin1(coppia[1]);
-    }
 }
 
 void TfrmArchivio::creaStato()
@@ -612,14 +553,12 @@ const QImage& TfrmArchivio::Segnaposto() const
 
 QImage TfrmArchivio::Foto() const
 {
-    return foto_.isNull() && segnaposto_ ? Segnaposto() : foto_;
+    return foto_.image().isNull() && foto_.isPlaceholder() ? Segnaposto() : foto_.image();
 }
 
-void TfrmArchivio::mostraFoto(const QImage& immagine, bool segnaposto)
+void TfrmArchivio::mostraFoto()
 {
-    foto_ = immagine;
-    segnaposto_ = segnaposto;
-    imgFoto->setImage(immagine);
+    imgFoto->setImage(foto_.image());
 }
 
 void TfrmArchivio::normalizzaImporto(QLineEdit* prezzo)
@@ -638,16 +577,14 @@ void TfrmArchivio::normalizzaImporto(QLineEdit* prezzo)
 
 void TfrmArchivio::ImpostaFoto(const QImage& immagine)
 {
-    if (immagine.isNull())
-        return;
-    mostraFoto(immagine, false);
-    fotoSostituita_ = true;
+    if (foto_.replace(immagine))
+        mostraFoto();
 }
 
 void TfrmArchivio::CancellaFoto()
 {
-    mostraFoto(Segnaposto(), true);
-    fotoSostituita_ = true;
+    foto_.clear(Segnaposto());
+    mostraFoto();
 }
 
 void TfrmArchivio::PulisciScheda()
@@ -660,9 +597,8 @@ void TfrmArchivio::PulisciScheda()
         lblFile[i]->clear();
         lblDesc[i]->clear();
     }
-    mostraFoto(Segnaposto(), true);
-    fotoIllegibile_ = false;
-    fotoSostituita_ = true;
+    foto_.blank(Segnaposto());
+    mostraFoto();
     lblPosizione->clear();
     campi_.constFirst().edit->setFocus();
 }
@@ -690,31 +626,24 @@ void TfrmArchivio::MostraScheda(const Scheda& scheda, int n)
 
 void TfrmArchivio::CaricaFotoScheda()
 {
-    fotoSostituita_ = false;
-    fotoIllegibile_ = false;
     Foto::CreaCartella();
     const QString percorso = Foto::Percorso(categoria_, lblPosizione->text());
     const QImage immagine = Foto::Leggi(percorso);
-    if (immagine.isNull()) {
-        fotoIllegibile_ = !percorso.isEmpty() && QFileInfo::exists(percorso);
-        mostraFoto(Segnaposto(), true);
-        return;
-    }
-    mostraFoto(immagine, false);
+    const bool esiste = immagine.isNull() && !percorso.isEmpty() && QFileInfo::exists(percorso);
+    foto_.read(immagine, esiste, immagine.isNull() ? Segnaposto() : QImage());
+    mostraFoto();
 }
 
 bool TfrmArchivio::SalvaFotoScheda()
 {
-    // A stored photo that could not be read stays as it is unless the user
-    // replaced it: writing the placeholder over it would destroy it.
-    if (fotoIllegibile_ && !fotoSostituita_)
+    // Not over a stored photo that could not be read (see CardPhoto).
+    if (!foto_.mayWrite())
         return true;
     if (!Foto::CreaCartella())
         return false;
     if (!Foto::Scrivi(Foto(), Foto::Percorso(categoria_, lblPosizione->text())))
         return false;
-    fotoIllegibile_ = false;
-    fotoSostituita_ = false;
+    foto_.written();
     return true;
 }
 
@@ -756,9 +685,8 @@ void TfrmArchivio::cmdDuplicaClick()
         lblDesc[i]->clear();
     }
     lblPosizione->clear();
-    mostraFoto(Segnaposto(), true);
-    fotoIllegibile_ = false;
-    fotoSostituita_ = true;
+    foto_.blank(Segnaposto());
+    mostraFoto();
     campi_.constFirst().edit->setFocus();
     Dialogs::current().message(this, Dialogs::Kind::Information,
         QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente."
@@ -781,28 +709,13 @@ void TfrmArchivio::cmdSalvaClick()
         }
     }
 
-    const QString p = Testo::pulito(lblPosizione->text()).toString();
-    int n = 0;
-    bool nuova = p.isEmpty();
-    try {
-        TArchivioSchede archivio(categoria_);
-        archivio.Apri(TArchivioSchede::Accesso::Scrittura);
-        const Scheda scheda = SchedaDaControlli();
-        if (nuova) {
-            n = archivio.Aggiungi(scheda);
-        } else {
-            bool ok = false;
-            n = p.toInt(&ok);
-            if (!ok)
-                throw ErroreArchivio(QStringLiteral("position label is not a number"));
-            archivio.Riscrivi(n, scheda);
-        }
-        archivio.Chiudi();
-    } catch (const ErroreArchivio&) {
+    const bool nuova = Testo::pulito(lblPosizione->text()).isEmpty();
+    const std::optional<int> n = CardFile::save(categoria_, SchedaDaControlli(), lblPosizione->text());
+    if (!n) {
         messaggioAccesso();
         return;
     }
-    lblPosizione->setText(QString::number(n));
+    lblPosizione->setText(QString::number(*n));
 
     const QString esito = nuova ? QStringLiteral("La scheda corrente è stata inserita in archivio.")
                                 : QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in "
@@ -819,84 +732,65 @@ void TfrmArchivio::cmdSalvaClick()
     }
 }
 
-void TfrmArchivio::naviga(int comando)
+void TfrmArchivio::naviga(Comando comando)
 {
-    int n = 0;
-    Scheda scheda(categoria_.tipo);
-    try {
-        TArchivioSchede archivio(categoria_);
-        archivio.Apri();
-        const Passo passo = Naviga(Comando(comando), archivio.Conta(), lblPosizione->text());
-        switch (passo.azione) {
-        case Passo::Azione::Nulla:
-            archivio.Chiudi();
-            return;
-        case Passo::Azione::Vuoto:
-            archivio.Chiudi();
-            if (passo.svuotaPosizione)
-                lblPosizione->clear();
-            Dialogs::current().message(this, Dialogs::Kind::Information, MessaggioVuoto);
-            return;
-        case Passo::Azione::Errore:
-            throw ErroreArchivio(QStringLiteral("position label is not a number"));
-        case Passo::Azione::Mostra:
-            scheda = archivio.Leggi(passo.scheda);
-            n = passo.scheda;
-            break;
-        }
-        archivio.Chiudi();
-    } catch (const ErroreArchivio&) {
+    const std::optional<CardFile::Browsed> esito = CardFile::browse(categoria_, comando, lblPosizione->text());
+    if (!esito) {
         messaggioAccesso();
         return;
     }
-    MostraScheda(scheda, n);
+    const Passo& passo = esito->passo;
+    switch (passo.azione) {
+    case Passo::Azione::Nulla:
+    case Passo::Azione::Errore:
+        return;
+    case Passo::Azione::Vuoto:
+        if (passo.svuotaPosizione)
+            lblPosizione->clear();
+        Dialogs::current().message(this, Dialogs::Kind::Information, MessaggioVuoto);
+        return;
+    case Passo::Azione::Mostra:
+        MostraScheda(*esito->scheda, passo.scheda);
+        return;
+    }
 }
 
 void TfrmArchivio::cmdPrimoClick()
 {
-    naviga(int(Comando::Primo));
+    naviga(Comando::Primo);
 }
 void TfrmArchivio::cmdIndietroClick()
 {
-    naviga(int(Comando::Indietro));
+    naviga(Comando::Indietro);
 }
 void TfrmArchivio::cmdAvantiClick()
 {
-    naviga(int(Comando::Avanti));
+    naviga(Comando::Avanti);
 }
 void TfrmArchivio::cmdUltimoClick()
 {
-    naviga(int(Comando::Ultimo));
+    naviga(Comando::Ultimo);
 }
-
-namespace {
-void apri(TfrmArchivio::Finestra f, TfrmArchivio& schermo)
-{
-    const auto a = apritori().value(int(f));
-    if (a)
-        a(schermo);
-}
-} // namespace
 
 void TfrmArchivio::cmdTrovaClick()
 {
-    apri(Finestra::Trova, *this);
+    Q_EMIT searchRequested();
 }
 void TfrmArchivio::cmdSegnalatiClick()
 {
-    apri(Finestra::Riepilogo, *this);
+    Q_EMIT unpaidSummaryRequested();
 }
 void TfrmArchivio::cmdEsportaClick()
 {
-    apri(Finestra::Esporta, *this);
+    Q_EMIT exportRequested();
 }
 void TfrmArchivio::cmdStampaClick()
 {
-    apri(Finestra::Stampa, *this);
+    Q_EMIT printRequested();
 }
 void TfrmArchivio::cmdGuidaClick()
 {
-    apri(Finestra::Guida, *this);
+    Q_EMIT helpRequested();
 }
 void TfrmArchivio::cmdEsciClick()
 {
@@ -962,7 +856,7 @@ void TfrmArchivio::btnZoomFotoClick()
 
 void TfrmArchivio::btnCodFiscClick()
 {
-    apri(Finestra::ControlloCodice, *this);
+    Q_EMIT codeCheckRequested(Campo(QStringLiteral("CodFisc"))->text());
 }
 
 // ---- Events ------------------------------------------------------------------
@@ -1015,8 +909,8 @@ bool TfrmArchivio::tastoCampo(const CampoVivo& c, QKeyEvent* e)
         break;
     }
     if (invio(e)) {
-        if (QWidget* w = controllo(c.invio))
-            w->setFocus();
+        const qsizetype dopo = (&c - campi_.constData() + 1) % campi_.size();
+        campi_.at(dopo).edit->setFocus();
         return true;
     }
     return false;

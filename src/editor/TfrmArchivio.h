@@ -1,16 +1,17 @@
 #pragma once
 
 #include "archive/Tracciato.h"
+#include "editor/CardPhoto.h"
 #include "ui/GradientWindow.h"
 
 #include <QHash>
 #include <QImage>
 #include <QPointer>
 
-#include <functional>
 #include <optional>
 
 struct Categoria;
+enum class Comando;
 class ImageBox;
 class QAbstractButton;
 class QCheckBox;
@@ -20,9 +21,10 @@ class QPushButton;
 class ShapeBox;
 
 // The archive screen of one category: shows one card at a time, browses the
-// category's record file, creates, duplicates and saves cards, and opens every
-// other window of the category. Created once at start-up, shown from the main
-// menu; every showing starts on a blank card.
+// category's record file, creates, duplicates and saves cards, and asks, by
+// its signals, for the windows of the other rooms that work on the category.
+// Created once at start-up, shown from the main menu; every showing starts on
+// a blank card.
 //
 // The card on display lives in the controls; the position label lblPosizione
 // says which stored card it is (empty: not stored yet) and is the only link to
@@ -41,13 +43,6 @@ public:
     // The live archive screen of a category, found by its tag (exact);
     // nullptr when none. The dialogs that write back into a screen use it.
     static TfrmArchivio* PerSigla(const QString& sigla);
-
-    // The windows this screen opens that belong to the screens built on top of
-    // it (search, summary, export, card print, help). The program installs
-    // them at start-up; an opener not installed does nothing.
-    enum class Finestra { Trova, Riepilogo, Esporta, Stampa, Guida, ControlloCodice };
-    using Apritore = std::function<void(TfrmArchivio&)>;
-    static void ImpostaApritore(Finestra finestra, Apritore apritore);
 
     // Blank card: fields empty, amount "0,00", box unticked, no attachments,
     // placeholder photo, empty position label, focus on txtNumero.
@@ -72,7 +67,7 @@ public:
     QImage Foto() const;
     // The category's picture for a card with no photo.
     const QImage& Segnaposto() const;
-    bool FotoSegnaposto() const { return segnaposto_; }
+    bool FotoSegnaposto() const { return foto_.isPlaceholder(); }
     // The user put a new picture on the card (loaded, captured).
     void ImpostaFoto(const QImage& immagine);
     // The user cleared the picture: the placeholder stands in until saved.
@@ -112,6 +107,16 @@ public Q_SLOTS:
 Q_SIGNALS:
     // The user closed the screen; whoever opened it takes over.
     void closed();
+    // The windows built on top of this screen, one signal for each button
+    // that opens one: the magnifier (search), the hand and coin (unpaid
+    // summary), the spreadsheet (export), "Stampa" (card print), "?" (help)
+    // and the check beside the payer's code, with the code as typed.
+    void searchRequested();
+    void unpaidSummaryRequested();
+    void exportRequested();
+    void printRequested();
+    void helpRequested();
+    void codeCheckRequested(const QString& codice);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -124,7 +129,6 @@ private:
         QString campo;
         QLineEdit* edit = nullptr;
         Genere genere = Genere::Testo;
-        QString invio; // the control Enter moves to; empty for date fields
     };
 
     void creaBarra();
@@ -136,9 +140,9 @@ private:
     void suggerimento(QWidget* w, const QString& testo);
     void decorativo(QWidget* w);
 
-    void naviga(int comando);
+    void naviga(Comando comando);
     void messaggioAccesso();
-    void mostraFoto(const QImage& immagine, bool segnaposto);
+    void mostraFoto();
     void normalizzaImporto(QLineEdit* prezzo);
     bool tastoCampo(const CampoVivo& c, QKeyEvent* e);
     void apriCalendario(const CampoVivo& c);
@@ -164,10 +168,5 @@ private:
     std::optional<QString> importoLetto_;
 
     mutable QImage bianco_; // the category's placeholder picture, painted when first needed
-    QImage foto_; // the picture on display
-    bool segnaposto_ = true;
-    // A photo file that exists but could not be read is never overwritten by
-    // a save, unless the user put another picture on the card meanwhile.
-    bool fotoIllegibile_ = false;
-    bool fotoSostituita_ = false;
+    CardPhoto foto_;
 };

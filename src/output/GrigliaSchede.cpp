@@ -77,7 +77,7 @@ GrigliaSchede GrigliaSchede::carica(const Categoria& categoria, const QList<Colo
             return true;
         });
         archivio.Chiudi();
-    } catch (...) {
+    } catch (const ErroreArchivio&) {
         // The grid keeps what it has to show; the export refuses to replace
         // an earlier file with an incomplete one.
         griglia.completa_ = false;

@@ -2,7 +2,6 @@
 
 #include "archive/Categoria.h"
 #include "dialogs/Dialogs.h"
-#include "help/TfrmGuida.h"
 #include "output/ExportPictures.h"
 #include "output/FoglioExcel.h"
 #include "platform/Platform.h"
@@ -255,12 +254,6 @@ void TfrmExp::CaricaGriglia()
     modello_->ricarica(GrigliaSchede::carica(categoria_, colonne_));
 }
 
-void TfrmExp::Mostra(const Categoria& categoria, QWidget* owner)
-{
-    TfrmExp finestra(categoria, owner);
-    finestra.exec();
-}
-
 void TfrmExp::cmdEsportaClick()
 {
     Dialogs& d = Dialogs::current();
@@ -291,7 +284,7 @@ void TfrmExp::cmdEsportaClick()
 
 void TfrmExp::cmdGuidaClick()
 {
-    TfrmGuida::Mostra(this, Argomenti::Esportazione(categoria_));
+    Q_EMIT helpRequested();
 }
 
 void TfrmExp::cmdEsciClick()

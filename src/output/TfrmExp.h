@@ -32,13 +32,14 @@ public:
     // Fills the grid from the record file; the window does it when shown.
     void CaricaGriglia();
 
-    // Opens an export window owned by `owner`, modally; returns when it has gone.
-    static void Mostra(const Categoria& categoria, QWidget* owner);
-
 public Q_SLOTS:
     void cmdEsportaClick();
     void cmdGuidaClick();
     void cmdEsciClick();
+
+Q_SIGNALS:
+    // "?": the help on exporting this category.
+    void helpRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;

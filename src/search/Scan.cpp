@@ -22,19 +22,23 @@ void reserveForAll(ResultLines& lines, TArchivioSchede& archivio, const ResultLi
 
 } // namespace
 
-ResultLines searchLines(const Categoria& categoria, const FilterSet& filters, int required)
+std::optional<ResultLines> searchLines(const Categoria& categoria, const FilterSet& filters, int required)
 {
     const ResultLine line(categoria, ListKind::Search);
     ResultLines lines;
-    TArchivioSchede archivio(categoria);
-    archivio.Apri();
-    reserveForAll(lines, archivio, line);
-    archivio.Scorri([&](int, const VistaScheda& card) {
-        if (filters.passes(card, required))
-            line.append(card, lines);
-        return true;
-    });
-    archivio.Chiudi();
+    try {
+        TArchivioSchede archivio(categoria);
+        archivio.Apri();
+        reserveForAll(lines, archivio, line);
+        archivio.Scorri([&](int, const VistaScheda& card) {
+            if (filters.passes(card, required))
+                line.append(card, lines);
+            return true;
+        });
+        archivio.Chiudi();
+    } catch (const ErroreArchivio&) {
+        return std::nullopt;
+    }
     return lines;
 }
 

@@ -20,9 +20,9 @@ class FilterSet;
 namespace Scan {
 
 // The lines of the cards that pass the filters, in file order. `required`
-// is the filled-filter count. Throws ErroreArchivio when the file cannot be
-// opened or read.
-ResultLines searchLines(const Categoria& categoria, const FilterSet& filters, int required);
+// is the filled-filter count. None when the file could not be opened or read
+// to the end.
+std::optional<ResultLines> searchLines(const Categoria& categoria, const FilterSet& filters, int required);
 
 // Whether a card is still to be paid: its "Da pagare" mark, trimmed, is
 // exactly Flag::Yes. Anything else, Flag::No included, is not.

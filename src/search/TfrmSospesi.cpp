@@ -46,6 +46,12 @@ QString TfrmSospesi::printTitle(const Categoria& categoria)
     return categoria.CaptionRiepilogo().mid(1);
 }
 
+void TfrmSospesi::Mostra(TfrmArchivio& schermo)
+{
+    TfrmSospesi finestra(schermo);
+    finestra.exec();
+}
+
 void TfrmSospesi::showEvent(QShowEvent* event)
 {
     GradientDialog::showEvent(event);

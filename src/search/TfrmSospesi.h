@@ -18,6 +18,10 @@ public:
     explicit TfrmSospesi(TfrmArchivio& schermo);
     ~TfrmSospesi() override;
 
+    // Opens the unpaid summary of the screen's category, owned by the screen,
+    // modally; returns when it has gone.
+    static void Mostra(TfrmArchivio& schermo);
+
     // The caption without its leading blank: "Riepilogo " + TitoloRiepilogo.
     static QString printTitle(const Categoria& categoria);
 

@@ -1,7 +1,6 @@
 #include "search/TfrmTrova.h"
 
 #include "archive/Categoria.h"
-#include "archive/TArchivioSchede.h"
 #include "archive/Tracciato.h"
 #include "dialogs/Dialogs.h"
 #include "editor/TfrmArchivio.h"
@@ -133,6 +132,13 @@ QString TfrmTrova::printTitle(const Categoria& categoria)
     return QStringLiteral("Riepilogo ") + categoria.Descrizione + QStringLiteral(" in archivio");
 }
 
+void TfrmTrova::Mostra(TfrmArchivio& schermo)
+{
+    TfrmTrova finestra(schermo);
+    finestra.ImpostaTag(schermo.categoria().Sigla);
+    finestra.exec();
+}
+
 void TfrmTrova::ImpostaTag(const QString& tag)
 {
     lblMemory->setText(tag);
@@ -171,14 +177,12 @@ void TfrmTrova::btnCercaClick()
     lblConta->setText(QString::number(filters.filled()));
 
     panContainer->clear();
-    ResultLines lines;
-    try {
-        lines = Scan::searchLines(categoria_, filters, lblConta->text().toInt());
-    } catch (const ErroreArchivio&) {
+    std::optional<ResultLines> lines = Scan::searchLines(categoria_, filters, lblConta->text().toInt());
+    if (!lines) {
         Dialogs::current().plain(this, AccessMessage);
         return;
     }
-    panContainer->setLines(std::move(lines));
+    panContainer->setLines(std::move(*lines));
     panContainer->show();
     panAvvio->hide();
     panContainer->findBox()->clear();

@@ -26,6 +26,10 @@ public:
     // The caller tag (lblMemory): the archive screen sets it to its Sigla.
     void ImpostaTag(const QString& tag);
 
+    // Opens the search window of the screen's category, owned by the screen,
+    // modally; returns when it has gone.
+    static void Mostra(TfrmArchivio& schermo);
+
     // "Riepilogo " + Descrizione + " in archivio"
     static QString printTitle(const Categoria& categoria);
 

@@ -1,5 +1,5 @@
 // The windows that the main menu and the archive screens open from other
-// libraries, as the program installs them: help, information, presentation,
+// libraries, as the application connects them: help, information, presentation,
 // export and the code checks.
 
 #include "TestSupport.h"

@@ -584,6 +584,41 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), s.campo("txtDataEmi"));
     }
 
+    // Enter moves every field but the dates to the next field in tab order,
+    // the last to the first, in both layouts.
+    void enterOrder_data()
+    {
+        QTest::addColumn<QString>("chiave");
+        QTest::addColumn<QStringList>("ordine"); // Enter goes from each to the next
+        QTest::newRow("bills") << "Luce"
+                               << QStringList {"txtNumero", "txtDataEmi", "-", "txtBeneficiario", "txtCC", "txtDataSca",
+                                      "-", "txtPeriodo", "txtDataPag", "-", "txtCausale", "txtConsumi", "txtModalita",
+                                      "txtEstremi", "txtPagatore", "txtCodFisc", "txtCodCliente", "txtPrezzo",
+                                      "txtNote", "txtNumero"};
+        QTest::newRow("purchases") << "Acquisti"
+                                   << QStringList {"txtNumero", "txtDataEmi", "-", "txtAttivita", "txtEmail", "txtTel",
+                                          "txtSito", "txtGaranzia", "txtProdotti", "txtDettagli", "txtModalita",
+                                          "txtDocumenti", "txtPagatore", "txtCodFisc", "txtCodCliente", "txtPrezzo",
+                                          "txtNote", "txtNumero"};
+    }
+    void enterOrder()
+    {
+        QFETCH(QString, chiave);
+        QFETCH(QStringList, ordine);
+        TempProgramFolder cartella;
+        Schermo s(*Catalogo::PerChiave(chiave));
+        // "-" ends a run at a date field, which opens the picker instead.
+        for (qsizetype i = 0; i + 1 < ordine.size(); ++i) {
+            if (ordine.at(i) == QLatin1String("-") || ordine.at(i + 1) == QLatin1String("-"))
+                continue;
+            QWidget* da = s.w.findChild<QWidget*>(ordine.at(i));
+            QVERIFY2(da, qPrintable(ordine.at(i)));
+            da->setFocus();
+            QTest::keyClick(da, Qt::Key_Return);
+            QCOMPARE(QApplication::focusWidget()->objectName(), ordine.at(i + 1));
+        }
+    }
+
     // Only what the user changed in the amount field is normalised. A stored
     // amount in another form, as other programs and older files write it,
     // survives tabbing through the field, an unrelated edit and a duplicate,

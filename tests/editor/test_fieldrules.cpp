@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "editor/CardPhoto.h"
 #include "editor/Importo.h"
 #include "editor/Navigazione.h"
 
@@ -127,6 +128,73 @@ private Q_SLOTS:
         QTEST(p.azione, "azione");
         QTEST(p.scheda, "scheda");
         QTEST(p.svuotaPosizione, "svuota");
+    }
+
+    // What a save may do with the card's photo file after what happened to
+    // the card, one letter an event: R the stored photo read, M none stored,
+    // U stored but unreadable, P a picture put on the card, F a picture that
+    // failed to load, C the picture cleared, B a blank or duplicated card,
+    // W the picture written.
+    void photoWrite_data()
+    {
+        QTest::addColumn<QString>("events");
+        QTest::addColumn<bool>("mayWrite");
+        QTest::addColumn<bool>("placeholder");
+        QTest::newRow("unreadable, untouched") << "U" << false << true;
+        QTest::newRow("unreadable, failed load") << "UF" << false << true;
+        QTest::newRow("unreadable, replaced") << "UP" << true << false;
+        QTest::newRow("unreadable, cleared") << "UC" << true << true;
+        QTest::newRow("unreadable, then a new card") << "UB" << true << true;
+        QTest::newRow("unreadable, replaced, written, read again") << "UPWU" << false << true;
+        QTest::newRow("a new card, then an unreadable one") << "BU" << false << true;
+        QTest::newRow("readable, then an unreadable card") << "RU" << false << true;
+        QTest::newRow("unreadable, then a readable card") << "UR" << true << false;
+        QTest::newRow("none stored") << "M" << true << true;
+        QTest::newRow("read") << "R" << true << false;
+        QTest::newRow("read, cleared") << "RC" << true << true;
+        QTest::newRow("blank") << "B" << true << true;
+    }
+    void photoWrite()
+    {
+        QFETCH(QString, events);
+        QImage placeholder(4, 4, QImage::Format_RGB32);
+        placeholder.fill(Qt::white);
+        QImage picture(4, 4, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        CardPhoto photo;
+        for (const QChar e : events) {
+            switch (e.toLatin1()) {
+            case 'R':
+                photo.read(picture, true, QImage());
+                break;
+            case 'M':
+                photo.read(QImage(), false, placeholder);
+                break;
+            case 'U':
+                photo.read(QImage(), true, placeholder);
+                break;
+            case 'P':
+                QVERIFY(photo.replace(picture));
+                break;
+            case 'F':
+                QVERIFY(!photo.replace(QImage()));
+                break;
+            case 'C':
+                photo.clear(placeholder);
+                break;
+            case 'B':
+                photo.blank(placeholder);
+                break;
+            case 'W':
+                photo.written();
+                break;
+            default:
+                QFAIL("unknown event");
+            }
+        }
+        QTEST(photo.mayWrite(), "mayWrite");
+        QTEST(photo.isPlaceholder(), "placeholder");
+        QCOMPARE(photo.image(), photo.isPlaceholder() ? placeholder : picture);
     }
 };
 

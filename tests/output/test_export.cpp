@@ -14,10 +14,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -550,22 +550,15 @@ private Q_SLOTS:
         QTRY_COMPARE(f.info(), QString());
     }
 
+    // "?" asks for the help and leaves the window open (the help window it
+    // gets is the application's wiring, tested with it); "Esci" closes it.
     void guidaEdEsci()
     {
         TempProgramFolder cartella;
         Finestra f(cat("Rifiuti"));
-        QString titolo;
-        onNextModal([&](QWidget* w) {
-            QCOMPARE(w->objectName(), QStringLiteral("frmGuida"));
-            QCOMPARE(w->parentWidget(), &f.w);
-            titolo = child<QLabel>(w, QStringLiteral("lblTitolo"))->text();
-            QVERIFY(child<QPlainTextEdit>(w, QStringLiteral("txtGuida"))
-                        ->toPlainText()
-                        .contains(QStringLiteral("l'archivio delle bollette rifiuti in un foglio")));
-            child<QPushButton>(w, QStringLiteral("btnChiudi"))->click();
-        });
+        QSignalSpy guida(&f.w, &TfrmExp::helpRequested);
         child<PictureButton>(&f.w, QStringLiteral("cmdGuida"))->click();
-        QCOMPARE(titolo, QStringLiteral("Esportazione archivio bollette rifiuti in Microsoft Excel."));
+        QCOMPARE(guida.count(), 1);
         QVERIFY(f.w.isVisible());
         child<PictureButton>(&f.w, QStringLiteral("cmdEsci"))->click();
         QVERIFY(!f.w.isVisible());

@@ -3,7 +3,6 @@
 // either way.
 
 #include "TestSupport.h"
-#include "app/HelpAndOutputWindows.h"
 #include "archive/Categoria.h"
 #include "archive/TArchivioSchede.h"
 #include "editor/TfrmArchivio.h"
@@ -36,11 +35,13 @@ void archivia(const Categoria& c, const QList<std::pair<const char*, const char*
     a.Aggiungi(s);
 }
 
-// An archive screen shown and active, as the user has it.
+// An archive screen shown and active, as the user has it, whose "Stampa"
+// opens the card print as the application connects it.
 struct Schermo {
     explicit Schermo(const Categoria& c)
         : w(c)
     {
+        QObject::connect(&w, &TfrmArchivio::printRequested, &w, [this] { TfrmStampa::Mostra(w); });
         w.show();
         QApplication::setActiveWindow(&w);
         (void)QTest::qWaitForWindowActive(&w);
@@ -89,7 +90,6 @@ Finestra stampa(Schermo& s, const char* pulsante)
 class TestStampa : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { installHelpAndOutputWindows(); }
     void init()
     {
         testDialogs().reset();

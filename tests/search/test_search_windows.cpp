@@ -10,7 +10,6 @@
 #include "search/LineModel.h"
 #include "search/ResultLine.h"
 #include "search/ResultPanel.h"
-#include "search/SearchWindows.h"
 #include "search/TfrmSospesi.h"
 #include "search/TfrmTrova.h"
 
@@ -34,10 +33,14 @@ const QString EmptyList = QStringLiteral("Ricerca non applicabile: la lista non 
 const QString Saved = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 
 // The archive screen the user has in front of them.
+// An archive screen whose magnifier and hand-and-coin open this room's
+// windows, as the application connects them.
 struct Screen {
     explicit Screen(const Categoria& c)
         : w(c)
     {
+        QObject::connect(&w, &TfrmArchivio::searchRequested, &w, [this] { TfrmTrova::Mostra(w); });
+        QObject::connect(&w, &TfrmArchivio::unpaidSummaryRequested, &w, [this] { TfrmSospesi::Mostra(w); });
         w.show();
         QApplication::setActiveWindow(&w);
         (void)QTest::qWaitForWindowActive(&w);
@@ -132,7 +135,6 @@ Campi luce(const char* numero, const char* pagatore, const char* prezzo, const c
 class TestSearchWindows : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { installSearchWindows(); }
     void init() { testDialogs().reset(); }
     void cleanup() { QVERIFY(testDialogs().verify()); }
 

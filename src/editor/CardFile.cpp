@@ -1,0 +1,50 @@
+#include "editor/CardFile.h"
+
+#include "archive/TArchivioSchede.h"
+#include "archive/Testo.h"
+
+namespace CardFile {
+
+std::optional<int> save(const Categoria& categoria, const Scheda& scheda, const QString& posizione)
+{
+    const QString p = Testo::pulito(posizione).toString();
+    try {
+        // Opened before the label is read: an unreadable label still leaves
+        // the file created, as any save does.
+        TArchivioSchede archivio(categoria);
+        archivio.Apri(TArchivioSchede::Accesso::Scrittura);
+        int n = 0;
+        if (p.isEmpty()) {
+            n = archivio.Aggiungi(scheda);
+        } else {
+            bool ok = false;
+            n = p.toInt(&ok);
+            if (!ok)
+                return std::nullopt;
+            archivio.Riscrivi(n, scheda);
+        }
+        archivio.Chiudi();
+        return n;
+    } catch (const ErroreArchivio&) {
+        return std::nullopt;
+    }
+}
+
+std::optional<Browsed> browse(const Categoria& categoria, Comando comando, const QString& posizione)
+{
+    try {
+        TArchivioSchede archivio(categoria);
+        archivio.Apri();
+        Browsed esito {Naviga(comando, archivio.Conta(), posizione), std::nullopt};
+        if (esito.passo.azione == Passo::Azione::Errore)
+            return std::nullopt;
+        if (esito.passo.azione == Passo::Azione::Mostra)
+            esito.scheda = archivio.Leggi(esito.passo.scheda);
+        archivio.Chiudi();
+        return esito;
+    } catch (const ErroreArchivio&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace CardFile
