@@ -5,6 +5,7 @@
 #include "archive/Foto.h"
 #include "archive/Testo.h"
 #include "dialogs/Dialogs.h"
+#include "editor/ArchiveMessages.h"
 #include "editor/CardFile.h"
 #include "editor/Importo.h"
 #include "editor/Navigazione.h"
@@ -30,9 +31,6 @@
 
 namespace {
 
-const QString MessaggioAccesso
-    = QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
-                     "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
 const QString MessaggioVuoto = QStringLiteral("L'archivio non contiene nessuna scheda.");
 const QString StatoIniziale = QStringLiteral("Pronto per archiviare una nuova scheda...");
 
@@ -664,7 +662,7 @@ Scheda TfrmArchivio::SchedaDaControlli() const
 
 void TfrmArchivio::messaggioAccesso()
 {
-    Dialogs::current().message(this, Dialogs::Kind::Error, MessaggioAccesso);
+    Dialogs::current().message(this, Dialogs::Kind::Error, ArchiveMessages::accessFailed());
 }
 
 void TfrmArchivio::cmdNuovoClick()

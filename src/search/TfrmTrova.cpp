@@ -3,6 +3,7 @@
 #include "archive/Categoria.h"
 #include "archive/Tracciato.h"
 #include "dialogs/Dialogs.h"
+#include "editor/ArchiveMessages.h"
 #include "editor/TfrmArchivio.h"
 #include "search/Filters.h"
 #include "search/ResultPanel.h"
@@ -22,10 +23,6 @@
 #include <map>
 
 namespace {
-
-const QString AccessMessage
-    = QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
-                     "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
 
 // The last find text of each category's search screen, shared by all its
 // windows (by Sigla).
@@ -179,7 +176,7 @@ void TfrmTrova::btnCercaClick()
     panContainer->clear();
     std::optional<ResultLines> lines = Scan::searchLines(categoria_, filters, lblConta->text().toInt());
     if (!lines) {
-        Dialogs::current().plain(this, AccessMessage);
+        Dialogs::current().plain(this, ArchiveMessages::accessFailed());
         return;
     }
     panContainer->setLines(std::move(*lines));
