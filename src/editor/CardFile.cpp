@@ -30,16 +30,16 @@ std::optional<int> save(const Categoria& categoria, const Scheda& scheda, const 
     }
 }
 
-std::optional<Browsed> browse(const Categoria& categoria, Comando comando, const QString& posizione)
+std::optional<Browsed> browse(const Categoria& categoria, RecordArrow comando, const QString& posizione)
 {
     try {
         TArchivioSchede archivio(categoria);
         archivio.Apri();
-        Browsed esito {Naviga(comando, archivio.Conta(), posizione), std::nullopt};
-        if (esito.passo.azione == Passo::Azione::Errore)
+        Browsed esito {navigate(comando, archivio.Conta(), posizione), std::nullopt};
+        if (esito.step.action == Step::Action::Error)
             return std::nullopt;
-        if (esito.passo.azione == Passo::Azione::Mostra)
-            esito.scheda = archivio.Leggi(esito.passo.scheda);
+        if (esito.step.action == Step::Action::Show)
+            esito.scheda = archivio.Leggi(esito.step.card);
         archivio.Chiudi();
         return esito;
     } catch (const ErroreArchivio&) {

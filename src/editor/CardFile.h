@@ -1,7 +1,7 @@
 #pragma once
 
 #include "archive/Tracciato.h"
-#include "editor/Navigazione.h"
+#include "editor/Navigation.h"
 
 #include <QString>
 
@@ -20,11 +20,11 @@ namespace CardFile {
 std::optional<int> save(const Categoria& categoria, const Scheda& scheda, const QString& posizione);
 
 // Where an arrow leads from `posizione`: the step, and for a step that shows
-// a card, the card read from the file. Never an Errore step.
+// a card, the card read from the file. Never an Error step.
 struct Browsed {
-    Passo passo;
+    Step step;
     std::optional<Scheda> scheda;
 };
-std::optional<Browsed> browse(const Categoria& categoria, Comando comando, const QString& posizione);
+std::optional<Browsed> browse(const Categoria& categoria, RecordArrow comando, const QString& posizione);
 
 } // namespace CardFile

@@ -8,7 +8,7 @@
 #include "editor/ArchiveMessages.h"
 #include "editor/CardFile.h"
 #include "editor/Importo.h"
-#include "editor/Navigazione.h"
+#include "editor/Navigation.h"
 #include "editor/PhotoDialogs.h"
 #include "editor/TfrmAllegaCartella.h"
 #include "editor/TfrmCalendario.h"
@@ -730,44 +730,44 @@ void TfrmArchivio::cmdSalvaClick()
     }
 }
 
-void TfrmArchivio::naviga(Comando comando)
+void TfrmArchivio::naviga(RecordArrow comando)
 {
     const std::optional<CardFile::Browsed> esito = CardFile::browse(categoria_, comando, lblPosizione->text());
     if (!esito) {
         messaggioAccesso();
         return;
     }
-    const Passo& passo = esito->passo;
-    switch (passo.azione) {
-    case Passo::Azione::Nulla:
-    case Passo::Azione::Errore:
+    const Step& step = esito->step;
+    switch (step.action) {
+    case Step::Action::Nothing:
+    case Step::Action::Error:
         return;
-    case Passo::Azione::Vuoto:
-        if (passo.svuotaPosizione)
+    case Step::Action::Empty:
+        if (step.clearPosition)
             lblPosizione->clear();
         Dialogs::current().message(this, Dialogs::Kind::Information, MessaggioVuoto);
         return;
-    case Passo::Azione::Mostra:
-        MostraScheda(*esito->scheda, passo.scheda);
+    case Step::Action::Show:
+        MostraScheda(*esito->scheda, step.card);
         return;
     }
 }
 
 void TfrmArchivio::cmdPrimoClick()
 {
-    naviga(Comando::Primo);
+    naviga(RecordArrow::First);
 }
 void TfrmArchivio::cmdIndietroClick()
 {
-    naviga(Comando::Indietro);
+    naviga(RecordArrow::Back);
 }
 void TfrmArchivio::cmdAvantiClick()
 {
-    naviga(Comando::Avanti);
+    naviga(RecordArrow::Forward);
 }
 void TfrmArchivio::cmdUltimoClick()
 {
-    naviga(Comando::Ultimo);
+    naviga(RecordArrow::Last);
 }
 
 void TfrmArchivio::cmdTrovaClick()

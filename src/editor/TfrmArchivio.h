@@ -11,7 +11,7 @@
 #include <optional>
 
 struct Categoria;
-enum class Comando;
+enum class RecordArrow;
 class ImageBox;
 class QAbstractButton;
 class QCheckBox;
@@ -140,7 +140,7 @@ private:
     void suggerimento(QWidget* w, const QString& testo);
     void decorativo(QWidget* w);
 
-    void naviga(Comando comando);
+    void naviga(RecordArrow comando);
     void messaggioAccesso();
     void mostraFoto();
     void normalizzaImporto(QLineEdit* prezzo);

@@ -1,10 +1,10 @@
 #include "TestSupport.h"
 #include "editor/CardPhoto.h"
 #include "editor/Importo.h"
-#include "editor/Navigazione.h"
+#include "editor/Navigation.h"
 
-Q_DECLARE_METATYPE(Comando)
-Q_DECLARE_METATYPE(Passo::Azione)
+Q_DECLARE_METATYPE(RecordArrow)
+Q_DECLARE_METATYPE(Step::Action)
 
 // The rules behind the archive screen's fields and record arrows.
 class TestFieldRules : public QObject {
@@ -94,40 +94,40 @@ private Q_SLOTS:
 
     void navigation_data()
     {
-        QTest::addColumn<Comando>("comando");
+        QTest::addColumn<RecordArrow>("comando");
         QTest::addColumn<int>("conta");
         QTest::addColumn<QString>("posizione");
-        QTest::addColumn<Passo::Azione>("azione");
+        QTest::addColumn<Step::Action>("azione");
         QTest::addColumn<int>("scheda");
         QTest::addColumn<bool>("svuota");
-        using A = Passo::Azione;
+        using A = Step::Action;
         const QString vuota;
-        QTest::newRow("first, empty file") << Comando::Primo << 0 << vuota << A::Vuoto << 0 << false;
-        QTest::newRow("last, empty file") << Comando::Ultimo << 0 << vuota << A::Vuoto << 0 << false;
-        QTest::newRow("next, empty file, empties label") << Comando::Avanti << 0 << "3" << A::Vuoto << 0 << true;
-        QTest::newRow("previous, empty file") << Comando::Indietro << 0 << vuota << A::Vuoto << 0 << false;
-        QTest::newRow("previous on 1, empty file") << Comando::Indietro << 0 << "1" << A::Nulla << 0 << false;
-        QTest::newRow("first") << Comando::Primo << 5 << "3" << A::Mostra << 1 << false;
-        QTest::newRow("last") << Comando::Ultimo << 5 << vuota << A::Mostra << 5 << false;
-        QTest::newRow("next from new card") << Comando::Avanti << 3 << vuota << A::Mostra << 1 << false;
-        QTest::newRow("previous from new card") << Comando::Indietro << 3 << vuota << A::Mostra << 1 << false;
-        QTest::newRow("next on last card") << Comando::Avanti << 3 << "3" << A::Nulla << 0 << false;
-        QTest::newRow("next past a shortened file") << Comando::Avanti << 3 << "7" << A::Nulla << 0 << false;
-        QTest::newRow("previous on 1") << Comando::Indietro << 3 << "1" << A::Nulla << 0 << false;
-        QTest::newRow("previous on 1 with blanks") << Comando::Indietro << 3 << " 1 " << A::Nulla << 0 << false;
-        QTest::newRow("next") << Comando::Avanti << 3 << "2" << A::Mostra << 3 << false;
-        QTest::newRow("previous") << Comando::Indietro << 3 << "3" << A::Mostra << 2 << false;
-        QTest::newRow("label not a number") << Comando::Primo << 3 << "x" << A::Errore << 0 << false;
+        QTest::newRow("first, empty file") << RecordArrow::First << 0 << vuota << A::Empty << 0 << false;
+        QTest::newRow("last, empty file") << RecordArrow::Last << 0 << vuota << A::Empty << 0 << false;
+        QTest::newRow("next, empty file, empties label") << RecordArrow::Forward << 0 << "3" << A::Empty << 0 << true;
+        QTest::newRow("previous, empty file") << RecordArrow::Back << 0 << vuota << A::Empty << 0 << false;
+        QTest::newRow("previous on 1, empty file") << RecordArrow::Back << 0 << "1" << A::Nothing << 0 << false;
+        QTest::newRow("first") << RecordArrow::First << 5 << "3" << A::Show << 1 << false;
+        QTest::newRow("last") << RecordArrow::Last << 5 << vuota << A::Show << 5 << false;
+        QTest::newRow("next from new card") << RecordArrow::Forward << 3 << vuota << A::Show << 1 << false;
+        QTest::newRow("previous from new card") << RecordArrow::Back << 3 << vuota << A::Show << 1 << false;
+        QTest::newRow("next on last card") << RecordArrow::Forward << 3 << "3" << A::Nothing << 0 << false;
+        QTest::newRow("next past a shortened file") << RecordArrow::Forward << 3 << "7" << A::Nothing << 0 << false;
+        QTest::newRow("previous on 1") << RecordArrow::Back << 3 << "1" << A::Nothing << 0 << false;
+        QTest::newRow("previous on 1 with blanks") << RecordArrow::Back << 3 << " 1 " << A::Nothing << 0 << false;
+        QTest::newRow("next") << RecordArrow::Forward << 3 << "2" << A::Show << 3 << false;
+        QTest::newRow("previous") << RecordArrow::Back << 3 << "3" << A::Show << 2 << false;
+        QTest::newRow("label not a number") << RecordArrow::First << 3 << "x" << A::Error << 0 << false;
     }
     void navigation()
     {
-        QFETCH(Comando, comando);
+        QFETCH(RecordArrow, comando);
         QFETCH(int, conta);
         QFETCH(QString, posizione);
-        const Passo p = Naviga(comando, conta, posizione);
-        QTEST(p.azione, "azione");
-        QTEST(p.scheda, "scheda");
-        QTEST(p.svuotaPosizione, "svuota");
+        const Step p = navigate(comando, conta, posizione);
+        QTEST(p.action, "azione");
+        QTEST(p.card, "scheda");
+        QTEST(p.clearPosition, "svuota");
     }
 
     // What a save may do with the card's photo file after what happened to
