@@ -1,7 +1,7 @@
 #include "checkers/FinestraControllo.h"
 
 #include "ui/Fonts.h"
-#include "ui/ShapeBox.h"
+#include "ui/Widgets.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -92,14 +92,8 @@ FinestraControllo::FinestraControllo(QWidget* owner, const Aspetto& a)
     setWindowTitle(a.caption);
     QWidget* p = panel();
 
-    auto* area = new ShapeBox(p, a.area, a.bordoArea, 1, 8);
-    area->setObjectName(QStringLiteral("shpArea"));
-    area->setGeometry(0, 0, 453, 170);
-
-    auto* banner = new QLabel(p);
-    banner->setObjectName(QStringLiteral("imgTitolo"));
-    banner->setPixmap(a.banner);
-    banner->setGeometry(16, 10, 421, 73);
+    Widgets::box(p, QStringLiteral("shpArea"), QRect(0, 0, 453, 170), a.area, a.bordoArea, 8);
+    Widgets::picture(p, QStringLiteral("imgTitolo"), a.banner, QRect(16, 10, 421, 73));
 
     auto* istruzioni = new QLabel(a.istruzioni, p);
     istruzioni->setObjectName(QStringLiteral("lblRigo01"));
@@ -128,17 +122,9 @@ FinestraControllo::FinestraControllo(QWidget* owner, const Aspetto& a)
     campo_->installEventFilter(this);
     connect(campo_, &QLineEdit::textEdited, this, [this](const QString& t) { testoDigitato(t); });
 
-    QFont fPulsante = Fonts::verdana(12, true);
-    btnControlla_ = new QPushButton(QStringLiteral("Controlla"), p);
-    btnControlla_->setObjectName(QStringLiteral("btnControlla"));
-    btnControlla_->setGeometry(281, 121, 144, 32);
-    btnChiudi_ = new QPushButton(QStringLiteral("Chiudi"), p);
-    btnChiudi_->setObjectName(QStringLiteral("btnChiudi"));
-    btnChiudi_->setGeometry(309, 180, 144, 34);
-    for (QPushButton* b : {btnControlla_, btnChiudi_}) {
-        b->setFont(fPulsante);
-        b->setCursor(Qt::PointingHandCursor);
-    }
+    btnControlla_
+        = Widgets::button(p, QStringLiteral("btnControlla"), QStringLiteral("Controlla"), QRect(281, 121, 144, 32));
+    btnChiudi_ = Widgets::button(p, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), QRect(309, 180, 144, 34));
     connect(btnControlla_, &QPushButton::clicked, this, &FinestraControllo::btnControllaClick);
     connect(btnChiudi_, &QPushButton::clicked, this, &FinestraControllo::btnChiudiClick);
 

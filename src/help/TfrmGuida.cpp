@@ -5,7 +5,7 @@
 #include "platform/Platform.h"
 #include "ui/Fonts.h"
 #include "ui/Palette.h"
-#include "ui/ShapeBox.h"
+#include "ui/Widgets.h"
 
 #include <QDir>
 #include <QLabel>
@@ -19,13 +19,8 @@ TfrmGuida::TfrmGuida(QWidget* owner)
     setWindowTitle(QStringLiteral(" Guida all'utilizzo del software"));
     QWidget* p = panel();
 
-    auto* intestazione = new ShapeBox(p, Qt::white, Palette::Frame, 1, 8);
-    intestazione->setObjectName(QStringLiteral("shpIntestazione"));
-    intestazione->setGeometry(0, 0, 642, 84);
-    auto* logo = new QLabel(p);
-    logo->setObjectName(QStringLiteral("imgLogo"));
-    logo->setPixmap(HelpPictures::guideHeader(QSize(622, 72)));
-    logo->setGeometry(10, 6, 622, 72);
+    Widgets::box(p, QStringLiteral("shpIntestazione"), QRect(0, 0, 642, 84), Qt::white, Palette::Frame, 8);
+    Widgets::picture(p, QStringLiteral("imgLogo"), HelpPictures::guideHeader(QSize(622, 72)), QRect(10, 6, 622, 72));
 
     // Some titles are longer than one line at this size: they wrap.
     lblTitolo = new QLabel(p);
@@ -49,21 +44,14 @@ TfrmGuida::TfrmGuida(QWidget* owner)
     txtGuida->setGeometry(8, 150, 625, 350);
     txtGuida->document()->setDocumentMargin(8);
 
-    auto* imgPDF = new QLabel(p);
-    imgPDF->setObjectName(QStringLiteral("imgPDF"));
-    imgPDF->setPixmap(HelpPictures::pdfIcon(QSize(32, 32)));
-    imgPDF->setGeometry(8, 506, 32, 32);
+    QLabel* imgPDF
+        = Widgets::picture(p, QStringLiteral("imgPDF"), HelpPictures::pdfIcon(QSize(32, 32)), QRect(8, 506, 32, 32));
     lnkWeb = new Collegamento(QStringLiteral("Visualizza guida in formato PDF"), p);
     lnkWeb->setGeometry(46, 508, 360, 28);
     lnkWeb->aggiungiIcona(imgPDF);
     connect(lnkWeb, &Collegamento::clicked, this, &TfrmGuida::lnkWebClick);
 
-    btnChiudi = new QPushButton(QStringLiteral("Chiudi"), p);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    btnChiudi->setGeometry(481, 499, 161, 41);
-    btnChiudi->setCursor(Qt::PointingHandCursor);
-    QFont fPulsante = Fonts::verdana(13, true);
-    btnChiudi->setFont(fPulsante);
+    btnChiudi = Widgets::closeButton(p, QRect(481, 499, 161, 41));
     connect(btnChiudi, &QPushButton::clicked, this, &TfrmGuida::btnChiudiClick);
 }
 
