@@ -1,6 +1,5 @@
 #include "help/TfrmGuida.h"
 
-#include "help/Collegamento.h"
 #include "help/HelpPictures.h"
 #include "platform/Platform.h"
 #include "ui/Fonts.h"
@@ -10,10 +9,9 @@
 #include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPushButton>
 
 TfrmGuida::TfrmGuida(QWidget* owner)
-    : GradientDialog(owner, Qt::white, QColor(0xAD, 0xD8, 0xE6), ClientSize, PanelSize)
+    : HelpDialog(owner, Qt::white, QColor(0xAD, 0xD8, 0xE6), ClientSize, PanelSize)
 {
     setObjectName(QStringLiteral("frmGuida"));
     setWindowTitle(QStringLiteral(" Guida all'utilizzo del software"));
@@ -46,13 +44,9 @@ TfrmGuida::TfrmGuida(QWidget* owner)
 
     QLabel* imgPDF
         = Widgets::picture(p, QStringLiteral("imgPDF"), HelpPictures::pdfIcon(QSize(32, 32)), QRect(8, 506, 32, 32));
-    lnkWeb = new Collegamento(QStringLiteral("Visualizza guida in formato PDF"), p);
-    lnkWeb->setGeometry(46, 508, 360, 28);
-    lnkWeb->aggiungiIcona(imgPDF);
-    connect(lnkWeb, &Collegamento::clicked, this, &TfrmGuida::lnkWebClick);
+    addLink(QStringLiteral("Visualizza guida in formato PDF"), QRect(46, 508, 360, 28), imgPDF);
 
-    btnChiudi = Widgets::closeButton(p, QRect(481, 499, 161, 41));
-    connect(btnChiudi, &QPushButton::clicked, this, &TfrmGuida::btnChiudiClick);
+    addClose(QRect(481, 499, 161, 41));
 }
 
 void TfrmGuida::MostraArgomento(const ArgomentoGuida& argomento)
@@ -66,11 +60,6 @@ void TfrmGuida::Mostra(QWidget* owner, const ArgomentoGuida& argomento)
     TfrmGuida finestra(owner);
     finestra.MostraArgomento(argomento);
     finestra.exec();
-}
-
-void TfrmGuida::btnChiudiClick()
-{
-    accept();
 }
 
 void TfrmGuida::lnkWebClick()

@@ -1,6 +1,5 @@
 #include "help/TfrmInfo.h"
 
-#include "help/Collegamento.h"
 #include "help/HelpPictures.h"
 #include "platform/Platform.h"
 #include "ui/Art.h"
@@ -10,11 +9,10 @@
 #include "ui/Widgets.h"
 
 #include <QLabel>
-#include <QPushButton>
 #include <QUrlQuery>
 
 TfrmInfo::TfrmInfo(QWidget* owner)
-    : GradientDialog(owner, Qt::black, Qt::white, ClientSize, PanelSize)
+    : HelpDialog(owner, Qt::black, Qt::white, ClientSize, PanelSize)
 {
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(QStringLiteral(" Informazioni su Tessaria 3.0"));
@@ -48,13 +46,9 @@ TfrmInfo::TfrmInfo(QWidget* owner)
 
     QLabel* imgEmail = Widgets::picture(
         p, QStringLiteral("imgEmail"), HelpPictures::emailIcon(QSize(34, 34)), QRect(0, 508, 34, 34));
-    lnkWeb = new Collegamento(QString(Maker::Email), p);
-    lnkWeb->setGeometry(40, 511, 236, 28);
-    lnkWeb->aggiungiIcona(imgEmail);
-    connect(lnkWeb, &Collegamento::clicked, this, &TfrmInfo::lnkWebClick);
+    addLink(QString(Maker::Email), QRect(40, 511, 236, 28), imgEmail);
 
-    btnChiudi = Widgets::closeButton(p, QRect(284, 505, 161, 41));
-    connect(btnChiudi, &QPushButton::clicked, this, &TfrmInfo::btnChiudiClick);
+    addClose(QRect(284, 505, 161, 41));
 }
 
 QUrl TfrmInfo::IndirizzoEmail()
@@ -74,11 +68,6 @@ void TfrmInfo::Mostra(QWidget* owner)
 {
     TfrmInfo finestra(owner);
     finestra.exec();
-}
-
-void TfrmInfo::btnChiudiClick()
-{
-    accept();
 }
 
 // A proper URL, blanks and all encoded, so subject and body arrive whole

@@ -1,6 +1,5 @@
 #include "help/TfrmSplash.h"
 
-#include "help/Collegamento.h"
 #include "help/HelpPictures.h"
 #include "platform/Platform.h"
 #include "ui/Fonts.h"
@@ -9,10 +8,9 @@
 #include "ui/Widgets.h"
 
 #include <QLabel>
-#include <QPushButton>
 
 TfrmSplash::TfrmSplash(QWidget* owner)
-    : GradientDialog(owner, Qt::white, QColor(0x5A, 0x52, 0x4C), ClientSize, PanelSize)
+    : HelpDialog(owner, Qt::white, QColor(0x5A, 0x52, 0x4C), ClientSize, PanelSize)
 {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QStringLiteral(" Tessaria 3.0 - ") + QString(Maker::Name));
@@ -25,13 +23,9 @@ TfrmSplash::TfrmSplash(QWidget* owner)
     Widgets::box(p, QStringLiteral("shpWeb"), QRect(0, 392, 372, 38), Palette::glaze(225), Palette::SoftFrame, 8);
     QLabel* imgWeb
         = Widgets::picture(p, QStringLiteral("imgWeb"), HelpPictures::webIcon(QSize(30, 30)), QRect(8, 396, 30, 30));
-    lnkWeb = new Collegamento(QString(Maker::WebAddress), p);
-    lnkWeb->setGeometry(46, 397, 320, 28);
-    lnkWeb->aggiungiIcona(imgWeb);
-    connect(lnkWeb, &Collegamento::clicked, this, &TfrmSplash::lnkWebClick);
+    addLink(QString(Maker::WebAddress), QRect(46, 397, 320, 28), imgWeb);
 
-    btnChiudi = Widgets::closeButton(p, QRect(400, 393, 225, 36));
-    connect(btnChiudi, &QPushButton::clicked, this, &TfrmSplash::btnChiudiClick);
+    addClose(QRect(400, 393, 225, 36));
 }
 
 QUrl TfrmSplash::SitoWeb()
@@ -43,11 +37,6 @@ void TfrmSplash::Mostra(QWidget* owner)
 {
     TfrmSplash finestra(owner);
     finestra.exec();
-}
-
-void TfrmSplash::btnChiudiClick()
-{
-    accept();
 }
 
 void TfrmSplash::lnkWebClick()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPixmap>
 #include <QSize>
@@ -19,6 +20,15 @@ inline QPixmap canvas(const QSize& size)
 inline void smooth(QPainter& p)
 {
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+}
+
+// Fills `r` with `top` fading to `bottom` towards its lower edge.
+inline void fillVertical(QPainter& p, const QRect& r, const QColor& top, const QColor& bottom)
+{
+    QLinearGradient g(r.left(), r.top(), r.left(), r.top() + r.height());
+    g.setColorAt(0, top);
+    g.setColorAt(1, bottom);
+    p.fillRect(r, g);
 }
 
 } // namespace Drawing
