@@ -1,5 +1,6 @@
 #include "checkers/FinestraControllo.h"
 
+#include "ui/Drawing.h"
 #include "ui/Fonts.h"
 #include "ui/Widgets.h"
 
@@ -7,7 +8,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPushButton>
 #include <QValidator>
@@ -30,13 +30,7 @@ protected:
     {
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
-        const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-        QLinearGradient g(r.topLeft(), r.bottomLeft());
-        g.setColorAt(0, colore_);
-        g.setColorAt(1, colore_.lighter(150));
-        p.setPen(QPen(colore_.darker(130), 1));
-        p.setBrush(g);
-        p.drawRoundedRect(r, 6, 6);
+        Drawing::plate(p, Drawing::inside(rect()), colore_, colore_.lighter(150), colore_.darker(130), 6);
     }
 
 private:

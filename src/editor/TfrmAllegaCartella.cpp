@@ -5,6 +5,7 @@
 #include "dialogs/Dialogs.h"
 #include "editor/DialogPictures.h"
 #include "editor/TfrmArchivio.h"
+#include "ui/Drawing.h"
 #include "ui/Fonts.h"
 #include "ui/Icone.h"
 #include "ui/Palette.h"
@@ -39,7 +40,7 @@ protected:
         g.setColorAt(1, Qt::white);
         p.setPen(QPen(QColor(0x9B, 0xBD, 0xDA), 1));
         p.setBrush(g);
-        p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
+        p.drawRoundedRect(Drawing::inside(rect()), 5, 5);
     }
 };
 
