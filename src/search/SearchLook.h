@@ -1,18 +1,7 @@
 #pragma once
 
-#include "ui/Icone.h"
-#include "ui/Palette.h"
+// Brings the palette, the icons and the declarations of the controls.
 #include "ui/Widgets.h"
-
-#include <QColor>
-#include <QRect>
-#include <QString>
-
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QWidget;
-class ShapeBox;
 
 // The shared look and keyboard behaviour of the search screen and the unpaid
 // summary.
