@@ -18,12 +18,7 @@ constexpr qreal Pi = 3.14159265358979323846;
 // The banner's card: a rounded box with a soft vertical gradient.
 void fondo(QPainter& p, const QRectF& r, const QColor& alto, const QColor& basso, const QColor& bordo)
 {
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, alto);
-    g.setColorAt(1, basso);
-    p.setPen(QPen(bordo, 1));
-    p.setBrush(g);
-    p.drawRoundedRect(r, 10, 10);
+    Drawing::plate(p, r, alto, basso, bordo, 10);
 }
 
 // The title, as large as fits the box, bold, with a light shadow.

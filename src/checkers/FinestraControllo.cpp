@@ -1,13 +1,13 @@
 #include "checkers/FinestraControllo.h"
 
+#include "ui/Drawing.h"
 #include "ui/Fonts.h"
-#include "ui/ShapeBox.h"
+#include "ui/Widgets.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPushButton>
 #include <QValidator>
@@ -30,13 +30,7 @@ protected:
     {
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
-        const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-        QLinearGradient g(r.topLeft(), r.bottomLeft());
-        g.setColorAt(0, colore_);
-        g.setColorAt(1, colore_.lighter(150));
-        p.setPen(QPen(colore_.darker(130), 1));
-        p.setBrush(g);
-        p.drawRoundedRect(r, 6, 6);
+        Drawing::plate(p, Drawing::inside(rect()), colore_, colore_.lighter(150), colore_.darker(130), 6);
     }
 
 private:
@@ -92,14 +86,8 @@ FinestraControllo::FinestraControllo(QWidget* owner, const Aspetto& a)
     setWindowTitle(a.caption);
     QWidget* p = panel();
 
-    auto* area = new ShapeBox(p, a.area, a.bordoArea, 1, 8);
-    area->setObjectName(QStringLiteral("shpArea"));
-    area->setGeometry(0, 0, 453, 170);
-
-    auto* banner = new QLabel(p);
-    banner->setObjectName(QStringLiteral("imgTitolo"));
-    banner->setPixmap(a.banner);
-    banner->setGeometry(16, 10, 421, 73);
+    Widgets::box(p, QStringLiteral("shpArea"), QRect(0, 0, 453, 170), a.area, a.bordoArea, 8);
+    Widgets::picture(p, QStringLiteral("imgTitolo"), a.banner, QRect(16, 10, 421, 73));
 
     auto* istruzioni = new QLabel(a.istruzioni, p);
     istruzioni->setObjectName(QStringLiteral("lblRigo01"));
@@ -128,17 +116,9 @@ FinestraControllo::FinestraControllo(QWidget* owner, const Aspetto& a)
     campo_->installEventFilter(this);
     connect(campo_, &QLineEdit::textEdited, this, [this](const QString& t) { testoDigitato(t); });
 
-    QFont fPulsante = Fonts::verdana(12, true);
-    btnControlla_ = new QPushButton(QStringLiteral("Controlla"), p);
-    btnControlla_->setObjectName(QStringLiteral("btnControlla"));
-    btnControlla_->setGeometry(281, 121, 144, 32);
-    btnChiudi_ = new QPushButton(QStringLiteral("Chiudi"), p);
-    btnChiudi_->setObjectName(QStringLiteral("btnChiudi"));
-    btnChiudi_->setGeometry(309, 180, 144, 34);
-    for (QPushButton* b : {btnControlla_, btnChiudi_}) {
-        b->setFont(fPulsante);
-        b->setCursor(Qt::PointingHandCursor);
-    }
+    btnControlla_
+        = Widgets::button(p, QStringLiteral("btnControlla"), QStringLiteral("Controlla"), QRect(281, 121, 144, 32));
+    btnChiudi_ = Widgets::button(p, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), QRect(309, 180, 144, 34));
     connect(btnControlla_, &QPushButton::clicked, this, &FinestraControllo::btnControllaClick);
     connect(btnChiudi_, &QPushButton::clicked, this, &FinestraControllo::btnChiudiClick);
 

@@ -5,11 +5,13 @@
 #include "dialogs/Dialogs.h"
 #include "editor/DialogPictures.h"
 #include "editor/TfrmArchivio.h"
+#include "ui/Drawing.h"
 #include "ui/Fonts.h"
 #include "ui/Icone.h"
 #include "ui/Palette.h"
 #include "ui/PictureButton.h"
 #include "ui/ShapeBox.h"
+#include "ui/Widgets.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -38,7 +40,7 @@ protected:
         g.setColorAt(1, Qt::white);
         p.setPen(QPen(QColor(0x9B, 0xBD, 0xDA), 1));
         p.setBrush(g);
-        p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
+        p.drawRoundedRect(Drawing::inside(rect()), 5, 5);
     }
 };
 
@@ -55,14 +57,10 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* owner)
     setObjectName(QStringLiteral("frmAllegaCartella"));
     setWindowTitle(QStringLiteral(" Allega file"));
 
-    auto* fondo = new ShapeBox(panel(), Qt::white, QColor(0xC5, 0xD3, 0xE0), 1, 6);
-    fondo->setObjectName(QStringLiteral("shpFondo"));
-    fondo->setGeometry(QRect(QPoint(0, 0), PanelSize));
+    Widgets::box(
+        panel(), QStringLiteral("shpFondo"), QRect(QPoint(0, 0), PanelSize), Qt::white, QColor(0xC5, 0xD3, 0xE0), 6);
 
-    auto* istruzioni = new QLabel(panel());
-    istruzioni->setObjectName(QStringLiteral("imgIstruzioni"));
-    istruzioni->setPixmap(QPixmap::fromImage(DialogPictures::attachSteps()));
-    istruzioni->setGeometry(
+    Widgets::picture(panel(), QStringLiteral("imgIstruzioni"), QPixmap::fromImage(DialogPictures::attachSteps()),
         QRect(QPoint((PanelSize.width() - DialogPictures::AttachSteps.width()) / 2, 12), DialogPictures::AttachSteps));
 
     for (int n = 1; n <= Slots; ++n)
@@ -81,9 +79,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* owner)
     connect(btnApplica, &QPushButton::clicked, this, &TfrmAllegaCartella::btnApplicaClick);
     connect(btnAnnulla, &QPushButton::clicked, this, &TfrmAllegaCartella::btnAnnullaClick);
 
-    lblMemory = new QLabel(panel());
-    lblMemory->setObjectName(QStringLiteral("lblMemory"));
-    lblMemory->hide();
+    lblMemory = Widgets::memory(panel());
 
     // Slot by slot: the name, "Sfoglia...", "Apri", the description; then
     // the two buttons of the dialog.
@@ -111,16 +107,9 @@ void TfrmAllegaCartella::creaSlot(int n, int y)
     banda->setGeometry(QRect(QPoint((PanelSize.width() - BandSize.width()) / 2, y), BandSize));
 
     const QString ordinale = QString::number(n) + QStringLiteral("° file allegato:");
-    auto* lblFile = new QLabel(QStringLiteral("Nome ") + ordinale, banda);
-    lblFile->setObjectName(nome("lblFile", n));
-    lblFile->setGeometry(12, 7, 330, 17);
-    auto* lblDesc = new QLabel(QStringLiteral("Descrizione ") + ordinale, banda);
-    lblDesc->setObjectName(nome("lblDesc", n));
-    lblDesc->setGeometry(12, 58, 330, 17);
-    for (QLabel* l : {lblFile, lblDesc}) {
-        l->setFont(Fonts::verdana(11, true));
-        l->setStyleSheet(QStringLiteral("QLabel { color: #1E3A5C; background: transparent; }"));
-    }
+    Widgets::label(banda, nome("lblFile", n), QStringLiteral("Nome ") + ordinale, QRect(12, 7, 330, 17), 11, true);
+    Widgets::label(
+        banda, nome("lblDesc", n), QStringLiteral("Descrizione ") + ordinale, QRect(12, 58, 330, 17), 11, true);
 
     Slot& s = slot_[n - 1];
     s.txtFile = new QLineEdit(banda);

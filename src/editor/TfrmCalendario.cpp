@@ -7,6 +7,7 @@
 #include "ui/Formats.h"
 #include "ui/Palette.h"
 #include "ui/ShapeBox.h"
+#include "ui/Widgets.h"
 
 #include <QCalendarWidget>
 #include <QLabel>
@@ -25,9 +26,8 @@ TfrmCalendario::TfrmCalendario(QWidget* owner)
     QFont f = Fonts::verdana(13, true);
     titolo->setFont(f);
 
-    auto* fondo = new ShapeBox(panel(), QColor(0xD6, 0xDC, 0xE1), Qt::white, 1, 4);
-    fondo->setObjectName(QStringLiteral("shpCalendario"));
-    fondo->setGeometry(12, 32, 206, 188);
+    Widgets::box(
+        panel(), QStringLiteral("shpCalendario"), QRect(12, 32, 206, 188), QColor(0xD6, 0xDC, 0xE1), Qt::white, 4);
 
     calAppuntamenti = new QCalendarWidget(panel());
     calAppuntamenti->setObjectName(QStringLiteral("calAppuntamenti"));
@@ -51,9 +51,7 @@ TfrmCalendario::TfrmCalendario(QWidget* owner)
     connect(btnImportaData, &QPushButton::clicked, this, &TfrmCalendario::btnImportaDataClick);
     connect(btnAnnulla, &QPushButton::clicked, this, &TfrmCalendario::btnAnnullaClick);
 
-    lblMemory = new QLabel(panel());
-    lblMemory->setObjectName(QStringLiteral("lblMemory"));
-    lblMemory->hide();
+    lblMemory = Widgets::memory(panel());
 
     setTabOrder(calAppuntamenti, btnImportaData);
     setTabOrder(btnImportaData, btnAnnulla);

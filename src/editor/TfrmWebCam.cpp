@@ -7,9 +7,9 @@
 #include "editor/DialogPictures.h"
 #include "editor/PhotoDialogs.h"
 #include "editor/TfrmArchivio.h"
-#include "ui/Fonts.h"
 #include "ui/ImageBox.h"
 #include "ui/ShapeBox.h"
+#include "ui/Widgets.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -27,9 +27,8 @@ TfrmWebCam::TfrmWebCam(QWidget* owner)
     setWindowTitle(QStringLiteral(" Cattura foto con webcam"));
 
     auto immagine = [this](const char* pannello, const char* nome, int x, const QImage& figura) {
-        auto* pan = new ShapeBox(panel(), QColor(0xF4, 0xF7, 0xFA), QColor(0x2E, 0x4A, 0x66), 1, 4);
-        pan->setObjectName(QString::fromLatin1(pannello));
-        pan->setGeometry(QRect(QPoint(x, 14), PanelSize));
+        ShapeBox* pan = Widgets::box(panel(), QString::fromLatin1(pannello), QRect(QPoint(x, 14), PanelSize),
+            QColor(0xF4, 0xF7, 0xFA), QColor(0x2E, 0x4A, 0x66), 4);
         auto* img = new ImageBox(pan);
         img->setObjectName(QString::fromLatin1(nome));
         img->setGeometry(QRect(QPoint(8, 8), DialogPictures::WebcamSize));
@@ -58,9 +57,7 @@ TfrmWebCam::TfrmWebCam(QWidget* owner)
     setTabOrder(importa, chiudi);
     accendi->setFocus();
 
-    lblMemory = new QLabel(panel());
-    lblMemory->setObjectName(QStringLiteral("lblMemory"));
-    lblMemory->hide();
+    lblMemory = Widgets::memory(panel());
 
     camCamera->setObjectName(QStringLiteral("camCamera"));
     camCamera->setListener(consegna_.notifier());
@@ -74,13 +71,7 @@ TfrmWebCam::~TfrmWebCam()
 QPushButton* TfrmWebCam::pulsante(
     const QString& nome, const QString& testo, const QRect& geometria, void (TfrmWebCam::*handler)())
 {
-    auto* b = new QPushButton(testo, panel());
-    b->setObjectName(nome);
-    b->setGeometry(geometria);
-    b->setAutoDefault(false);
-    b->setCursor(Qt::PointingHandCursor);
-    QFont f = Fonts::verdana(12, true);
-    b->setFont(f);
+    QPushButton* b = Widgets::plainButton(panel(), nome, testo, geometria);
     connect(b, &QPushButton::clicked, this, handler);
     return b;
 }

@@ -87,7 +87,7 @@ QPixmap HelpPictures::presentation(const QSize& size)
     QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
     Drawing::smooth(p);
-    const QRectF r = QRectF(pm.rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    const QRectF r = Drawing::inside(pm.rect());
     const qreal w = r.width();
     const qreal h = r.height();
 

@@ -1,31 +1,24 @@
 #include "help/TfrmGuida.h"
 
-#include "help/Collegamento.h"
 #include "help/HelpPictures.h"
 #include "platform/Platform.h"
 #include "ui/Fonts.h"
 #include "ui/Palette.h"
-#include "ui/ShapeBox.h"
+#include "ui/Widgets.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPushButton>
 
 TfrmGuida::TfrmGuida(QWidget* owner)
-    : GradientDialog(owner, Qt::white, QColor(0xAD, 0xD8, 0xE6), ClientSize, PanelSize)
+    : HelpDialog(owner, Qt::white, QColor(0xAD, 0xD8, 0xE6), ClientSize, PanelSize)
 {
     setObjectName(QStringLiteral("frmGuida"));
     setWindowTitle(QStringLiteral(" Guida all'utilizzo del software"));
     QWidget* p = panel();
 
-    auto* intestazione = new ShapeBox(p, Qt::white, Palette::Frame, 1, 8);
-    intestazione->setObjectName(QStringLiteral("shpIntestazione"));
-    intestazione->setGeometry(0, 0, 642, 84);
-    auto* logo = new QLabel(p);
-    logo->setObjectName(QStringLiteral("imgLogo"));
-    logo->setPixmap(HelpPictures::guideHeader(QSize(622, 72)));
-    logo->setGeometry(10, 6, 622, 72);
+    Widgets::box(p, QStringLiteral("shpIntestazione"), QRect(0, 0, 642, 84), Qt::white, Palette::Frame, 8);
+    Widgets::picture(p, QStringLiteral("imgLogo"), HelpPictures::guideHeader(QSize(622, 72)), QRect(10, 6, 622, 72));
 
     // Some titles are longer than one line at this size: they wrap.
     lblTitolo = new QLabel(p);
@@ -49,22 +42,11 @@ TfrmGuida::TfrmGuida(QWidget* owner)
     txtGuida->setGeometry(8, 150, 625, 350);
     txtGuida->document()->setDocumentMargin(8);
 
-    auto* imgPDF = new QLabel(p);
-    imgPDF->setObjectName(QStringLiteral("imgPDF"));
-    imgPDF->setPixmap(HelpPictures::pdfIcon(QSize(32, 32)));
-    imgPDF->setGeometry(8, 506, 32, 32);
-    lnkWeb = new Collegamento(QStringLiteral("Visualizza guida in formato PDF"), p);
-    lnkWeb->setGeometry(46, 508, 360, 28);
-    lnkWeb->aggiungiIcona(imgPDF);
-    connect(lnkWeb, &Collegamento::clicked, this, &TfrmGuida::lnkWebClick);
+    QLabel* imgPDF
+        = Widgets::picture(p, QStringLiteral("imgPDF"), HelpPictures::pdfIcon(QSize(32, 32)), QRect(8, 506, 32, 32));
+    addLink(QStringLiteral("Visualizza guida in formato PDF"), QRect(46, 508, 360, 28), imgPDF);
 
-    btnChiudi = new QPushButton(QStringLiteral("Chiudi"), p);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    btnChiudi->setGeometry(481, 499, 161, 41);
-    btnChiudi->setCursor(Qt::PointingHandCursor);
-    QFont fPulsante = Fonts::verdana(13, true);
-    btnChiudi->setFont(fPulsante);
-    connect(btnChiudi, &QPushButton::clicked, this, &TfrmGuida::btnChiudiClick);
+    addClose(QRect(481, 499, 161, 41));
 }
 
 void TfrmGuida::MostraArgomento(const ArgomentoGuida& argomento)
@@ -78,11 +60,6 @@ void TfrmGuida::Mostra(QWidget* owner, const ArgomentoGuida& argomento)
     TfrmGuida finestra(owner);
     finestra.MostraArgomento(argomento);
     finestra.exec();
-}
-
-void TfrmGuida::btnChiudiClick()
-{
-    accept();
 }
 
 void TfrmGuida::lnkWebClick()

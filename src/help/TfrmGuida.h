@@ -1,16 +1,14 @@
 #pragma once
 
 #include "help/Argomenti.h"
-#include "ui/GradientDialog.h"
+#include "help/HelpDialog.h"
 
-class Collegamento;
 class QLabel;
 class QPlainTextEdit;
-class QPushButton;
 
 // The help window: one topic (title and text) and the way to the printable
 // guide, "Guida.pdf" in the program folder.
-class TfrmGuida : public GradientDialog {
+class TfrmGuida : public HelpDialog {
     Q_OBJECT
 public:
     static constexpr QSize ClientSize {670, 572};
@@ -26,12 +24,9 @@ public:
     static void Mostra(QWidget* owner, const ArgomentoGuida& argomento);
 
 public Q_SLOTS:
-    void btnChiudiClick();
-    void lnkWebClick();
+    void lnkWebClick() override;
 
 private:
     QLabel* lblTitolo = nullptr;
     QPlainTextEdit* txtGuida = nullptr;
-    Collegamento* lnkWeb = nullptr;
-    QPushButton* btnChiudi = nullptr;
 };

@@ -1,41 +1,29 @@
 #include "help/TfrmInfo.h"
 
-#include "help/Collegamento.h"
 #include "help/HelpPictures.h"
 #include "platform/Platform.h"
 #include "ui/Art.h"
 #include "ui/Fonts.h"
 #include "ui/Maker.h"
 #include "ui/Palette.h"
-#include "ui/ShapeBox.h"
+#include "ui/Widgets.h"
 
 #include <QLabel>
-#include <QPushButton>
 #include <QUrlQuery>
 
 TfrmInfo::TfrmInfo(QWidget* owner)
-    : GradientDialog(owner, Qt::black, Qt::white, ClientSize, PanelSize)
+    : HelpDialog(owner, Qt::black, Qt::white, ClientSize, PanelSize)
 {
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(QStringLiteral(" Informazioni su Tessaria 3.0"));
     QWidget* p = panel();
 
-    auto* intestazione = new ShapeBox(p, Qt::white, Palette::Frame, 1, 8);
-    intestazione->setObjectName(QStringLiteral("shpIntestazione"));
-    intestazione->setGeometry(0, 0, 445, 80);
-    auto* titolo = new QLabel(p);
-    titolo->setObjectName(QStringLiteral("imgTitolo"));
-    titolo->setPixmap(HelpPictures::infoHeader(QSize(429, 68)));
-    titolo->setGeometry(8, 6, 429, 68);
+    Widgets::box(p, QStringLiteral("shpIntestazione"), QRect(0, 0, 445, 80), Qt::white, Palette::Frame, 8);
+    Widgets::picture(p, QStringLiteral("imgTitolo"), HelpPictures::infoHeader(QSize(429, 68)), QRect(8, 6, 429, 68));
 
     // What the program is, on a white card.
-    auto* scheda = new ShapeBox(p, Palette::glaze(235), Palette::SoftFrame, 1, 10);
-    scheda->setObjectName(QStringLiteral("shpScheda"));
-    scheda->setGeometry(0, 92, 445, 392);
-    auto* logo = new QLabel(p);
-    logo->setObjectName(QStringLiteral("imgLogo"));
-    logo->setPixmap(Art::logo(QSize(300, 146)));
-    logo->setGeometry(72, 106, 300, 146);
+    Widgets::box(p, QStringLiteral("shpScheda"), QRect(0, 92, 445, 392), Palette::glaze(235), Palette::SoftFrame, 10);
+    Widgets::picture(p, QStringLiteral("imgLogo"), Art::logo(QSize(300, 146)), QRect(72, 106, 300, 146));
 
     auto* descrizione = new QLabel(p);
     descrizione->setObjectName(QStringLiteral("lblDescrizione"));
@@ -56,22 +44,11 @@ TfrmInfo::TfrmInfo(QWidget* owner)
     descrizione->setFont(Fonts::verdana());
     descrizione->setGeometry(20, 262, 405, 212);
 
-    auto* imgEmail = new QLabel(p);
-    imgEmail->setObjectName(QStringLiteral("imgEmail"));
-    imgEmail->setPixmap(HelpPictures::emailIcon(QSize(34, 34)));
-    imgEmail->setGeometry(0, 508, 34, 34);
-    lnkWeb = new Collegamento(QString(Maker::Email), p);
-    lnkWeb->setGeometry(40, 511, 236, 28);
-    lnkWeb->aggiungiIcona(imgEmail);
-    connect(lnkWeb, &Collegamento::clicked, this, &TfrmInfo::lnkWebClick);
+    QLabel* imgEmail = Widgets::picture(
+        p, QStringLiteral("imgEmail"), HelpPictures::emailIcon(QSize(34, 34)), QRect(0, 508, 34, 34));
+    addLink(QString(Maker::Email), QRect(40, 511, 236, 28), imgEmail);
 
-    btnChiudi = new QPushButton(QStringLiteral("Chiudi"), p);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    btnChiudi->setGeometry(284, 505, 161, 41);
-    btnChiudi->setCursor(Qt::PointingHandCursor);
-    QFont fPulsante = Fonts::verdana(13, true);
-    btnChiudi->setFont(fPulsante);
-    connect(btnChiudi, &QPushButton::clicked, this, &TfrmInfo::btnChiudiClick);
+    addClose(QRect(284, 505, 161, 41));
 }
 
 QUrl TfrmInfo::IndirizzoEmail()
@@ -91,11 +68,6 @@ void TfrmInfo::Mostra(QWidget* owner)
 {
     TfrmInfo finestra(owner);
     finestra.exec();
-}
-
-void TfrmInfo::btnChiudiClick()
-{
-    accept();
 }
 
 // A proper URL, blanks and all encoded, so subject and body arrive whole

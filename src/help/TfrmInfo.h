@@ -1,15 +1,12 @@
 #pragma once
 
-#include "ui/GradientDialog.h"
+#include "help/HelpDialog.h"
 
 #include <QUrl>
 
-class Collegamento;
-class QPushButton;
-
 // The information window: what the program is and who makes it, with a link
 // that starts an e-mail to the maker.
-class TfrmInfo : public GradientDialog {
+class TfrmInfo : public HelpDialog {
     Q_OBJECT
 public:
     static constexpr QSize ClientSize {473, 579};
@@ -24,10 +21,5 @@ public:
     static void Mostra(QWidget* owner);
 
 public Q_SLOTS:
-    void btnChiudiClick();
-    void lnkWebClick();
-
-private:
-    Collegamento* lnkWeb = nullptr;
-    QPushButton* btnChiudi = nullptr;
+    void lnkWebClick() override;
 };

@@ -1,15 +1,12 @@
 #pragma once
 
-#include "ui/GradientDialog.h"
+#include "help/HelpDialog.h"
 
 #include <QUrl>
 
-class Collegamento;
-class QPushButton;
-
 // The presentation window: the maker's picture and a link to the maker's web
 // site.
-class TfrmSplash : public GradientDialog {
+class TfrmSplash : public HelpDialog {
     Q_OBJECT
 public:
     static constexpr QSize ClientSize {661, 467};
@@ -23,10 +20,5 @@ public:
     static void Mostra(QWidget* owner);
 
 public Q_SLOTS:
-    void btnChiudiClick();
-    void lnkWebClick();
-
-private:
-    Collegamento* lnkWeb = nullptr;
-    QPushButton* btnChiudi = nullptr;
+    void lnkWebClick() override;
 };

@@ -6,10 +6,9 @@
 #include "output/CardLayouts.h"
 #include "report/CardReport.h"
 #include "ui/Art.h"
-#include "ui/Fonts.h"
 #include "ui/Icone.h"
 #include "ui/Palette.h"
-#include "ui/ShapeBox.h"
+#include "ui/Widgets.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -32,18 +31,6 @@ QImage immaginePredefinita(const Categoria& categoria)
     return img;
 }
 
-QLabel* testo(QWidget* parent, const char* nome, const QString& t, const QRect& dove, int px, bool grassetto)
-{
-    auto* l = new QLabel(t, parent);
-    l->setObjectName(QString::fromLatin1(nome));
-    QFont f = Fonts::verdana(px, grassetto);
-    l->setFont(f);
-    l->setWordWrap(true);
-    l->setStyleSheet(QStringLiteral("QLabel { color: #1E3A5C; background: transparent; }"));
-    l->setGeometry(dove);
-    return l;
-}
-
 } // namespace
 
 TfrmStampa::TfrmStampa(TfrmArchivio& schermo)
@@ -57,20 +44,18 @@ TfrmStampa::TfrmStampa(TfrmArchivio& schermo)
     QWidget* p = panel();
 
     // The instructions: a printer and what happens on "Stampa".
-    auto* area = new ShapeBox(p, Qt::white, Palette::SteelBlue, 1, 8);
-    area->setObjectName(QStringLiteral("shpArea"));
-    area->setGeometry(12, 12, 340, 200);
-    auto* stampante = new QLabel(p);
-    stampante->setObjectName(QStringLiteral("imgStampante"));
-    stampante->setPixmap(Icone::disegna(Icona::Stampa, QSize(64, 64)));
-    stampante->setGeometry(24, 24, 64, 64);
-    testo(p, "lblTitolo", QStringLiteral("Stampa della scheda"), QRect(100, 30, 240, 24), 15, true);
-    testo(p, "lblCategoria", schermo.categoria().TitoloRiquadro, QRect(100, 56, 240, 24), 12, false);
-    testo(p, "lblRigo01",
+    Widgets::box(p, QStringLiteral("shpArea"), QRect(12, 12, 340, 200), Qt::white, Palette::SteelBlue, 8);
+    Widgets::picture(
+        p, QStringLiteral("imgStampante"), Icone::disegna(Icona::Stampa, QSize(64, 64)), QRect(24, 24, 64, 64));
+    Widgets::paragraph(
+        p, QStringLiteral("lblTitolo"), QStringLiteral("Stampa della scheda"), QRect(100, 30, 240, 24), 15, true);
+    Widgets::paragraph(
+        p, QStringLiteral("lblCategoria"), schermo.categoria().TitoloRiquadro, QRect(100, 56, 240, 24), 12, false);
+    Widgets::paragraph(p, QStringLiteral("lblRigo01"),
         QStringLiteral("Viene stampata la scheda visualizzata nell'archivio, con la sua foto, su un foglio A4."),
         QRect(24, 100, 316, 48), 11, false);
-    testo(p, "lblRigo02", QStringLiteral("Premere \"Stampa\" e scegliere la stampante."), QRect(24, 156, 316, 44), 11,
-        true);
+    Widgets::paragraph(p, QStringLiteral("lblRigo02"), QStringLiteral("Premere \"Stampa\" e scegliere la stampante."),
+        QRect(24, 156, 316, 44), 11, true);
 
     // The picture that goes on the page, and the default one; never shown.
     imgLogo = new QLabel(p);
@@ -83,19 +68,11 @@ TfrmStampa::TfrmStampa(TfrmArchivio& schermo)
         img->hide();
     }
 
-    QFont fPulsante = Fonts::verdana(12, true);
-    auto* annulla = new QPushButton(QStringLiteral("Annulla"), p);
-    annulla->setObjectName(QStringLiteral("btnAnnulla"));
-    annulla->setGeometry(36, 230, 132, 34);
-    auto* stampa = new QPushButton(QStringLiteral("Stampa"), p);
-    stampa->setObjectName(QStringLiteral("btnStampa"));
-    stampa->setGeometry(196, 230, 132, 34);
+    QPushButton* annulla
+        = Widgets::plainButton(p, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), QRect(36, 230, 132, 34));
+    QPushButton* stampa
+        = Widgets::plainButton(p, QStringLiteral("btnStampa"), QStringLiteral("Stampa"), QRect(196, 230, 132, 34));
     stampa->setIcon(Icone::disegna(Icona::Stampa, QSize(20, 20)));
-    for (QPushButton* b : {annulla, stampa}) {
-        b->setFont(fPulsante);
-        b->setCursor(Qt::PointingHandCursor);
-        b->setAutoDefault(false);
-    }
     connect(annulla, &QPushButton::clicked, this, &TfrmStampa::btnAnnullaClick);
     connect(stampa, &QPushButton::clicked, this, &TfrmStampa::btnStampaClick);
     setTabOrder(stampa, annulla);

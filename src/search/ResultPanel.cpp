@@ -8,6 +8,7 @@
 #include "search/TextMatch.h"
 #include "ui/Fonts.h"
 #include "ui/Palette.h"
+#include "ui/Widgets.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -31,10 +32,8 @@ ResultPanel::ResultPanel(QWidget* parent, QString& lastFind, const QString& prin
 
     // The find box and its instructions.
     box(this, QRect(0, 0, 846, 106), Qt::white);
-    auto* lente = new QLabel(this);
-    lente->setObjectName(QStringLiteral("icoTrova"));
-    lente->setPixmap(Icone::disegna(Icona::Trova, QSize(40, 40)));
-    lente->setGeometry(14, 12, 40, 40);
+    Widgets::picture(
+        this, QStringLiteral("icoTrova"), Icone::disegna(Icona::Trova, QSize(40, 40)), QRect(14, 12, 40, 40));
     label(this, QStringLiteral("lblRigo01"),
         QStringLiteral("Immettere una o più parole consecutive presenti nella scheda in elenco da cercare e "
                        "premere il pulsante Trova."),

@@ -1,17 +1,7 @@
 #pragma once
 
-#include "ui/Icone.h"
-#include "ui/Palette.h"
-
-#include <QColor>
-#include <QRect>
-#include <QString>
-
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QWidget;
-class ShapeBox;
+// Brings the palette, the icons and the declarations of the controls.
+#include "ui/Widgets.h"
 
 // The shared look and keyboard behaviour of the search screen and the unpaid
 // summary.
@@ -21,16 +11,21 @@ namespace SearchLook {
 inline constexpr QSize ClientSize {862, 560};
 inline constexpr QSize PanelSize {846, 544};
 
-// A rounded box behind a group of controls.
+// A rounded box behind a group of controls, below the controls over it.
 ShapeBox* box(QWidget* parent, const QRect& geometry, const QColor& fill, bool border = true);
 QLabel* label(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
     const QColor& colour = Palette::DeepBlue, int pixelSize = 12);
-QLineEdit* edit(QWidget* parent, const QString& name, const QRect& geometry);
+inline QLineEdit* edit(QWidget* parent, const QString& name, const QRect& geometry)
+{
+    return Widgets::searchEdit(parent, name, geometry);
+}
 // A command button. It is never the dialog's default button: Enter presses
 // it only while it has the focus, and Enter in an edit box never does.
-QPushButton* button(QWidget* parent, const QString& name, const QString& text, Icona icon, const QRect& geometry);
+inline QPushButton* button(QWidget* parent, const QString& name, const QString& text, Icona icon, const QRect& geometry)
+{
+    return Widgets::iconButton(parent, name, text, icon, geometry);
+}
 
-// Makes Enter in `edit` move the focus to `next` and nothing else.
-void enterMovesTo(QLineEdit* edit, QWidget* next);
+using Widgets::enterMovesTo;
 
 } // namespace SearchLook

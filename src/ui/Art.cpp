@@ -578,13 +578,8 @@ QPixmap Art::subtitle(const QSize& size)
     QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
     Drawing::smooth(p);
-    const QRectF r = QRectF(pm.rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, QColor(0xF1, 0xF7, 0xFD));
-    g.setColorAt(1, QColor(0xDD, 0xEA, 0xF7));
-    p.setPen(QPen(Palette::Frame, 1));
-    p.setBrush(g);
-    p.drawRoundedRect(r, r.height() / 2, r.height() / 2);
+    const QRectF r = Drawing::inside(pm.rect());
+    Drawing::plate(p, r, QColor(0xF1, 0xF7, 0xFD), QColor(0xDD, 0xEA, 0xF7), Palette::Frame, r.height() / 2);
     const QString text
         = QStringLiteral("L'archivio delle ricevute di bollette e altri pagamenti, con le foto da scanner o webcam");
     const qreal maxPixels = size.height() * 0.42;
@@ -651,7 +646,7 @@ QPixmap Art::makerStrip(const QSize& size)
     QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
     Drawing::smooth(p);
-    const QRectF r = QRectF(pm.rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    const QRectF r = Drawing::inside(pm.rect());
     p.setPen(QPen(Palette::SoftFrame, 1));
     p.setBrush(Palette::Snow);
     p.drawRoundedRect(r, r.height() / 2, r.height() / 2);
@@ -701,13 +696,8 @@ QPixmap Art::tile(const Categoria& categoria)
     QPixmap pm = Drawing::canvas(TileSize);
     QPainter p(&pm);
     Drawing::smooth(p);
-    const QRectF r = QRectF(pm.rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, tint(accent, 0.86));
-    g.setColorAt(1, tint(accent, 0.66));
-    p.setPen(QPen(tint(accent, 0.35), 1));
-    p.setBrush(g);
-    p.drawRoundedRect(r, 12, 12);
+    const QRectF r = Drawing::inside(pm.rect());
+    Drawing::plate(p, r, tint(accent, 0.86), tint(accent, 0.66), tint(accent, 0.35), 12);
     medal(p, look, QPointF(r.center().x(), r.center().y()), 56);
     return pm;
 }
@@ -717,7 +707,7 @@ QPixmap Art::tileCaption(const Categoria& categoria)
     QPixmap pm = Drawing::canvas(TileCaptionSize);
     QPainter p(&pm);
     Drawing::smooth(p);
-    blueBar(p, QRectF(pm.rect()).adjusted(0.5, 0.5, -0.5, -0.5), categoria.TitoloRiquadro, accent(categoria), 14, 10);
+    blueBar(p, Drawing::inside(pm.rect()), categoria.TitoloRiquadro, accent(categoria), 14, 10);
     return pm;
 }
 
@@ -727,7 +717,7 @@ QPixmap Art::titleStrip(const Categoria& categoria)
     QPixmap pm = Drawing::canvas(TitleStripSize);
     QPainter p(&pm);
     Drawing::smooth(p);
-    const QRectF r = QRectF(pm.rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    const QRectF r = Drawing::inside(pm.rect());
     blueBar(p, r, categoria.TitoloRiquadro, QColor(look.accent), 22, r.height() * 1.1);
     // The category's emblem in a white disc at the left end.
     const qreal d = r.height() * 0.72;

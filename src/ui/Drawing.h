@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPixmap>
 #include <QSize>
@@ -19,6 +20,33 @@ inline QPixmap canvas(const QSize& size)
 inline void smooth(QPainter& p)
 {
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+}
+
+// The inside of a one-pixel outline around `r`: the line falls on whole pixels.
+inline QRectF inside(const QRect& r)
+{
+    return QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5);
+}
+
+// A rounded plate: `top` fading to `bottom`, outlined in `edge`.
+inline void plate(
+    QPainter& p, const QRectF& r, const QColor& top, const QColor& bottom, const QColor& edge, qreal radius)
+{
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    g.setColorAt(0, top);
+    g.setColorAt(1, bottom);
+    p.setPen(QPen(edge, 1));
+    p.setBrush(g);
+    p.drawRoundedRect(r, radius, radius);
+}
+
+// Fills `r` with `top` fading to `bottom` towards its lower edge.
+inline void fillVertical(QPainter& p, const QRect& r, const QColor& top, const QColor& bottom)
+{
+    QLinearGradient g(r.left(), r.top(), r.left(), r.top() + r.height());
+    g.setColorAt(0, top);
+    g.setColorAt(1, bottom);
+    p.fillRect(r, g);
 }
 
 } // namespace Drawing

@@ -1,7 +1,8 @@
 #include "ui/GradientDialog.h"
 
+#include "ui/Drawing.h"
+
 #include <QKeyEvent>
-#include <QLinearGradient>
 #include <QPainter>
 #include <QScreen>
 
@@ -23,10 +24,7 @@ GradientDialog::GradientDialog(
 void GradientDialog::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    QLinearGradient g(0, 0, 0, height());
-    g.setColorAt(0, top_);
-    g.setColorAt(1, bottom_);
-    p.fillRect(rect(), g);
+    Drawing::fillVertical(p, rect(), top_, bottom_);
 }
 
 void GradientDialog::showEvent(QShowEvent* event)

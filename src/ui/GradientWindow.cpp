@@ -1,6 +1,7 @@
 #include "ui/GradientWindow.h"
 
-#include <QLinearGradient>
+#include "ui/Drawing.h"
+
 #include <QPainter>
 #include <QScreen>
 #include <QShowEvent>
@@ -22,10 +23,7 @@ protected:
         if (!gradient)
             return;
         QPainter p(this);
-        QLinearGradient g(0, 0, 0, height());
-        g.setColorAt(0, top_);
-        g.setColorAt(1, bottom_);
-        p.fillRect(rect(), g);
+        Drawing::fillVertical(p, rect(), top_, bottom_);
     }
 
 private:
@@ -68,10 +66,7 @@ void GradientWindow::setPanelGradient(bool on)
 void GradientWindow::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    QLinearGradient g(0, 0, 0, height());
-    g.setColorAt(0, top_);
-    g.setColorAt(1, bottom_);
-    p.fillRect(rect(), g);
+    Drawing::fillVertical(p, rect(), top_, bottom_);
 }
 
 void GradientWindow::resizeEvent(QResizeEvent* event)
