@@ -4,7 +4,7 @@
 #include "app/TfrmCambiaPassword.h"
 #include "app/TfrmPassword.h"
 #include "archive/Categoria.h"
-#include "checkers/ControlloCodice.h"
+#include "checkers/CodeCheck.h"
 #include "editor/TfrmArchivio.h"
 #include "help/Argomenti.h"
 #include "help/TfrmGuida.h"
@@ -68,7 +68,7 @@ void AppWindows::connectArchive(TfrmArchivio& archivio)
     });
     connect(a, &TfrmArchivio::printRequested, a, [a] { TfrmStampa::Mostra(*a); });
     connect(a, &TfrmArchivio::helpRequested, a, [a] { TfrmGuida::Mostra(a, Argomenti::Archivio()); });
-    connect(a, &TfrmArchivio::codeCheckRequested, a, [a](const QString& codice) { ApriControlloCodice(a, codice); });
+    connect(a, &TfrmArchivio::codeCheckRequested, a, [a](const QString& codice) { openCodeCheck(a, codice); });
 }
 
 AppWindows::~AppWindows() = default;

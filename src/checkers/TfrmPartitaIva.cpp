@@ -19,7 +19,7 @@ const QString Errata = QStringLiteral("Attenzione: il numero di partita IVA digi
 } // namespace
 
 TfrmPartitaIva::TfrmPartitaIva(QWidget* owner)
-    : FinestraControllo(owner,
+    : CheckWindow(owner,
         {"frmPartitaIva", QStringLiteral(" Controllo partita IVA"), QSize(480, 254), Palette::SteelBlue, Qt::white,
             QColor(0xFF, 0xE4, 0xC4), Palette::SteelBlue, CheckerPictures::partitaIvaBanner(QSize(421, 73)),
             QStringLiteral("Immettere il numero di partita IVA e premere il pulsante di controllo."), "txtPartitaIva",

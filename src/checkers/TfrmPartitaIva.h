@@ -1,11 +1,11 @@
 #pragma once
 
-#include "checkers/FinestraControllo.h"
+#include "checkers/CheckWindow.h"
 
 // The partita IVA check: only digits can be typed. "Controlla" reports the
 // result, naming the issuing office of a valid number, and closes the window,
 // unless the number is not eleven characters long.
-class TfrmPartitaIva : public FinestraControllo {
+class TfrmPartitaIva : public CheckWindow {
     Q_OBJECT
 public:
     explicit TfrmPartitaIva(QWidget* owner = nullptr);

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
+#include "checkers/CodeCheck.h"
 #include "checkers/Controlli.h"
-#include "checkers/ControlloCodice.h"
 #include "checkers/TfrmCodFisc.h"
 #include "checkers/TfrmPartitaIva.h"
 
@@ -177,7 +177,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, codice);
         QFETCH(bool, partitaIva);
-        QCOMPARE(ControlloPer(codice) == Controllo::PartitaIva, partitaIva);
+        QCOMPARE(checkKindOf(codice) == CheckKind::PartitaIva, partitaIva);
     }
 
     // The window that opens gets the trimmed code, modal and owned by the
@@ -197,7 +197,7 @@ private Q_SLOTS:
                 visto = child<QLineEdit>(w, QString::fromLatin1(campo))->text();
                 child<QPushButton>(w, QStringLiteral("btnChiudi"))->click();
             });
-            ApriControlloCodice(&owner, QString::fromLatin1(codice));
+            openCodeCheck(&owner, QString::fromLatin1(codice));
             QCOMPARE(visto, QString::fromLatin1(atteso));
             QCOMPARE(owner.findChildren<QDialog*>().size(), 0);
         }
@@ -347,7 +347,7 @@ private Q_SLOTS:
         QCOMPARE(pi.windowTitle(), QStringLiteral(" Controllo partita IVA"));
         QCOMPARE(pi.size(), QSize(480, 254));
         // Tab order: edit, "Controlla", "Chiudi".
-        for (FinestraControllo* f : {static_cast<FinestraControllo*>(&cf), static_cast<FinestraControllo*>(&pi)}) {
+        for (CheckWindow* f : {static_cast<CheckWindow*>(&cf), static_cast<CheckWindow*>(&pi)}) {
             QCOMPARE(f->campo()->nextInFocusChain()->objectName(), QStringLiteral("btnControlla"));
             QCOMPARE(f->campo()->nextInFocusChain()->nextInFocusChain()->objectName(), QStringLiteral("btnChiudi"));
         }

@@ -8,7 +8,7 @@ class QWidget;
 // digits (and not empty) is a partita IVA, anything else a codice fiscale.
 // Opens the right check window owned by `owner` with the trimmed code in its
 // edit, modally, and returns when it has closed and gone.
-void ApriControlloCodice(QWidget* owner, const QString& codice);
+void openCodeCheck(QWidget* owner, const QString& codice);
 
-enum class Controllo { CodiceFiscale, PartitaIva };
-Controllo ControlloPer(const QString& codice);
+enum class CheckKind { CodiceFiscale, PartitaIva };
+CheckKind checkKindOf(const QString& codice);

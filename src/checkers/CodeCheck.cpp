@@ -1,4 +1,4 @@
-#include "checkers/ControlloCodice.h"
+#include "checkers/CodeCheck.h"
 
 #include "archive/Testo.h"
 #include "checkers/Controlli.h"
@@ -7,15 +7,15 @@
 
 #include <QLineEdit>
 
-Controllo ControlloPer(const QString& codice)
+CheckKind checkKindOf(const QString& codice)
 {
-    return PartitaIva::soloCifre(Testo::pulito(codice)) ? Controllo::PartitaIva : Controllo::CodiceFiscale;
+    return PartitaIva::soloCifre(Testo::pulito(codice)) ? CheckKind::PartitaIva : CheckKind::CodiceFiscale;
 }
 
-void ApriControlloCodice(QWidget* owner, const QString& codice)
+void openCodeCheck(QWidget* owner, const QString& codice)
 {
     const QString pulito = Testo::pulito(codice).toString();
-    if (ControlloPer(pulito) == Controllo::PartitaIva) {
+    if (checkKindOf(pulito) == CheckKind::PartitaIva) {
         TfrmPartitaIva finestra(owner);
         finestra.ImpostaTesto(pulito);
         finestra.exec();

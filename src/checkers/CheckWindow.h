@@ -11,7 +11,7 @@ class QPushButton;
 // Enter in the edit moves to "Controlla" and never starts the check; the
 // window closes only through its buttons. It never touches the card it was
 // opened from.
-class FinestraControllo : public GradientDialog {
+class CheckWindow : public GradientDialog {
     Q_OBJECT
 public:
     static constexpr QSize PanelSize {453, 222};
@@ -40,7 +40,7 @@ protected:
         int lunghezza; // the most characters the user can type or paste
         bool soloCifre; // only the digits 0 to 9 can be typed or pasted
     };
-    FinestraControllo(QWidget* owner, const Aspetto& aspetto);
+    CheckWindow(QWidget* owner, const Aspetto& aspetto);
 
     // A key typed into the edit, other than Enter; true to discard it.
     virtual bool scartaTasto(const QKeyEvent* e);

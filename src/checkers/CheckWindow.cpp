@@ -1,4 +1,4 @@
-#include "checkers/FinestraControllo.h"
+#include "checkers/CheckWindow.h"
 
 #include "ui/Drawing.h"
 #include "ui/Fonts.h"
@@ -47,7 +47,7 @@ bool invio(const QKeyEvent* e)
 // The edit's limit on what the user types or pastes. It is not the edit's
 // maximum length, which would also cut a longer code placed there on opening;
 // the user may shorten such a code but not lengthen it.
-class FinestraControllo::Limite : public QValidator {
+class CheckWindow::Limite : public QValidator {
 public:
     Limite(QLineEdit* edit, int lunghezza, bool soloCifre)
         : QValidator(edit)
@@ -79,7 +79,7 @@ private:
     bool soloCifre_;
 };
 
-FinestraControllo::FinestraControllo(QWidget* owner, const Aspetto& a)
+CheckWindow::CheckWindow(QWidget* owner, const Aspetto& a)
     : GradientDialog(owner, a.sfondo, Qt::white, a.clientSize, PanelSize)
 {
     setObjectName(QString::fromLatin1(a.nome));
@@ -119,30 +119,30 @@ FinestraControllo::FinestraControllo(QWidget* owner, const Aspetto& a)
     btnControlla_
         = Widgets::button(p, QStringLiteral("btnControlla"), QStringLiteral("Controlla"), QRect(281, 121, 144, 32));
     btnChiudi_ = Widgets::button(p, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), QRect(309, 180, 144, 34));
-    connect(btnControlla_, &QPushButton::clicked, this, &FinestraControllo::btnControllaClick);
-    connect(btnChiudi_, &QPushButton::clicked, this, &FinestraControllo::btnChiudiClick);
+    connect(btnControlla_, &QPushButton::clicked, this, &CheckWindow::btnControllaClick);
+    connect(btnChiudi_, &QPushButton::clicked, this, &CheckWindow::btnChiudiClick);
 
     setTabOrder(campo_, btnControlla_);
     setTabOrder(btnControlla_, btnChiudi_);
 }
 
-void FinestraControllo::ImpostaTesto(const QString& testo)
+void CheckWindow::ImpostaTesto(const QString& testo)
 {
     limite_->consenti(int(testo.size()));
     campo_->setText(testo);
 }
 
-void FinestraControllo::btnChiudiClick()
+void CheckWindow::btnChiudiClick()
 {
     reject();
 }
 
-bool FinestraControllo::scartaTasto(const QKeyEvent*)
+bool CheckWindow::scartaTasto(const QKeyEvent*)
 {
     return false;
 }
 
-bool FinestraControllo::eventFilter(QObject* watched, QEvent* event)
+bool CheckWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == campo_ && event->type() == QEvent::KeyPress) {
         const auto* e = static_cast<QKeyEvent*>(event);
@@ -157,7 +157,7 @@ bool FinestraControllo::eventFilter(QObject* watched, QEvent* event)
     return GradientDialog::eventFilter(watched, event);
 }
 
-void FinestraControllo::showEvent(QShowEvent* event)
+void CheckWindow::showEvent(QShowEvent* event)
 {
     GradientDialog::showEvent(event);
     campo_->setFocus();
