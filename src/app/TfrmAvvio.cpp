@@ -8,6 +8,7 @@
 #include "ui/Palette.h"
 #include "ui/PictureButton.h"
 #include "ui/ShapeBox.h"
+#include "ui/Widgets.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -18,15 +19,6 @@ namespace {
 constexpr int TileX[] = {26, 218, 410, 602, 794};
 constexpr int TileY[] = {154, 392};
 constexpr int CaptionDrop = 166;
-
-QLabel* addLabel(QWidget* parent, const QString& name, const QPixmap& picture, const QRect& where)
-{
-    auto* l = new QLabel(parent);
-    l->setObjectName(name);
-    l->setPixmap(picture);
-    l->setGeometry(where);
-    return l;
-}
 } // namespace
 
 TfrmAvvio::TfrmAvvio(QWidget* parent)
@@ -46,10 +38,10 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
     // bulb, the name and the version; the subtitle below.
     auto* info = addPicture(QStringLiteral("imgInfo"), Art::info({52, 52}), {24, 20, 52, 52});
     auto* guida = addPicture(QStringLiteral("imgGuida"), Art::help({52, 52}), {919, 20, 52, 52});
-    addLabel(p, QStringLiteral("imgLampadina"), Art::lightBulb({66, 66}), {236, 12, 66, 66});
-    addLabel(p, QStringLiteral("imgTitolo"), Art::title({380, 66}), {308, 12, 380, 66});
-    addLabel(p, QStringLiteral("imgVersione"), Art::versionBadge({66, 66}), {694, 12, 66, 66});
-    addLabel(p, QStringLiteral("imgSottotitolo"), Art::subtitle({944, 38}), {26, 96, 944, 38});
+    Widgets::picture(p, QStringLiteral("imgLampadina"), Art::lightBulb({66, 66}), {236, 12, 66, 66});
+    Widgets::picture(p, QStringLiteral("imgTitolo"), Art::title({380, 66}), {308, 12, 380, 66});
+    Widgets::picture(p, QStringLiteral("imgVersione"), Art::versionBadge({66, 66}), {694, 12, 66, 66});
+    Widgets::picture(p, QStringLiteral("imgSottotitolo"), Art::subtitle({944, 38}), {26, 96, 944, 38});
 
     const QList<Categoria>& all = Catalogo::Tutte();
     for (int i = 0; i < all.size(); ++i) {
