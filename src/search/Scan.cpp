@@ -20,25 +20,35 @@ void reserveForAll(ResultLines& lines, TArchivioSchede& archivio, const ResultLi
     lines.reserve(cards, cards * line.maxLength());
 }
 
+// One pass over the archive, appending the line of every card `keep`
+// accepts. False when the record file failed; `lines` then holds what was
+// read before it did.
+template <typename Keep> bool collect(const Categoria& categoria, const ResultLine& line, ResultLines& lines, Keep keep)
+{
+    try {
+        TArchivioSchede archivio(categoria);
+        archivio.Apri();
+        reserveForAll(lines, archivio, line);
+        archivio.Scorri([&](int, const VistaScheda& card) {
+            if (keep(card))
+                line.append(card, lines);
+            return true;
+        });
+        archivio.Chiudi();
+    } catch (const ErroreArchivio&) {
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 std::optional<ResultLines> searchLines(const Categoria& categoria, const FilterSet& filters, int required)
 {
     const ResultLine line(categoria, ListKind::Search);
     ResultLines lines;
-    try {
-        TArchivioSchede archivio(categoria);
-        archivio.Apri();
-        reserveForAll(lines, archivio, line);
-        archivio.Scorri([&](int, const VistaScheda& card) {
-            if (filters.passes(card, required))
-                line.append(card, lines);
-            return true;
-        });
-        archivio.Chiudi();
-    } catch (const ErroreArchivio&) {
+    if (!collect(categoria, line, lines, [&](const VistaScheda& card) { return filters.passes(card, required); }))
         return std::nullopt;
-    }
     return lines;
 }
 
@@ -60,19 +70,8 @@ ResultLines unpaidLines(const Categoria& categoria)
     const ResultLine line(categoria, ListKind::Unpaid);
     const UnpaidTest unpaid(line.tracciato());
     ResultLines lines;
-    try {
-        TArchivioSchede archivio(categoria);
-        archivio.Apri();
-        reserveForAll(lines, archivio, line);
-        archivio.Scorri([&](int, const VistaScheda& card) {
-            if (unpaid(card))
-                line.append(card, lines);
-            return true;
-        });
-        archivio.Chiudi();
-    } catch (const ErroreArchivio&) {
-        // The summary says nothing; it shows what it could read.
-    }
+    // The summary says nothing of a failure; it shows what it could read.
+    collect(categoria, line, lines, unpaid);
     return lines;
 }
 
