@@ -74,3 +74,44 @@ QList<FieldSlot> fieldSlots(Tipo tipo)
     }
     return result;
 }
+
+Scheda recordFromTexts(Tipo tipo, const FieldTexts& texts)
+{
+    Scheda s(tipo);
+    for (auto it = texts.cbegin(); it != texts.cend(); ++it)
+        s.imposta(it.key(), it.value());
+    return s;
+}
+
+FieldTexts textsFromRecord(const Scheda& scheda)
+{
+    const Tracciato& tracciato = scheda.tracciato();
+    FieldTexts texts;
+    for (int i = 0; i < tracciato.campi(); ++i)
+        texts.insert(QString::fromLatin1(tracciato.nome(i)), scheda.testo(i));
+    return texts;
+}
+
+std::optional<bool> flagTicked(const QString& text)
+{
+    if (text == Flag::Yes)
+        return true;
+    if (text == Flag::No)
+        return false;
+    return std::nullopt;
+}
+
+QString flagText(bool ticked)
+{
+    return ticked ? Flag::Yes : Flag::No;
+}
+
+QString attachmentFileField(int slot)
+{
+    return QStringLiteral("File0%1").arg(slot);
+}
+
+QString attachmentDescField(int slot)
+{
+    return QStringLiteral("Desc0%1").arg(slot);
+}

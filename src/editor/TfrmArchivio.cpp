@@ -543,20 +543,18 @@ void TfrmArchivio::PulisciScheda()
 
 void TfrmArchivio::MostraScheda(const Scheda& scheda, int n)
 {
+    const FieldTexts testi = textsFromRecord(scheda);
     for (const auto& c : campi_) {
-        c.edit->setText(scheda.testo(c.campo));
+        c.edit->setText(testi.value(c.campo));
         c.edit->setCursorPosition(0); // a long text shows its beginning
         if (c.genere == FieldKind::Amount)
             importoLetto_ = c.edit->text();
     }
-    const QString segnala = scheda.testo("Segnala");
-    if (segnala == Flag::Yes)
-        chkSegnala->setChecked(true);
-    else if (segnala == Flag::No)
-        chkSegnala->setChecked(false);
+    if (const std::optional<bool> segnala = flagTicked(testi.value(QStringLiteral("Segnala"))))
+        chkSegnala->setChecked(*segnala);
     for (int i = 0; i < 3; ++i) {
-        lblFile[i]->setText(scheda.testo(QStringLiteral("File0%1").arg(i + 1)));
-        lblDesc[i]->setText(scheda.testo(QStringLiteral("Desc0%1").arg(i + 1)));
+        lblFile[i]->setText(testi.value(attachmentFileField(i + 1)));
+        lblDesc[i]->setText(testi.value(attachmentDescField(i + 1)));
     }
     lblPosizione->setText(QString::number(n));
     CaricaFotoScheda();
@@ -587,15 +585,15 @@ bool TfrmArchivio::SalvaFotoScheda()
 
 Scheda TfrmArchivio::SchedaDaControlli() const
 {
-    Scheda s(categoria_.tipo);
+    FieldTexts testi;
     for (const auto& c : campi_)
-        s.imposta(c.campo, c.edit->text());
-    s.imposta("Segnala", chkSegnala->isChecked() ? Flag::Yes : Flag::No);
+        testi.insert(c.campo, c.edit->text());
+    testi.insert(QStringLiteral("Segnala"), flagText(chkSegnala->isChecked()));
     for (int i = 0; i < 3; ++i) {
-        s.imposta(QStringLiteral("File0%1").arg(i + 1), lblFile[i]->text());
-        s.imposta(QStringLiteral("Desc0%1").arg(i + 1), lblDesc[i]->text());
+        testi.insert(attachmentFileField(i + 1), lblFile[i]->text());
+        testi.insert(attachmentDescField(i + 1), lblDesc[i]->text());
     }
-    return s;
+    return recordFromTexts(categoria_.tipo, testi);
 }
 
 // ---- Commands ----------------------------------------------------------------

@@ -269,6 +269,52 @@ private Q_SLOTS:
         QCOMPARE(s.y, bill.y);
         QCOMPARE(s.width, bill.width);
     }
+
+    // A stored "Da pagare" text other than the two flags leaves the box alone.
+    void flag_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("box"); // 1 ticked, 0 cleared, -1 left as it was
+        QTest::newRow("yes") << Flag::Yes << 1;
+        QTest::newRow("no") << Flag::No << 0;
+        QTest::newRow("blank") << QString() << -1;
+        QTest::newRow("yes without accent") << QStringLiteral("Si") << -1;
+        QTest::newRow("lower case no") << QStringLiteral("no") << -1;
+    }
+    void flag()
+    {
+        QFETCH(QString, stored);
+        const std::optional<bool> ticked = flagTicked(stored);
+        QTEST(ticked ? int(*ticked) : -1, "box");
+        if (ticked)
+            QCOMPARE(flagText(*ticked), stored);
+    }
+
+    // The card's texts go into the record's own fields and come back as they
+    // went in; the fields not named stay blank, in both layouts.
+    void cardTexts_data()
+    {
+        QTest::addColumn<Tipo>("tipo");
+        QTest::newRow("bills") << Tipo::TSchedaBolletta;
+        QTest::newRow("purchases") << Tipo::TSchedaAcquisto;
+    }
+    void cardTexts()
+    {
+        QFETCH(Tipo, tipo);
+        FieldTexts texts;
+        for (const FieldSlot& s : fieldSlots(tipo))
+            texts.insert(s.field, s.control);
+        texts.insert(QStringLiteral("Segnala"), flagText(true));
+        texts.insert(attachmentFileField(2), QStringLiteral("fattura.pdf"));
+        texts.insert(attachmentDescField(3), QStringLiteral("ricevuta"));
+        const Scheda record = recordFromTexts(tipo, texts);
+        QCOMPARE(record.testo("File02"), QStringLiteral("fattura.pdf"));
+        QCOMPARE(record.testo("Desc03"), QStringLiteral("ricevuta"));
+        const FieldTexts back = textsFromRecord(record);
+        QCOMPARE(back.size(), Tracciato::di(tipo).campi());
+        for (auto it = back.cbegin(); it != back.cend(); ++it)
+            QCOMPARE(it.value(), texts.value(it.key()));
+    }
 };
 
 TESSARIA_TEST_MAIN(TestFieldRules)
