@@ -6,6 +6,7 @@
 #include "archive/Testo.h"
 #include "dialogs/Dialogs.h"
 #include "editor/ArchiveMessages.h"
+#include "editor/CardFields.h"
 #include "editor/CardFile.h"
 #include "editor/Importo.h"
 #include "editor/Navigation.h"
@@ -33,55 +34,6 @@ namespace {
 
 const QString MessaggioVuoto = QStringLiteral("L'archivio non contiene nessuna scheda.");
 const QString StatoIniziale = QStringLiteral("Pronto per archiviare una nuova scheda...");
-
-// One field slot of the screen: where it stands and what kind of field it is.
-// The purchases layout puts other fields in some slots (below).
-struct Posto {
-    const char* controllo;
-    const char* campo;
-    const char* etichetta; // label component; nullptr: no label
-    int x, y, larghezza;
-    int genere; // 0 text, 1 date, 2 amount, 3 codice fiscale
-};
-
-// Tab order is the order of this table, and Enter in a field moves to the
-// next one in it, the last to the first (date fields open the date picker
-// instead).
-constexpr Posto PostiBolletta[] = {
-    {"txtNumero", "Numero", "lblCampo001", 620, 164, 196, 0},
-    {"txtDataEmi", "DataEmi", "lblCampo016", 824, 164, 140, 1},
-    {"txtBeneficiario", "Beneficiario", "lblCampo002", 620, 212, 344, 0},
-    {"txtCC", "CC", "lblCampo003", 620, 260, 196, 0},
-    {"txtDataSca", "DataSca", "lblCampo013", 824, 260, 140, 1},
-    {"txtPeriodo", "Periodo", "lblCampo004", 620, 308, 196, 0},
-    {"txtDataPag", "DataPag", "lblCampo014", 824, 308, 140, 1},
-    {"txtCausale", "Causale", "lblCampo005", 620, 356, 344, 0},
-    {"txtConsumi", "Consumi", "lblCampo006", 620, 404, 344, 0},
-    {"txtModalita", "Modalita", "lblCampo007", 620, 452, 344, 0},
-    {"txtEstremi", "Estremi", "lblCampo008", 620, 500, 344, 0},
-    {"txtPagatore", "Pagatore", "lblCampo009", 620, 548, 344, 0},
-    {"txtCodFisc", "CodFisc", "lblCampo011", 620, 596, 162, 3},
-    {"txtCodCliente", "CodCliente", "lblCampo015", 820, 596, 144, 0},
-    {"txtPrezzo", "Prezzo", nullptr, 455, 512, 150, 2},
-    {"txtNote", "Note", "lblCampo010", 30, 596, 583, 0},
-};
-
-// Purchases: the slots that hold other fields.
-struct Sostituto {
-    const char* slot;
-    const char* controllo;
-    const char* campo;
-};
-constexpr Sostituto PostiAcquisto[] = {
-    {"txtBeneficiario", "txtAttivita", "Attivita"},
-    {"txtCC", "txtEmail", "Email"},
-    {"txtDataSca", "txtTel", "Tel"},
-    {"txtPeriodo", "txtSito", "Sito"},
-    {"txtDataPag", "txtGaranzia", "Garanzia"},
-    {"txtCausale", "txtProdotti", "Prodotti"},
-    {"txtConsumi", "txtDettagli", "Dettagli"},
-    {"txtEstremi", "txtDocumenti", "Documenti"},
-};
 
 const QColor Marrone(0xA5, 0x2A, 0x2A);
 
@@ -389,7 +341,6 @@ void TfrmArchivio::creaAreaLavoro()
 void TfrmArchivio::creaCampi()
 {
     const Tracciato& tracciato = Tracciato::di(categoria_.tipo);
-    const bool acquisti = categoria_.tipo == Tipo::TSchedaAcquisto;
 
     // Sizes are in pixels, as the screen is laid out in pixels.
     QFont fCampo(QStringLiteral("Verdana"));
@@ -402,41 +353,30 @@ void TfrmArchivio::creaCampi()
     fEtichetta.setPixelSize(11);
     fEtichetta.setBold(true);
 
-    for (const Posto& p : PostiBolletta) {
-        QString controllo = QString::fromLatin1(p.controllo);
-        QString campo = QString::fromLatin1(p.campo);
-        Genere genere = Genere(p.genere);
-        bool marrone = campo == QLatin1String("DataSca");
-        if (acquisti) {
-            for (const Sostituto& s : PostiAcquisto) {
-                if (controllo == QLatin1String(s.slot)) {
-                    controllo = QString::fromLatin1(s.controllo);
-                    campo = QString::fromLatin1(s.campo);
-                    genere = Genere::Testo;
-                    marrone = false;
-                }
-            }
-        }
+    for (const FieldSlot& p : fieldSlots(categoria_.tipo)) {
+        const QString& campo = p.field;
+        const FieldKind genere = p.kind;
+        const bool marrone = campo == QLatin1String("DataSca");
 
         auto* edit = new QLineEdit(panel());
-        edit->setObjectName(controllo);
-        const bool prezzo = genere == Genere::Importo;
-        edit->setGeometry(p.x, p.y, p.larghezza, prezzo ? 24 : 22);
+        edit->setObjectName(p.control);
+        const bool prezzo = genere == FieldKind::Amount;
+        edit->setGeometry(p.x, p.y, p.width, prezzo ? 24 : 22);
         edit->setFont(prezzo ? fPrezzo : fCampo);
         edit->setMaxLength(tracciato.larghezza(tracciato.indice(campo)));
-        edit->setReadOnly(genere == Genere::Data);
+        edit->setReadOnly(genere == FieldKind::Date);
         edit->setStyleSheet(stileCampo(prezzo ? QStringLiteral("#FFFFFF") : QStringLiteral("#F0F8FF"),
             prezzo || marrone ? Marrone.name() : QStringLiteral("#000000")));
         edit->setFrame(false);
         edit->setAttribute(Qt::WA_NoMousePropagation);
-        edit->setContextMenuPolicy(genere == Genere::Data ? Qt::NoContextMenu : Qt::DefaultContextMenu);
+        edit->setContextMenuPolicy(genere == FieldKind::Date ? Qt::NoContextMenu : Qt::DefaultContextMenu);
         if (prezzo) {
             edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             edit->setText(QStringLiteral("0,00"));
             edit->setValidator(new ValidatoreImporto(edit->maxLength(), edit));
         }
         edit->installEventFilter(this);
-        if (genere == Genere::CodFisc) {
+        if (genere == FieldKind::TaxCode) {
             // What the user types is kept trimmed and in capitals.
             connect(edit, &QLineEdit::textEdited, this, [edit](const QString& testo) {
                 const QString pulito = NormalizzaCodFisc(testo);
@@ -448,10 +388,10 @@ void TfrmArchivio::creaCampi()
             });
         }
 
-        if (p.etichetta) {
+        if (!p.label.isEmpty()) {
             auto* lbl = new QLabel(categoria_.TestoEtichetta(campo), panel());
-            lbl->setObjectName(QString::fromLatin1(p.etichetta));
-            lbl->setGeometry(p.x, p.y - 18, qMax(p.larghezza, 196), 16);
+            lbl->setObjectName(p.label);
+            lbl->setGeometry(p.x, p.y - 18, qMax(p.width, 196), 16);
             lbl->setFont(fEtichetta);
             lbl->setStyleSheet(
                 QStringLiteral("QLabel { color: %1; }").arg(marrone ? Marrone.name() : QStringLiteral("#1E3A5C")));
@@ -536,7 +476,7 @@ bool TfrmArchivio::ScriviData(const QString& campo, const QString& data)
 {
     QLineEdit* e = Campo(campo);
     const CampoVivo* c = campoDi(e);
-    if (!c || c->genere != Genere::Data)
+    if (!c || c->genere != FieldKind::Date)
         return false;
     e->setText(data);
     return true;
@@ -588,7 +528,7 @@ void TfrmArchivio::CancellaFoto()
 void TfrmArchivio::PulisciScheda()
 {
     for (const auto& c : campi_)
-        c.edit->setText(c.genere == Genere::Importo ? QStringLiteral("0,00") : QString());
+        c.edit->setText(c.genere == FieldKind::Amount ? QStringLiteral("0,00") : QString());
     importoLetto_.reset();
     chkSegnala->setChecked(false);
     for (int i = 0; i < 3; ++i) {
@@ -603,20 +543,18 @@ void TfrmArchivio::PulisciScheda()
 
 void TfrmArchivio::MostraScheda(const Scheda& scheda, int n)
 {
+    const FieldTexts testi = textsFromRecord(scheda);
     for (const auto& c : campi_) {
-        c.edit->setText(scheda.testo(c.campo));
+        c.edit->setText(testi.value(c.campo));
         c.edit->setCursorPosition(0); // a long text shows its beginning
-        if (c.genere == Genere::Importo)
+        if (c.genere == FieldKind::Amount)
             importoLetto_ = c.edit->text();
     }
-    const QString segnala = scheda.testo("Segnala");
-    if (segnala == Flag::Yes)
-        chkSegnala->setChecked(true);
-    else if (segnala == Flag::No)
-        chkSegnala->setChecked(false);
+    if (const std::optional<bool> segnala = flagTicked(testi.value(QStringLiteral("Segnala"))))
+        chkSegnala->setChecked(*segnala);
     for (int i = 0; i < 3; ++i) {
-        lblFile[i]->setText(scheda.testo(QStringLiteral("File0%1").arg(i + 1)));
-        lblDesc[i]->setText(scheda.testo(QStringLiteral("Desc0%1").arg(i + 1)));
+        lblFile[i]->setText(testi.value(attachmentFileField(i + 1)));
+        lblDesc[i]->setText(testi.value(attachmentDescField(i + 1)));
     }
     lblPosizione->setText(QString::number(n));
     CaricaFotoScheda();
@@ -647,15 +585,15 @@ bool TfrmArchivio::SalvaFotoScheda()
 
 Scheda TfrmArchivio::SchedaDaControlli() const
 {
-    Scheda s(categoria_.tipo);
+    FieldTexts testi;
     for (const auto& c : campi_)
-        s.imposta(c.campo, c.edit->text());
-    s.imposta("Segnala", chkSegnala->isChecked() ? Flag::Yes : Flag::No);
+        testi.insert(c.campo, c.edit->text());
+    testi.insert(QStringLiteral("Segnala"), flagText(chkSegnala->isChecked()));
     for (int i = 0; i < 3; ++i) {
-        s.imposta(QStringLiteral("File0%1").arg(i + 1), lblFile[i]->text());
-        s.imposta(QStringLiteral("Desc0%1").arg(i + 1), lblDesc[i]->text());
+        testi.insert(attachmentFileField(i + 1), lblFile[i]->text());
+        testi.insert(attachmentDescField(i + 1), lblDesc[i]->text());
     }
-    return s;
+    return recordFromTexts(categoria_.tipo, testi);
 }
 
 // ---- Commands ----------------------------------------------------------------
@@ -885,14 +823,14 @@ bool TfrmArchivio::tastoCampo(const CampoVivo& c, QKeyEvent* e)
     if (diServizio(e))
         return false;
     switch (c.genere) {
-    case Genere::Data:
+    case FieldKind::Date:
         if (cancella(e))
             c.edit->clear();
         else
             apriCalendario(c);
         return true;
-    case Genere::Importo:
-    case Genere::CodFisc:
+    case FieldKind::Amount:
+    case FieldKind::TaxCode:
         if (invio(e))
             break;
         if (cancella(e) || e->key() == Qt::Key_Left || e->key() == Qt::Key_Right)
@@ -900,10 +838,10 @@ bool TfrmArchivio::tastoCampo(const CampoVivo& c, QKeyEvent* e)
         {
             const QString t = e->text();
             const bool ammesso = t.size() == 1
-                && (c.genere == Genere::Importo ? CarattereImportoAmmesso(t[0]) : CarattereCodFiscAmmesso(t[0]));
+                && (c.genere == FieldKind::Amount ? CarattereImportoAmmesso(t[0]) : CarattereCodFiscAmmesso(t[0]));
             return !ammesso;
         }
-    case Genere::Testo:
+    case FieldKind::Text:
         break;
     }
     if (invio(e)) {
@@ -922,7 +860,7 @@ bool TfrmArchivio::eventFilter(QObject* watched, QEvent* event)
             return tastoCampo(*c, static_cast<QKeyEvent*>(event));
         break;
     case QEvent::FocusOut:
-        if (const CampoVivo* c = campoDi(watched); c && c->genere == Genere::Importo)
+        if (const CampoVivo* c = campoDi(watched); c && c->genere == FieldKind::Amount)
             normalizzaImporto(c->edit);
         break;
     case QEvent::MouseMove: {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archive/Tracciato.h"
+#include "editor/CardFields.h"
 #include "editor/CardPhoto.h"
 #include "ui/GradientWindow.h"
 
@@ -124,11 +125,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum class Genere { Testo, Data, Importo, CodFisc };
     struct CampoVivo {
         QString campo;
         QLineEdit* edit = nullptr;
-        Genere genere = Genere::Testo;
+        FieldKind genere = FieldKind::Text;
     };
 
     void creaBarra();

@@ -1,10 +1,14 @@
 #include "TestSupport.h"
+#include "archive/Tracciato.h"
+#include "editor/CardFields.h"
 #include "editor/CardPhoto.h"
 #include "editor/Importo.h"
 #include "editor/Navigation.h"
 
 Q_DECLARE_METATYPE(RecordArrow)
 Q_DECLARE_METATYPE(Step::Action)
+Q_DECLARE_METATYPE(Tipo)
+Q_DECLARE_METATYPE(FieldKind)
 
 // The rules behind the archive screen's fields and record arrows.
 class TestFieldRules : public QObject {
@@ -195,6 +199,121 @@ private Q_SLOTS:
         QTEST(photo.mayWrite(), "mayWrite");
         QTEST(photo.isPlaceholder(), "placeholder");
         QCOMPARE(photo.image(), photo.isPlaceholder() ? placeholder : picture);
+    }
+
+    // Each slot of the two layouts in tab order: the edit, the record field
+    // it shows, its kind and its label. The purchases layout swaps fields
+    // into eight of the bills' slots and edits them all as plain text.
+    void layoutSlots_data()
+    {
+        QTest::addColumn<Tipo>("tipo");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<FieldKind>("kind");
+        QTest::addColumn<QString>("label");
+        struct Row {
+            const char* bill[3];
+            FieldKind billKind;
+            const char* purchase[2]; // nullptr: as for bills
+            const char* label;
+        };
+        const Row rows[] = {
+            {{"txtNumero", "Numero"}, FieldKind::Text, {}, "lblCampo001"},
+            {{"txtDataEmi", "DataEmi"}, FieldKind::Date, {}, "lblCampo016"},
+            {{"txtBeneficiario", "Beneficiario"}, FieldKind::Text, {"txtAttivita", "Attivita"}, "lblCampo002"},
+            {{"txtCC", "CC"}, FieldKind::Text, {"txtEmail", "Email"}, "lblCampo003"},
+            {{"txtDataSca", "DataSca"}, FieldKind::Date, {"txtTel", "Tel"}, "lblCampo013"},
+            {{"txtPeriodo", "Periodo"}, FieldKind::Text, {"txtSito", "Sito"}, "lblCampo004"},
+            {{"txtDataPag", "DataPag"}, FieldKind::Date, {"txtGaranzia", "Garanzia"}, "lblCampo014"},
+            {{"txtCausale", "Causale"}, FieldKind::Text, {"txtProdotti", "Prodotti"}, "lblCampo005"},
+            {{"txtConsumi", "Consumi"}, FieldKind::Text, {"txtDettagli", "Dettagli"}, "lblCampo006"},
+            {{"txtModalita", "Modalita"}, FieldKind::Text, {}, "lblCampo007"},
+            {{"txtEstremi", "Estremi"}, FieldKind::Text, {"txtDocumenti", "Documenti"}, "lblCampo008"},
+            {{"txtPagatore", "Pagatore"}, FieldKind::Text, {}, "lblCampo009"},
+            {{"txtCodFisc", "CodFisc"}, FieldKind::TaxCode, {}, "lblCampo011"},
+            {{"txtCodCliente", "CodCliente"}, FieldKind::Text, {}, "lblCampo015"},
+            {{"txtPrezzo", "Prezzo"}, FieldKind::Amount, {}, ""},
+            {{"txtNote", "Note"}, FieldKind::Text, {}, "lblCampo010"},
+        };
+        int slot = 0;
+        for (const Row& r : rows) {
+            const QString label = QString::fromLatin1(r.label);
+            QTest::addRow("bills %s", r.bill[0]) << Tipo::TSchedaBolletta << slot << QString::fromLatin1(r.bill[0])
+                                                 << QString::fromLatin1(r.bill[1]) << r.billKind << label;
+            const bool swapped = r.purchase[0] != nullptr;
+            const char* const* p = swapped ? r.purchase : r.bill;
+            QTest::addRow("purchases %s", p[0])
+                << Tipo::TSchedaAcquisto << slot << QString::fromLatin1(p[0]) << QString::fromLatin1(p[1])
+                << (swapped ? FieldKind::Text : r.billKind) << label;
+            ++slot;
+        }
+    }
+    void layoutSlots()
+    {
+        QFETCH(Tipo, tipo);
+        QFETCH(int, slot);
+        const QList<FieldSlot> all = fieldSlots(tipo);
+        QCOMPARE(all.size(), 16);
+        const FieldSlot& s = all.at(slot);
+        QTEST(s.control, "control");
+        QTEST(s.field, "field");
+        QTEST(s.kind, "kind");
+        QTEST(s.label, "label");
+        // The edit's length limit is the record field's width: a field the
+        // layout does not have would leave the edit without one.
+        QVERIFY2(Tracciato::di(tipo).indice(s.field) >= 0, qPrintable(s.field));
+        // A swapped field stands where the bills' field stood.
+        const FieldSlot& bill = fieldSlots(Tipo::TSchedaBolletta).at(slot);
+        QCOMPARE(s.x, bill.x);
+        QCOMPARE(s.y, bill.y);
+        QCOMPARE(s.width, bill.width);
+    }
+
+    // A stored "Da pagare" text other than the two flags leaves the box alone.
+    void flag_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("box"); // 1 ticked, 0 cleared, -1 left as it was
+        QTest::newRow("yes") << Flag::Yes << 1;
+        QTest::newRow("no") << Flag::No << 0;
+        QTest::newRow("blank") << QString() << -1;
+        QTest::newRow("yes without accent") << QStringLiteral("Si") << -1;
+        QTest::newRow("lower case no") << QStringLiteral("no") << -1;
+    }
+    void flag()
+    {
+        QFETCH(QString, stored);
+        const std::optional<bool> ticked = flagTicked(stored);
+        QTEST(ticked ? int(*ticked) : -1, "box");
+        if (ticked)
+            QCOMPARE(flagText(*ticked), stored);
+    }
+
+    // The card's texts go into the record's own fields and come back as they
+    // went in; the fields not named stay blank, in both layouts.
+    void cardTexts_data()
+    {
+        QTest::addColumn<Tipo>("tipo");
+        QTest::newRow("bills") << Tipo::TSchedaBolletta;
+        QTest::newRow("purchases") << Tipo::TSchedaAcquisto;
+    }
+    void cardTexts()
+    {
+        QFETCH(Tipo, tipo);
+        FieldTexts texts;
+        for (const FieldSlot& s : fieldSlots(tipo))
+            texts.insert(s.field, s.control);
+        texts.insert(QStringLiteral("Segnala"), flagText(true));
+        texts.insert(attachmentFileField(2), QStringLiteral("fattura.pdf"));
+        texts.insert(attachmentDescField(3), QStringLiteral("ricevuta"));
+        const Scheda record = recordFromTexts(tipo, texts);
+        QCOMPARE(record.testo("File02"), QStringLiteral("fattura.pdf"));
+        QCOMPARE(record.testo("Desc03"), QStringLiteral("ricevuta"));
+        const FieldTexts back = textsFromRecord(record);
+        QCOMPARE(back.size(), Tracciato::di(tipo).campi());
+        for (auto it = back.cbegin(); it != back.cend(); ++it)
+            QCOMPARE(it.value(), texts.value(it.key()));
     }
 };
 
