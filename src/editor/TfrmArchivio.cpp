@@ -32,37 +32,37 @@
 
 namespace {
 
-const QString MessaggioVuoto = QStringLiteral("L'archivio non contiene nessuna scheda.");
-const QString StatoIniziale = QStringLiteral("Pronto per archiviare una nuova scheda...");
+const QString EmptyArchiveMessage = QStringLiteral("L'archivio non contiene nessuna scheda.");
+const QString ReadyHint = QStringLiteral("Pronto per archiviare una nuova scheda...");
 
-const QColor Marrone(0xA5, 0x2A, 0x2A);
+const QColor Brown(0xA5, 0x2A, 0x2A);
 
-QString stileCampo(const QString& fondo, const QString& testo)
+QString fieldStyle(const QString& fondo, const QString& testo)
 {
     return QStringLiteral("QLineEdit { background: %1; color: %2; border: 1px solid #87CEEB; padding: 0 2px; }"
                           "QLineEdit:focus { background: #FFFF00; }")
         .arg(fondo, testo);
 }
 
-QHash<QString, TfrmArchivio*>& schermi()
+QHash<QString, TfrmArchivio*>& liveScreens()
 {
     static QHash<QString, TfrmArchivio*> s;
     return s;
 }
 
-bool invio(const QKeyEvent* e)
+bool isEnter(const QKeyEvent* e)
 {
     return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
 }
 
-bool cancella(const QKeyEvent* e)
+bool isDelete(const QKeyEvent* e)
 {
     return e->key() == Qt::Key_Backspace || e->key() == Qt::Key_Delete;
 }
 
 // Keys that move the focus or only change others: they never reach a field's
 // own key handling.
-bool diServizio(const QKeyEvent* e)
+bool isServiceKey(const QKeyEvent* e)
 {
     switch (e->key()) {
     case Qt::Key_Tab:
@@ -82,9 +82,9 @@ bool diServizio(const QKeyEvent* e)
 // Refuses an edit of the amount field, typed or pasted, after which the
 // amount would no longer fit in the field once normalised (at most twelve
 // digits before the comma): normalising it would cut it.
-class ValidatoreImporto : public QValidator {
+class AmountValidator : public QValidator {
 public:
-    ValidatoreImporto(int larghezza, QObject* parent)
+    AmountValidator(int larghezza, QObject* parent)
         : QValidator(parent)
         , larghezza_(larghezza)
     { }
@@ -109,10 +109,10 @@ TfrmArchivio::TfrmArchivio(const Categoria& categoria, QWidget* parent)
     setDesignSize(DesignSize);
     setPanelGradient(true);
 
-    creaBarra();
-    creaAreaLavoro();
-    creaCampi();
-    creaStato();
+    buildToolBar();
+    buildWorkArea();
+    buildFields();
+    buildStatusBar();
 
     btnFocus = new QPushButton(panel());
     btnFocus->setObjectName(QStringLiteral("btnFocus"));
@@ -133,7 +133,7 @@ TfrmArchivio::TfrmArchivio(const Categoria& categoria, QWidget* parent)
     // Tab order: the fields in table order, then the "Da pagare" box, then
     // the focus sink.
     QWidget* prima = nullptr;
-    for (const auto& c : campi_) {
+    for (const auto& c : fields_) {
         if (prima)
             setTabOrder(prima, c.edit);
         prima = c.edit;
@@ -141,27 +141,27 @@ TfrmArchivio::TfrmArchivio(const Categoria& categoria, QWidget* parent)
     setTabOrder(prima, chkSegnala);
     setTabOrder(chkSegnala, btnFocus);
 
-    decorativo(this);
-    decorativo(panel());
-    schermi().insert(categoria.Sigla, this);
+    makeDecorative(this);
+    makeDecorative(panel());
+    liveScreens().insert(categoria.Sigla, this);
     // The placeholder is painted when the screen first shows (opening clears
     // the card): ten screens are built at start-up and most are never opened.
 }
 
 TfrmArchivio::~TfrmArchivio()
 {
-    if (schermi().value(categoria_.Sigla) == this)
-        schermi().remove(categoria_.Sigla);
+    if (liveScreens().value(categoria_.Sigla) == this)
+        liveScreens().remove(categoria_.Sigla);
 }
 
 TfrmArchivio* TfrmArchivio::PerSigla(const QString& sigla)
 {
-    return schermi().value(sigla, nullptr);
+    return liveScreens().value(sigla, nullptr);
 }
 
 // ---- Building the screen ---------------------------------------------------
 
-QPushButton* TfrmArchivio::comando(const QString& nome, const QRect& geometria, void (TfrmArchivio::*handler)())
+QPushButton* TfrmArchivio::commandButton(const QString& nome, const QRect& geometria, void (TfrmArchivio::*handler)())
 {
     auto* b = new QPushButton(panel());
     b->setObjectName(nome);
@@ -172,34 +172,34 @@ QPushButton* TfrmArchivio::comando(const QString& nome, const QRect& geometria, 
     return b;
 }
 
-void TfrmArchivio::suggerimento(QWidget* w, const QString& testo)
+void TfrmArchivio::setHint(QWidget* w, const QString& testo)
 {
-    suggerimenti_.insert(w, testo);
+    hints_.insert(w, testo);
     w->setMouseTracking(true);
     w->installEventFilter(this);
 }
 
-void TfrmArchivio::decorativo(QWidget* w)
+void TfrmArchivio::makeDecorative(QWidget* w)
 {
-    suggerimenti_.insert(w, QString());
+    hints_.insert(w, QString());
     w->setMouseTracking(true);
     w->installEventFilter(this);
 }
 
-ShapeBox* TfrmArchivio::riquadro(const QRect& geometria, const QColor& fondo, const QColor& bordo)
+ShapeBox* TfrmArchivio::panelBox(const QRect& geometria, const QColor& fondo, const QColor& bordo)
 {
     auto* b = new ShapeBox(panel(), fondo, bordo, 1, bordo.isValid() ? 4 : 0);
     b->setGeometry(geometria);
-    decorativo(b);
+    makeDecorative(b);
     return b;
 }
 
-void TfrmArchivio::creaBarra()
+void TfrmArchivio::buildToolBar()
 {
     const QColor bordo(0xB8, 0xC8, 0xD8);
     for (const QRect& r : {QRect(16, 16, 172, 57), QRect(193, 16, 162, 57), QRect(361, 16, 162, 57),
              QRect(528, 16, 254, 57), QRect(787, 16, 92, 57), QRect(884, 16, 94, 57)})
-        riquadro(r, Qt::white, bordo);
+        panelBox(r, Qt::white, bordo);
 
     const QSize icona(37, 39);
     struct Pulsante {
@@ -230,21 +230,22 @@ void TfrmArchivio::creaBarra()
         {"cmdEsci", 934, Icona::Esci, &TfrmArchivio::cmdEsciClick, "Esci da questa schermata di lavoro."},
     };
     for (const auto& p : pulsanti) {
-        QPushButton* b = comando(QString::fromLatin1(p.nome), QRect(QPoint(p.x, 26), icona), p.handler);
+        QPushButton* b = commandButton(QString::fromLatin1(p.nome), QRect(QPoint(p.x, 26), icona), p.handler);
         b->setIcon(Icone::disegna(p.icona, QSize(30, 30)));
         b->setIconSize(QSize(30, 30));
         b->setFlat(true);
-        suggerimento(b, p.suggerimento ? QString::fromUtf8(p.suggerimento) : categoria_.SuggerimentoRiepilogo);
+        setHint(b, p.suggerimento ? QString::fromUtf8(p.suggerimento) : categoria_.SuggerimentoRiepilogo);
     }
 
-    QPushButton* file = comando(QStringLiteral("cmdFile"), QRect(200, 28, 148, 32), &TfrmArchivio::cmdFileClick);
+    QPushButton* file = commandButton(QStringLiteral("cmdFile"), QRect(200, 28, 148, 32), &TfrmArchivio::cmdFileClick);
     file->setText(QStringLiteral("Allega file"));
     file->setIcon(Icone::disegna(Icona::Allega, QSize(22, 22)));
-    suggerimento(file, QStringLiteral("Allega file alla scheda."));
-    QPushButton* stampa = comando(QStringLiteral("cmdStampa"), QRect(368, 28, 148, 32), &TfrmArchivio::cmdStampaClick);
+    setHint(file, QStringLiteral("Allega file alla scheda."));
+    QPushButton* stampa
+        = commandButton(QStringLiteral("cmdStampa"), QRect(368, 28, 148, 32), &TfrmArchivio::cmdStampaClick);
     stampa->setText(QStringLiteral("Stampa"));
     stampa->setIcon(Icone::disegna(Icona::Stampa, QSize(22, 22)));
-    suggerimento(stampa, QStringLiteral("Stampa la scheda."));
+    setHint(stampa, QStringLiteral("Stampa la scheda."));
 
     lblPosizione = new QLabel(panel());
     lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
@@ -259,33 +260,33 @@ void TfrmArchivio::creaBarra()
     lblPosizione->setAttribute(Qt::WA_NoMousePropagation);
 }
 
-void TfrmArchivio::creaAreaLavoro()
+void TfrmArchivio::buildWorkArea()
 {
-    riquadro(QRect(16, 80, 962, 554), QColor(0xC8, 0xD6, 0xE3));
-    riquadro(QRect(24, 88, 946, 538), Qt::white);
-    riquadro(QRect(30, 94, 583, 394), QColor(0xE0, 0xE9, 0xF1));
-    riquadro(QRect(30, 494, 374, 56), QColor(0xE0, 0xE9, 0xF1));
-    riquadro(QRect(415, 494, 198, 56), QColor(0xE0, 0xE9, 0xF1));
-    riquadro(QRect(496, 556, 117, 34), QColor(0xFD, 0xD3, 0xA0));
+    panelBox(QRect(16, 80, 962, 554), QColor(0xC8, 0xD6, 0xE3));
+    panelBox(QRect(24, 88, 946, 538), Qt::white);
+    panelBox(QRect(30, 94, 583, 394), QColor(0xE0, 0xE9, 0xF1));
+    panelBox(QRect(30, 494, 374, 56), QColor(0xE0, 0xE9, 0xF1));
+    panelBox(QRect(415, 494, 198, 56), QColor(0xE0, 0xE9, 0xF1));
+    panelBox(QRect(496, 556, 117, 34), QColor(0xFD, 0xD3, 0xA0));
 
     imgFoto = new ImageBox(panel());
     imgFoto->setObjectName(QStringLiteral("imgFoto"));
     imgFoto->setGeometry(QRect(QPoint(38, 102), Art::PlaceholderSize));
-    decorativo(imgFoto);
+    makeDecorative(imgFoto);
 
     auto* icoTitolo = new QLabel(panel());
     icoTitolo->setObjectName(QStringLiteral("icoTitolo"));
     icoTitolo->setPixmap(Art::titleStrip(categoria_));
     icoTitolo->setGeometry(QRect(QPoint(618, 96), Art::TitleStripSize));
-    decorativo(icoTitolo);
+    makeDecorative(icoTitolo);
 
     // The photo panel.
     QPushButton* carica
-        = comando(QStringLiteral("btnCaricaFoto"), QRect(38, 502, 157, 40), &TfrmArchivio::btnCaricaFotoClick);
+        = commandButton(QStringLiteral("btnCaricaFoto"), QRect(38, 502, 157, 40), &TfrmArchivio::btnCaricaFotoClick);
     carica->setText(QStringLiteral("Carica foto"));
     carica->setIcon(Icone::disegna(Icona::CaricaFoto, QSize(26, 26)));
     carica->setIconSize(QSize(26, 26));
-    suggerimento(carica, QStringLiteral("Carica una foto esistente."));
+    setHint(carica, QStringLiteral("Carica una foto esistente."));
     struct Piccolo {
         const char* nome;
         int x;
@@ -301,10 +302,10 @@ void TfrmArchivio::creaAreaLavoro()
             "Visualizza la foto nelle sue dimensioni reali."},
     };
     for (const auto& p : piccoli) {
-        QPushButton* b = comando(QString::fromLatin1(p.nome), QRect(p.x, 502, 42, 40), p.handler);
+        QPushButton* b = commandButton(QString::fromLatin1(p.nome), QRect(p.x, 502, 42, 40), p.handler);
         b->setIcon(Icone::disegna(p.icona, QSize(28, 28)));
         b->setIconSize(QSize(28, 28));
-        suggerimento(b, QString::fromUtf8(p.suggerimento));
+        setHint(b, QString::fromUtf8(p.suggerimento));
     }
 
     // The euro sign beside the amount, the "Da pagare" box and its icon.
@@ -312,12 +313,12 @@ void TfrmArchivio::creaAreaLavoro()
     euro->setObjectName(QStringLiteral("imgEuro"));
     euro->setPixmap(Icone::disegna(Icona::Euro, QSize(26, 26)));
     euro->setGeometry(424, 510, 26, 26);
-    decorativo(euro);
+    makeDecorative(euro);
     auto* sveglia = new QLabel(panel());
     sveglia->setObjectName(QStringLiteral("imgSegnala"));
     sveglia->setPixmap(Icone::disegna(Icona::DaPagare, QSize(26, 26)));
     sveglia->setGeometry(448, 560, 26, 26);
-    decorativo(sveglia);
+    makeDecorative(sveglia);
 
     chkSegnala = new QCheckBox(QStringLiteral("Da pagare"), panel());
     chkSegnala->setObjectName(QStringLiteral("chkSegnala"));
@@ -326,19 +327,19 @@ void TfrmArchivio::creaAreaLavoro()
     f.setPointSize(9);
     f.setBold(true);
     chkSegnala->setFont(f);
-    suggerimento(chkSegnala,
+    setHint(chkSegnala,
         QStringLiteral("Spunta questa casella per annotare che il pagamento deve ancora "
                        "essere effettuato."));
 
     QPushButton* codFisc
-        = comando(QStringLiteral("btnCodFisc"), QRect(787, 596, 22, 22), &TfrmArchivio::btnCodFiscClick);
+        = commandButton(QStringLiteral("btnCodFisc"), QRect(787, 596, 22, 22), &TfrmArchivio::btnCodFiscClick);
     codFisc->setIcon(Icone::disegna(Icona::Spunta, QSize(20, 20)));
     codFisc->setIconSize(QSize(20, 20));
     codFisc->setFlat(true);
-    suggerimento(codFisc, QStringLiteral("Controlla il codice fiscale."));
+    setHint(codFisc, QStringLiteral("Controlla il codice fiscale."));
 }
 
-void TfrmArchivio::creaCampi()
+void TfrmArchivio::buildFields()
 {
     const Tracciato& tracciato = Tracciato::di(categoria_.tipo);
 
@@ -355,28 +356,28 @@ void TfrmArchivio::creaCampi()
 
     for (const FieldSlot& p : fieldSlots(categoria_.tipo)) {
         const QString& campo = p.field;
-        const FieldKind genere = p.kind;
+        const FieldKind kind = p.kind;
         const bool marrone = campo == QLatin1String("DataSca");
 
         auto* edit = new QLineEdit(panel());
         edit->setObjectName(p.control);
-        const bool prezzo = genere == FieldKind::Amount;
+        const bool prezzo = kind == FieldKind::Amount;
         edit->setGeometry(p.x, p.y, p.width, prezzo ? 24 : 22);
         edit->setFont(prezzo ? fPrezzo : fCampo);
         edit->setMaxLength(tracciato.larghezza(tracciato.indice(campo)));
-        edit->setReadOnly(genere == FieldKind::Date);
-        edit->setStyleSheet(stileCampo(prezzo ? QStringLiteral("#FFFFFF") : QStringLiteral("#F0F8FF"),
-            prezzo || marrone ? Marrone.name() : QStringLiteral("#000000")));
+        edit->setReadOnly(kind == FieldKind::Date);
+        edit->setStyleSheet(fieldStyle(prezzo ? QStringLiteral("#FFFFFF") : QStringLiteral("#F0F8FF"),
+            prezzo || marrone ? Brown.name() : QStringLiteral("#000000")));
         edit->setFrame(false);
         edit->setAttribute(Qt::WA_NoMousePropagation);
-        edit->setContextMenuPolicy(genere == FieldKind::Date ? Qt::NoContextMenu : Qt::DefaultContextMenu);
+        edit->setContextMenuPolicy(kind == FieldKind::Date ? Qt::NoContextMenu : Qt::DefaultContextMenu);
         if (prezzo) {
             edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             edit->setText(QStringLiteral("0,00"));
-            edit->setValidator(new ValidatoreImporto(edit->maxLength(), edit));
+            edit->setValidator(new AmountValidator(edit->maxLength(), edit));
         }
         edit->installEventFilter(this);
-        if (genere == FieldKind::TaxCode) {
+        if (kind == FieldKind::TaxCode) {
             // What the user types is kept trimmed and in capitals.
             connect(edit, &QLineEdit::textEdited, this, [edit](const QString& testo) {
                 const QString pulito = NormalizzaCodFisc(testo);
@@ -394,19 +395,19 @@ void TfrmArchivio::creaCampi()
             lbl->setGeometry(p.x, p.y - 18, qMax(p.width, 196), 16);
             lbl->setFont(fEtichetta);
             lbl->setStyleSheet(
-                QStringLiteral("QLabel { color: %1; }").arg(marrone ? Marrone.name() : QStringLiteral("#1E3A5C")));
+                QStringLiteral("QLabel { color: %1; }").arg(marrone ? Brown.name() : QStringLiteral("#1E3A5C")));
             lbl->setAttribute(Qt::WA_NoMousePropagation);
         }
 
-        CampoVivo c;
+        LiveField c;
         c.campo = campo;
         c.edit = edit;
-        c.genere = genere;
-        campi_.append(c);
+        c.kind = kind;
+        fields_.append(c);
     }
 }
 
-void TfrmArchivio::creaStato()
+void TfrmArchivio::buildStatusBar()
 {
     auto* barra = new ShapeBox(panel(), QColor(0x30, 0x30, 0xDD));
     barra->setObjectName(QStringLiteral("shpStato"));
@@ -416,7 +417,7 @@ void TfrmArchivio::creaStato()
     // to the panel beneath, which would empty it; this one keeps the moves.
     barra->setAttribute(Qt::WA_TransparentForMouseEvents, false);
     barra->setAttribute(Qt::WA_NoMousePropagation);
-    panInfo = new QLabel(StatoIniziale, panel());
+    panInfo = new QLabel(ReadyHint, panel());
     panInfo->setObjectName(QStringLiteral("panInfo"));
     panInfo->setGeometry(22, 650, 950, 18);
     QFont f(QStringLiteral("Tahoma"));
@@ -428,14 +429,14 @@ void TfrmArchivio::creaStato()
 
 // ---- The card on display ---------------------------------------------------
 
-QWidget* TfrmArchivio::controllo(const QString& nome) const
+QWidget* TfrmArchivio::controlNamed(const QString& nome) const
 {
     return panel()->findChild<QWidget*>(nome);
 }
 
-const TfrmArchivio::CampoVivo* TfrmArchivio::campoDi(const QObject* edit) const
+const TfrmArchivio::LiveField* TfrmArchivio::liveFieldOf(const QObject* edit) const
 {
-    for (const auto& c : campi_)
+    for (const auto& c : fields_)
         if (c.edit == edit)
             return &c;
     return nullptr;
@@ -443,7 +444,7 @@ const TfrmArchivio::CampoVivo* TfrmArchivio::campoDi(const QObject* edit) const
 
 QLineEdit* TfrmArchivio::Campo(const QString& campo) const
 {
-    for (const auto& c : campi_)
+    for (const auto& c : fields_)
         if (c.campo == campo)
             return c.edit;
     return nullptr;
@@ -475,8 +476,8 @@ void TfrmArchivio::ImpostaAllegato(int slot, const QString& file, const QString&
 bool TfrmArchivio::ScriviData(const QString& campo, const QString& data)
 {
     QLineEdit* e = Campo(campo);
-    const CampoVivo* c = campoDi(e);
-    if (!c || c->genere != FieldKind::Date)
+    const LiveField* c = liveFieldOf(e);
+    if (!c || c->kind != FieldKind::Date)
         return false;
     e->setText(data);
     return true;
@@ -484,26 +485,26 @@ bool TfrmArchivio::ScriviData(const QString& campo, const QString& data)
 
 const QImage& TfrmArchivio::Segnaposto() const
 {
-    if (bianco_.isNull())
-        bianco_ = Art::placeholder(categoria_).toImage();
-    return bianco_;
+    if (placeholder_.isNull())
+        placeholder_ = Art::placeholder(categoria_).toImage();
+    return placeholder_;
 }
 
 QImage TfrmArchivio::Foto() const
 {
-    return foto_.image().isNull() && foto_.isPlaceholder() ? Segnaposto() : foto_.image();
+    return photo_.image().isNull() && photo_.isPlaceholder() ? Segnaposto() : photo_.image();
 }
 
-void TfrmArchivio::mostraFoto()
+void TfrmArchivio::showPhoto()
 {
-    imgFoto->setImage(foto_.image());
+    imgFoto->setImage(photo_.image());
 }
 
-void TfrmArchivio::normalizzaImporto(QLineEdit* prezzo)
+void TfrmArchivio::normaliseAmount(QLineEdit* prezzo)
 {
     // Only an amount the user changed: one still as it was read is the
     // record's own and is kept, even in a form the field would not produce.
-    if (importoLetto_ && prezzo->text() == *importoLetto_)
+    if (amountAsRead_ && prezzo->text() == *amountAsRead_)
         return;
     // The validator keeps typed amounts within the field's width. Only an
     // oversized amount read from a record and then edited can still overflow:
@@ -515,40 +516,40 @@ void TfrmArchivio::normalizzaImporto(QLineEdit* prezzo)
 
 void TfrmArchivio::ImpostaFoto(const QImage& immagine)
 {
-    if (foto_.replace(immagine))
-        mostraFoto();
+    if (photo_.replace(immagine))
+        showPhoto();
 }
 
 void TfrmArchivio::CancellaFoto()
 {
-    foto_.clear(Segnaposto());
-    mostraFoto();
+    photo_.clear(Segnaposto());
+    showPhoto();
 }
 
 void TfrmArchivio::PulisciScheda()
 {
-    for (const auto& c : campi_)
-        c.edit->setText(c.genere == FieldKind::Amount ? QStringLiteral("0,00") : QString());
-    importoLetto_.reset();
+    for (const auto& c : fields_)
+        c.edit->setText(c.kind == FieldKind::Amount ? QStringLiteral("0,00") : QString());
+    amountAsRead_.reset();
     chkSegnala->setChecked(false);
     for (int i = 0; i < 3; ++i) {
         lblFile[i]->clear();
         lblDesc[i]->clear();
     }
-    foto_.blank(Segnaposto());
-    mostraFoto();
+    photo_.blank(Segnaposto());
+    showPhoto();
     lblPosizione->clear();
-    campi_.constFirst().edit->setFocus();
+    fields_.constFirst().edit->setFocus();
 }
 
 void TfrmArchivio::MostraScheda(const Scheda& scheda, int n)
 {
     const FieldTexts testi = textsFromRecord(scheda);
-    for (const auto& c : campi_) {
+    for (const auto& c : fields_) {
         c.edit->setText(testi.value(c.campo));
         c.edit->setCursorPosition(0); // a long text shows its beginning
-        if (c.genere == FieldKind::Amount)
-            importoLetto_ = c.edit->text();
+        if (c.kind == FieldKind::Amount)
+            amountAsRead_ = c.edit->text();
     }
     if (const std::optional<bool> segnala = flagTicked(testi.value(QStringLiteral("Segnala"))))
         chkSegnala->setChecked(*segnala);
@@ -566,27 +567,27 @@ void TfrmArchivio::CaricaFotoScheda()
     const QString percorso = Foto::Percorso(categoria_, lblPosizione->text());
     const QImage immagine = Foto::Leggi(percorso);
     const bool esiste = immagine.isNull() && !percorso.isEmpty() && QFileInfo::exists(percorso);
-    foto_.read(immagine, esiste, immagine.isNull() ? Segnaposto() : QImage());
-    mostraFoto();
+    photo_.read(immagine, esiste, immagine.isNull() ? Segnaposto() : QImage());
+    showPhoto();
 }
 
 bool TfrmArchivio::SalvaFotoScheda()
 {
     // Not over a stored photo that could not be read (see CardPhoto).
-    if (!foto_.mayWrite())
+    if (!photo_.mayWrite())
         return true;
     if (!Foto::CreaCartella())
         return false;
     if (!Foto::Scrivi(Foto(), Foto::Percorso(categoria_, lblPosizione->text())))
         return false;
-    foto_.written();
+    photo_.written();
     return true;
 }
 
 Scheda TfrmArchivio::SchedaDaControlli() const
 {
     FieldTexts testi;
-    for (const auto& c : campi_)
+    for (const auto& c : fields_)
         testi.insert(c.campo, c.edit->text());
     testi.insert(QStringLiteral("Segnala"), flagText(chkSegnala->isChecked()));
     for (int i = 0; i < 3; ++i) {
@@ -598,7 +599,7 @@ Scheda TfrmArchivio::SchedaDaControlli() const
 
 // ---- Commands ----------------------------------------------------------------
 
-void TfrmArchivio::messaggioAccesso()
+void TfrmArchivio::showAccessMessage()
 {
     Dialogs::current().message(this, Dialogs::Kind::Error, ArchiveMessages::accessFailed());
 }
@@ -621,9 +622,9 @@ void TfrmArchivio::cmdDuplicaClick()
         lblDesc[i]->clear();
     }
     lblPosizione->clear();
-    foto_.blank(Segnaposto());
-    mostraFoto();
-    campi_.constFirst().edit->setFocus();
+    photo_.blank(Segnaposto());
+    showPhoto();
+    fields_.constFirst().edit->setFocus();
     Dialogs::current().message(this, Dialogs::Kind::Information,
         QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente."
                        "\n\r\n\rAl termine premere Salva per inserire la scheda in archivio."));
@@ -634,10 +635,10 @@ void TfrmArchivio::cmdSalvaClick()
     btnFocus->setFocus();
     // The amount is stored as the field leaves it, even when the user saves
     // without leaving the field first.
-    normalizzaImporto(Campo(QStringLiteral("Prezzo")));
+    normaliseAmount(Campo(QStringLiteral("Prezzo")));
 
     for (const CampoObbligatorio& o : categoria_.Obbligatori) {
-        auto* edit = qobject_cast<QLineEdit*>(controllo(o.controllo));
+        auto* edit = qobject_cast<QLineEdit*>(controlNamed(o.controllo));
         if (edit && Testo::pulito(edit->text()).isEmpty()) {
             Dialogs::current().message(this, Dialogs::Kind::Warning, o.avviso);
             edit->setFocus();
@@ -648,7 +649,7 @@ void TfrmArchivio::cmdSalvaClick()
     const bool nuova = Testo::pulito(lblPosizione->text()).isEmpty();
     const std::optional<int> n = CardFile::save(categoria_, SchedaDaControlli(), lblPosizione->text());
     if (!n) {
-        messaggioAccesso();
+        showAccessMessage();
         return;
     }
     lblPosizione->setText(QString::number(*n));
@@ -668,11 +669,11 @@ void TfrmArchivio::cmdSalvaClick()
     }
 }
 
-void TfrmArchivio::naviga(RecordArrow comando)
+void TfrmArchivio::browse(RecordArrow comando)
 {
     const std::optional<CardFile::Browsed> esito = CardFile::browse(categoria_, comando, lblPosizione->text());
     if (!esito) {
-        messaggioAccesso();
+        showAccessMessage();
         return;
     }
     const Step& step = esito->step;
@@ -683,7 +684,7 @@ void TfrmArchivio::naviga(RecordArrow comando)
     case Step::Action::Empty:
         if (step.clearPosition)
             lblPosizione->clear();
-        Dialogs::current().message(this, Dialogs::Kind::Information, MessaggioVuoto);
+        Dialogs::current().message(this, Dialogs::Kind::Information, EmptyArchiveMessage);
         return;
     case Step::Action::Show:
         MostraScheda(*esito->scheda, step.card);
@@ -693,19 +694,19 @@ void TfrmArchivio::naviga(RecordArrow comando)
 
 void TfrmArchivio::cmdPrimoClick()
 {
-    naviga(RecordArrow::First);
+    browse(RecordArrow::First);
 }
 void TfrmArchivio::cmdIndietroClick()
 {
-    naviga(RecordArrow::Back);
+    browse(RecordArrow::Back);
 }
 void TfrmArchivio::cmdAvantiClick()
 {
-    naviga(RecordArrow::Forward);
+    browse(RecordArrow::Forward);
 }
 void TfrmArchivio::cmdUltimoClick()
 {
-    naviga(RecordArrow::Last);
+    browse(RecordArrow::Last);
 }
 
 void TfrmArchivio::cmdTrovaClick()
@@ -810,7 +811,7 @@ void TfrmArchivio::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void TfrmArchivio::apriCalendario(const CampoVivo& c)
+void TfrmArchivio::openDatePicker(const LiveField& c)
 {
     TfrmCalendario calendario(this);
     calendario.ImpostaTag(categoria_.TagData(c.campo));
@@ -818,35 +819,35 @@ void TfrmArchivio::apriCalendario(const CampoVivo& c)
     c.edit->setFocus();
 }
 
-bool TfrmArchivio::tastoCampo(const CampoVivo& c, QKeyEvent* e)
+bool TfrmArchivio::fieldKey(const LiveField& c, QKeyEvent* e)
 {
-    if (diServizio(e))
+    if (isServiceKey(e))
         return false;
-    switch (c.genere) {
+    switch (c.kind) {
     case FieldKind::Date:
-        if (cancella(e))
+        if (isDelete(e))
             c.edit->clear();
         else
-            apriCalendario(c);
+            openDatePicker(c);
         return true;
     case FieldKind::Amount:
     case FieldKind::TaxCode:
-        if (invio(e))
+        if (isEnter(e))
             break;
-        if (cancella(e) || e->key() == Qt::Key_Left || e->key() == Qt::Key_Right)
+        if (isDelete(e) || e->key() == Qt::Key_Left || e->key() == Qt::Key_Right)
             return false;
         {
             const QString t = e->text();
             const bool ammesso = t.size() == 1
-                && (c.genere == FieldKind::Amount ? CarattereImportoAmmesso(t[0]) : CarattereCodFiscAmmesso(t[0]));
+                && (c.kind == FieldKind::Amount ? CarattereImportoAmmesso(t[0]) : CarattereCodFiscAmmesso(t[0]));
             return !ammesso;
         }
     case FieldKind::Text:
         break;
     }
-    if (invio(e)) {
-        const qsizetype dopo = (&c - campi_.constData() + 1) % campi_.size();
-        campi_.at(dopo).edit->setFocus();
+    if (isEnter(e)) {
+        const qsizetype dopo = (&c - fields_.constData() + 1) % fields_.size();
+        fields_.at(dopo).edit->setFocus();
         return true;
     }
     return false;
@@ -856,17 +857,17 @@ bool TfrmArchivio::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::KeyPress:
-        if (const CampoVivo* c = campoDi(watched))
-            return tastoCampo(*c, static_cast<QKeyEvent*>(event));
+        if (const LiveField* c = liveFieldOf(watched))
+            return fieldKey(*c, static_cast<QKeyEvent*>(event));
         break;
     case QEvent::FocusOut:
-        if (const CampoVivo* c = campoDi(watched); c && c->genere == FieldKind::Amount)
-            normalizzaImporto(c->edit);
+        if (const LiveField* c = liveFieldOf(watched); c && c->kind == FieldKind::Amount)
+            normaliseAmount(c->edit);
         break;
     case QEvent::MouseMove: {
         auto* w = qobject_cast<QWidget*>(watched);
-        const auto it = suggerimenti_.constFind(w);
-        if (it == suggerimenti_.constEnd())
+        const auto it = hints_.constFind(w);
+        if (it == hints_.constEnd())
             break;
         panInfo->setText(*it);
         // Handled here: a command's move must not go on to the panel behind

@@ -68,7 +68,7 @@ public:
     QImage Foto() const;
     // The category's picture for a card with no photo.
     const QImage& Segnaposto() const;
-    bool FotoSegnaposto() const { return foto_.isPlaceholder(); }
+    bool FotoSegnaposto() const { return photo_.isPlaceholder(); }
     // The user put a new picture on the card (loaded, captured).
     void ImpostaFoto(const QImage& immagine);
     // The user cleared the picture: the placeholder stands in until saved.
@@ -125,33 +125,33 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    struct CampoVivo {
+    struct LiveField {
         QString campo;
         QLineEdit* edit = nullptr;
-        FieldKind genere = FieldKind::Text;
+        FieldKind kind = FieldKind::Text;
     };
 
-    void creaBarra();
-    void creaAreaLavoro();
-    void creaCampi();
-    void creaStato();
-    QPushButton* comando(const QString& nome, const QRect& geometria, void (TfrmArchivio::*handler)());
-    ShapeBox* riquadro(const QRect& geometria, const QColor& fondo, const QColor& bordo = QColor());
-    void suggerimento(QWidget* w, const QString& testo);
-    void decorativo(QWidget* w);
+    void buildToolBar();
+    void buildWorkArea();
+    void buildFields();
+    void buildStatusBar();
+    QPushButton* commandButton(const QString& nome, const QRect& geometria, void (TfrmArchivio::*handler)());
+    ShapeBox* panelBox(const QRect& geometria, const QColor& fondo, const QColor& bordo = QColor());
+    void setHint(QWidget* w, const QString& testo);
+    void makeDecorative(QWidget* w);
 
-    void naviga(RecordArrow comando);
-    void messaggioAccesso();
-    void mostraFoto();
-    void normalizzaImporto(QLineEdit* prezzo);
-    bool tastoCampo(const CampoVivo& c, QKeyEvent* e);
-    void apriCalendario(const CampoVivo& c);
-    const CampoVivo* campoDi(const QObject* edit) const;
-    QWidget* controllo(const QString& nome) const;
+    void browse(RecordArrow comando);
+    void showAccessMessage();
+    void showPhoto();
+    void normaliseAmount(QLineEdit* prezzo);
+    bool fieldKey(const LiveField& c, QKeyEvent* e);
+    void openDatePicker(const LiveField& c);
+    const LiveField* liveFieldOf(const QObject* edit) const;
+    QWidget* controlNamed(const QString& nome) const;
 
     const Categoria& categoria_;
-    QList<CampoVivo> campi_;
-    QHash<QWidget*, QString> suggerimenti_;
+    QList<LiveField> fields_;
+    QHash<QWidget*, QString> hints_;
 
     QLabel* lblPosizione = nullptr;
     QLabel* panInfo = nullptr;
@@ -165,8 +165,8 @@ private:
     // While the field still holds it, it is saved as it is, whatever its
     // form: a stored "12.50" is not turned into "0,00" by a save that only
     // ticked "Da pagare".
-    std::optional<QString> importoLetto_;
+    std::optional<QString> amountAsRead_;
 
-    mutable QImage bianco_; // the category's placeholder picture, painted when first needed
-    CardPhoto foto_;
+    mutable QImage placeholder_; // the category's placeholder picture, painted when first needed
+    CardPhoto photo_;
 };
