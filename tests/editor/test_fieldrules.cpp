@@ -264,7 +264,7 @@ private Q_SLOTS:
         // layout does not have would leave the edit without one.
         QVERIFY2(Tracciato::di(tipo).indice(s.field) >= 0, qPrintable(s.field));
         // A swapped field stands where the bills' field stood.
-        const FieldSlot& bill = fieldSlots(Tipo::TSchedaBolletta).at(slot);
+        const FieldSlot bill = fieldSlots(Tipo::TSchedaBolletta).at(slot); // a copy: the list is a temporary
         QCOMPARE(s.x, bill.x);
         QCOMPARE(s.y, bill.y);
         QCOMPARE(s.width, bill.width);
