@@ -5,7 +5,7 @@
 
 #include "FuzzSupport.h"
 
-#include "archive/Testo.h"
+#include "archive/FieldText.h"
 #include "archive/Tracciato.h"
 
 #include <QByteArray>
@@ -43,8 +43,8 @@ void provaTracciato(Tipo tipo, const std::uint8_t* data, std::size_t size, const
 {
     // The text as any field stores it before the cut to the width: one byte
     // per character, so a field keeps the first bytes of this.
-    const QStringView pulito = Testo::pulito(testo);
-    const QByteArray inByte = Testo::codifica(pulito);
+    const QStringView pulito = FieldText::trimmed(testo);
+    const QByteArray inByte = FieldText::encode(pulito);
 
     const Tracciato& tr = Tracciato::di(tipo);
     const int dimensione = tr.dimensione();
@@ -70,11 +70,11 @@ void provaTracciato(Tipo tipo, const std::uint8_t* data, std::size_t size, const
         // look at anything around it.
         const std::unique_ptr<char[]> campo(new char[std::size_t(larghezza) + 1]);
         std::memcpy(campo.get(), record.get() + offset, std::size_t(larghezza) + 1);
-        const QString letto = Testo::daCampo(campo.get(), larghezza);
+        const QString letto = FieldText::fromField(campo.get(), larghezza);
         // Appending the field to a text (as the export grid builds a row)
         // gives the same characters after what was there.
         QString riga = QStringLiteral("prima|");
-        Testo::aggiungiDaCampo(riga, campo.get(), larghezza);
+        FieldText::appendFromField(riga, campo.get(), larghezza);
         FUZZ_CHECK(riga == QStringLiteral("prima|") + letto);
 
         const QString t = vista.testo(i);
@@ -83,7 +83,7 @@ void provaTracciato(Tipo tipo, const std::uint8_t* data, std::size_t size, const
         FUZZ_CHECK(t.size() <= static_cast<unsigned char>(record[std::size_t(offset)]));
         FUZZ_CHECK(t == FuzzSupport::senzaBianchi(t));
         // Every byte reads as one character and writes back as itself.
-        FUZZ_CHECK(Testo::codifica(t) == byteUtili(campo.get(), larghezza));
+        FUZZ_CHECK(FieldText::encode(t) == byteUtili(campo.get(), larghezza));
         FUZZ_CHECK(vista.testo(nome) == t);
         FUZZ_CHECK(copia.testo(i) == t);
         FUZZ_CHECK(copia.testo(nome) == t);
@@ -107,8 +107,8 @@ void provaTracciato(Tipo tipo, const std::uint8_t* data, std::size_t size, const
         const QByteArray codificato = inByte.left(larghezza);
         FUZZ_CHECK(lunghezza == codificato.size());
         FUZZ_CHECK(scritta.testo(i)
-            == FuzzSupport::senzaBianchi(Testo::decodifica(codificato.constData(), int(codificato.size()))));
-        if (pulito.size() <= larghezza && Testo::decodifica(codificato.constData(), int(codificato.size())) == pulito)
+            == FuzzSupport::senzaBianchi(FieldText::decode(codificato.constData(), int(codificato.size()))));
+        if (pulito.size() <= larghezza && FieldText::decode(codificato.constData(), int(codificato.size())) == pulito)
             FUZZ_CHECK(scritta.testo(i) == pulito);
     }
 

@@ -1,10 +1,10 @@
 #include "app/TextRules.h"
 
-#include "archive/Testo.h"
+#include "archive/FieldText.h"
 
 QString trimmedText(const QString& text)
 {
-    return Testo::pulito(text).toString();
+    return FieldText::trimmed(text).toString();
 }
 
 QString upperAtoZ(const QString& text)

@@ -1,6 +1,6 @@
 #include "archive/Tracciato.h"
 
-#include "archive/Testo.h"
+#include "archive/FieldText.h"
 
 #include <iterator>
 
@@ -33,13 +33,13 @@ QString VistaScheda::testo(int i) const
 {
     if (i < 0 || i >= tracciato_->campi())
         return QString();
-    return Testo::daCampo(dati_ + tracciato_->offset(i), tracciato_->larghezza(i));
+    return FieldText::fromField(dati_ + tracciato_->offset(i), tracciato_->larghezza(i));
 }
 
 void VistaScheda::appendText(int i, QString& out) const
 {
     if (i >= 0 && i < tracciato_->campi())
-        Testo::aggiungiDaCampo(out, dati_ + tracciato_->offset(i), tracciato_->larghezza(i));
+        FieldText::appendFromField(out, dati_ + tracciato_->offset(i), tracciato_->larghezza(i));
 }
 
 QString VistaScheda::testo(QAnyStringView campo) const
@@ -76,5 +76,5 @@ void Scheda::imposta(int i, const QString& testo)
 {
     if (i < 0 || i >= tracciato_->campi())
         return;
-    Testo::inCampo(testo, byte_.data() + tracciato_->offset(i), tracciato_->larghezza(i));
+    FieldText::toField(testo, byte_.data() + tracciato_->offset(i), tracciato_->larghezza(i));
 }

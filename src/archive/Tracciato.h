@@ -1,7 +1,7 @@
 #pragma once
 
 #include "archive/Categoria.h"
-#include "archive/Testo.h"
+#include "archive/FieldText.h"
 
 #include <QAnyStringView>
 #include <QByteArray>
@@ -159,9 +159,9 @@ public:
     // By name; empty for a name the layout does not have.
     QString testo(QAnyStringView campo) const;
     // Field i, 0 <= i < campi(), trimmed, as the bytes where the record is.
-    Testo::FieldBytes bytes(int i) const
+    FieldText::FieldBytes bytes(int i) const
     {
-        return Testo::trimmedBytes(dati_ + tracciato_->offset(i), tracciato_->larghezza(i));
+        return FieldText::trimmedBytes(dati_ + tracciato_->offset(i), tracciato_->larghezza(i));
     }
     // Field i's text appended to `out`, for building one string from many fields.
     void appendText(int i, QString& out) const;

@@ -1,6 +1,6 @@
 #include "checkers/CodeCheck.h"
 
-#include "archive/Testo.h"
+#include "archive/FieldText.h"
 #include "checkers/Controlli.h"
 #include "checkers/TfrmCodFisc.h"
 #include "checkers/TfrmPartitaIva.h"
@@ -9,12 +9,12 @@
 
 CheckKind checkKindOf(const QString& codice)
 {
-    return PartitaIva::soloCifre(Testo::pulito(codice)) ? CheckKind::PartitaIva : CheckKind::CodiceFiscale;
+    return PartitaIva::soloCifre(FieldText::trimmed(codice)) ? CheckKind::PartitaIva : CheckKind::CodiceFiscale;
 }
 
 void openCodeCheck(QWidget* owner, const QString& codice)
 {
-    const QString pulito = Testo::pulito(codice).toString();
+    const QString pulito = FieldText::trimmed(codice).toString();
     if (checkKindOf(pulito) == CheckKind::PartitaIva) {
         TfrmPartitaIva finestra(owner);
         finestra.ImpostaTesto(pulito);

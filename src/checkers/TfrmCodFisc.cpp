@@ -1,6 +1,6 @@
 #include "checkers/TfrmCodFisc.h"
 
-#include "archive/Testo.h"
+#include "archive/FieldText.h"
 #include "checkers/CheckerPictures.h"
 #include "checkers/Controlli.h"
 #include "dialogs/Dialogs.h"
@@ -25,7 +25,7 @@ TfrmCodFisc::TfrmCodFisc(QWidget* owner)
 
 void TfrmCodFisc::testoDigitato(const QString& testo)
 {
-    const QStringView pulito = Testo::pulito(testo);
+    const QStringView pulito = FieldText::trimmed(testo);
     const QString nuovo = CodiceFiscale::maiuscole(pulito);
     if (nuovo == testo)
         return;

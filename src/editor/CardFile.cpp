@@ -1,13 +1,13 @@
 #include "editor/CardFile.h"
 
+#include "archive/FieldText.h"
 #include "archive/TArchivioSchede.h"
-#include "archive/Testo.h"
 
 namespace CardFile {
 
 std::optional<int> save(const Categoria& categoria, const Scheda& scheda, const QString& posizione)
 {
-    const QString p = Testo::pulito(posizione).toString();
+    const QString p = FieldText::trimmed(posizione).toString();
     try {
         // Opened before the label is read: an unreadable label still leaves
         // the file created, as any save does.

@@ -1,6 +1,6 @@
 #include "editor/Importo.h"
 
-#include "archive/Testo.h"
+#include "archive/FieldText.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ void incrementa(QString& cifre)
 QString NormalizzaImporto(const QString& testo)
 {
     static const QString zero = QStringLiteral("0,00");
-    const QString t = Testo::pulito(testo).toString();
+    const QString t = FieldText::trimmed(testo).toString();
     if (t.isEmpty())
         return zero;
 
@@ -114,7 +114,7 @@ bool CarattereCodFiscAmmesso(QChar c)
 
 QString NormalizzaCodFisc(const QString& testo)
 {
-    QString t = Testo::pulito(testo).toString();
+    QString t = FieldText::trimmed(testo).toString();
     for (QChar& c : t) {
         if (c.unicode() >= 'a' && c.unicode() <= 'z')
             c = QChar(c.unicode() - 'a' + 'A');

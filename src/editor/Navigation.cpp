@@ -1,11 +1,11 @@
 #include "editor/Navigation.h"
 
-#include "archive/Testo.h"
+#include "archive/FieldText.h"
 
 Step navigate(RecordArrow arrow, int count, const QString& position)
 {
     using A = Step::Action;
-    const QString p = Testo::pulito(position).toString();
+    const QString p = FieldText::trimmed(position).toString();
     int n = 0;
     if (!p.isEmpty()) {
         bool ok = false;

@@ -1,7 +1,7 @@
 #include "editor/TfrmAllegaCartella.h"
 
-#include "archive/Allegati.h"
-#include "archive/Testo.h"
+#include "archive/Attachments.h"
+#include "archive/FieldText.h"
 #include "dialogs/Dialogs.h"
 #include "editor/DialogPictures.h"
 #include "editor/TfrmArchivio.h"
@@ -150,7 +150,7 @@ void TfrmAllegaCartella::creaSlot(int n, int y)
     // "Apri" follows the name, however it changes.
     QPushButton* apri = s.btnApri;
     connect(s.txtFile, &QLineEdit::textChanged, apri,
-        [apri](const QString& testo) { apri->setEnabled(!Testo::pulito(testo).isEmpty()); });
+        [apri](const QString& testo) { apri->setEnabled(!FieldText::trimmed(testo).isEmpty()); });
 }
 
 void TfrmAllegaCartella::ImpostaTag(const QString& tag)
@@ -175,8 +175,8 @@ void TfrmAllegaCartella::btnSfogliaClick(int slot)
     const QString scelto = Dialogs::current().openFile(this, spec);
     if (scelto.isEmpty())
         return;
-    const QString nome = Allegati::NomeRegistrabile(scelto);
-    if (!nome.isEmpty() && Allegati::Presente(nome)) {
+    const QString nome = Attachments::storableName(scelto);
+    if (!nome.isEmpty() && Attachments::exists(nome)) {
         const auto risposta = Dialogs::current().question(this,
             QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso "
                            "nome.\r\n\r\nSi vuole sovrascrivere il file esistente?"));
@@ -186,7 +186,7 @@ void TfrmAllegaCartella::btnSfogliaClick(int slot)
             return;
         }
     }
-    if (nome.isEmpty() || !Allegati::Copia(scelto, nome)) {
+    if (nome.isEmpty() || !Attachments::copy(scelto, nome)) {
         // The slot keeps what it had: a card must never name a file that
         // is not in the attachments folder.
         Dialogs::current().message(this, Dialogs::Kind::Warning,
@@ -198,7 +198,7 @@ void TfrmAllegaCartella::btnSfogliaClick(int slot)
 
 void TfrmAllegaCartella::btnApriClick(int slot)
 {
-    Allegati::Apri(slot_[slot - 1].txtFile->text());
+    Attachments::open(slot_[slot - 1].txtFile->text());
 }
 
 // The description and the copy in the attachments folder stay.
@@ -209,13 +209,13 @@ void TfrmAllegaCartella::imgCancellaClick(int slot)
 
 void TfrmAllegaCartella::btnApplicaClick()
 {
-    TfrmArchivio* schermo = TfrmArchivio::PerSigla(Testo::pulito(lblMemory->text()).toString());
+    TfrmArchivio* schermo = TfrmArchivio::PerSigla(FieldText::trimmed(lblMemory->text()).toString());
     if (!schermo)
         return;
     for (int n = 1; n <= Slots; ++n) {
         const Slot& s = slot_[n - 1];
         schermo->ImpostaAllegato(
-            n, Testo::pulito(s.txtFile->text()).toString(), Testo::pulito(s.txtDesc->text()).toString());
+            n, FieldText::trimmed(s.txtFile->text()).toString(), FieldText::trimmed(s.txtDesc->text()).toString());
     }
     accept();
 }

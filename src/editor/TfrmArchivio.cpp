@@ -1,9 +1,9 @@
 #include "editor/TfrmArchivio.h"
 
-#include "archive/Allegati.h"
+#include "archive/Attachments.h"
 #include "archive/Categoria.h"
-#include "archive/Foto.h"
-#include "archive/Testo.h"
+#include "archive/FieldText.h"
+#include "archive/PhotoFiles.h"
 #include "dialogs/Dialogs.h"
 #include "editor/ArchiveMessages.h"
 #include "editor/CardFields.h"
@@ -563,9 +563,9 @@ void TfrmArchivio::MostraScheda(const Scheda& scheda, int n)
 
 void TfrmArchivio::CaricaFotoScheda()
 {
-    Foto::CreaCartella();
-    const QString percorso = Foto::Percorso(categoria_, lblPosizione->text());
-    const QImage immagine = Foto::Leggi(percorso);
+    PhotoFiles::createFolder();
+    const QString percorso = PhotoFiles::path(categoria_, lblPosizione->text());
+    const QImage immagine = PhotoFiles::read(percorso);
     const bool esiste = immagine.isNull() && !percorso.isEmpty() && QFileInfo::exists(percorso);
     photo_.read(immagine, esiste, immagine.isNull() ? Segnaposto() : QImage());
     showPhoto();
@@ -576,9 +576,9 @@ bool TfrmArchivio::SalvaFotoScheda()
     // Not over a stored photo that could not be read (see CardPhoto).
     if (!photo_.mayWrite())
         return true;
-    if (!Foto::CreaCartella())
+    if (!PhotoFiles::createFolder())
         return false;
-    if (!Foto::Scrivi(Foto(), Foto::Percorso(categoria_, lblPosizione->text())))
+    if (!PhotoFiles::write(Foto(), PhotoFiles::path(categoria_, lblPosizione->text())))
         return false;
     photo_.written();
     return true;
@@ -611,7 +611,7 @@ void TfrmArchivio::cmdNuovoClick()
 
 void TfrmArchivio::cmdDuplicaClick()
 {
-    if (Testo::pulito(lblPosizione->text()).isEmpty()) {
+    if (FieldText::trimmed(lblPosizione->text()).isEmpty()) {
         Dialogs::current().message(this, Dialogs::Kind::Warning,
             QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto "
                            "dopo che questa è stata inserita in archivio."));
@@ -639,14 +639,14 @@ void TfrmArchivio::cmdSalvaClick()
 
     for (const CampoObbligatorio& o : categoria_.Obbligatori) {
         auto* edit = qobject_cast<QLineEdit*>(controlNamed(o.controllo));
-        if (edit && Testo::pulito(edit->text()).isEmpty()) {
+        if (edit && FieldText::trimmed(edit->text()).isEmpty()) {
             Dialogs::current().message(this, Dialogs::Kind::Warning, o.avviso);
             edit->setFocus();
             return;
         }
     }
 
-    const bool nuova = Testo::pulito(lblPosizione->text()).isEmpty();
+    const bool nuova = FieldText::trimmed(lblPosizione->text()).isEmpty();
     const std::optional<int> n = CardFile::save(categoria_, SchedaDaControlli(), lblPosizione->text());
     if (!n) {
         showAccessMessage();
@@ -739,8 +739,8 @@ void TfrmArchivio::cmdFileClick()
     TfrmAllegaCartella allegati(this);
     allegati.ImpostaTag(categoria_.Sigla);
     for (int n = 1; n <= 3; ++n)
-        allegati.ImpostaSlot(
-            n, Testo::pulito(lblFile[n - 1]->text()).toString(), Testo::pulito(lblDesc[n - 1]->text()).toString());
+        allegati.ImpostaSlot(n, FieldText::trimmed(lblFile[n - 1]->text()).toString(),
+            FieldText::trimmed(lblDesc[n - 1]->text()).toString());
     allegati.exec();
 }
 
@@ -753,7 +753,7 @@ void TfrmArchivio::btnCaricaFotoClick()
     const QString file = Dialogs::current().openFile(this, PhotoDialogs::apri());
     if (file.isEmpty())
         return;
-    const QImage immagine = Foto::Leggi(file);
+    const QImage immagine = PhotoFiles::read(file);
     if (immagine.isNull()) {
         // The picture on screen may be the card's real photo: a save after
         // a failed load must not replace it.
@@ -768,7 +768,7 @@ void TfrmArchivio::btnSalvaFotoClick()
     const QString percorso = Dialogs::current().saveFile(this, PhotoDialogs::salva());
     if (percorso.isEmpty())
         return;
-    if (!Foto::Scrivi(Foto(), percorso))
+    if (!PhotoFiles::write(Foto(), percorso))
         Dialogs::current().message(this, Dialogs::Kind::Warning, PhotoDialogs::scritturaFallita());
 }
 

@@ -1,7 +1,7 @@
 #include "editor/TfrmWebCam.h"
 
-#include "archive/Foto.h"
-#include "archive/Testo.h"
+#include "archive/FieldText.h"
+#include "archive/PhotoFiles.h"
 #include "dialogs/Dialogs.h"
 #include "editor/CameraSource.h"
 #include "editor/DialogPictures.h"
@@ -128,14 +128,14 @@ void TfrmWebCam::btnSalvaFotogrammaClick()
     if (percorso.isEmpty())
         return;
     // The captured picture stays whatever happens: it may be all the user has.
-    if (!Foto::Scrivi(imgTarget->image(), percorso))
+    if (!PhotoFiles::write(imgTarget->image(), percorso))
         Dialogs::current().message(this, Dialogs::Kind::Warning, PhotoDialogs::scritturaFallita());
 }
 
 void TfrmWebCam::btnImportaFotoClick()
 {
     spegni();
-    TfrmArchivio* schermo = TfrmArchivio::PerSigla(Testo::pulito(lblMemory->text()).toString());
+    TfrmArchivio* schermo = TfrmArchivio::PerSigla(FieldText::trimmed(lblMemory->text()).toString());
     if (!schermo)
         return;
     schermo->ImpostaFoto(imgTarget->image());

@@ -1,7 +1,7 @@
 #include "output/FoglioExcel.h"
 
 #include "archive/Categoria.h"
-#include "archive/Testo.h"
+#include "archive/FieldText.h"
 #include "output/GrigliaSchede.h"
 #include "platform/SafeFile.h"
 
@@ -77,7 +77,7 @@ void aggiungiOgniCarattere(QByteArray& out, QStringView testo)
 {
     // One byte per character, a surrogate pair included; "?" for a character
     // that has no byte.
-    const QByteArray byte = Testo::codifica(testo);
+    const QByteArray byte = FieldText::encode(testo);
     qsizetype b = 0;
     for (qsizetype i = 0; i < testo.size(); ++i, ++b) {
         const QChar c = testo[i];
@@ -119,7 +119,7 @@ void aggiungiOgniCarattere(QByteArray& out, QStringView testo)
 
 void FoglioExcel::aggiungiTesto(QByteArray& out, QStringView testo)
 {
-    testo = Testo::pulito(testo);
+    testo = FieldText::trimmed(testo);
     // Most cells are plain ASCII with nothing to escape: those characters are
     // their own bytes. The first one that needs more hands the rest over.
     const qsizetype inizio = out.size();

@@ -1,7 +1,7 @@
 #include "output/TfrmStampa.h"
 
 #include "archive/Categoria.h"
-#include "archive/Testo.h"
+#include "archive/FieldText.h"
 #include "editor/TfrmArchivio.h"
 #include "output/CardLayouts.h"
 #include "report/CardReport.h"
@@ -101,7 +101,7 @@ report::CardData TfrmStampa::Dati() const
         const QLineEdit* edit = schermo_.Campo(campo);
         // The program's one trimming rule: codes 32 or less, so a no-break
         // space at either end is kept and control characters are not.
-        scheda.fields.insert(campo, edit ? Testo::pulito(edit->text()).toString() : QString());
+        scheda.fields.insert(campo, edit ? FieldText::trimmed(edit->text()).toString() : QString());
     }
     scheda.photo = logo_;
     return scheda;

@@ -1,6 +1,6 @@
 #include "search/Filters.h"
 
-#include "archive/Testo.h"
+#include "archive/FieldText.h"
 #include "search/TextMatch.h"
 
 #include <cstddef>
@@ -107,7 +107,7 @@ FilterSet::FilterSet(const Categoria& categoria, const QStringList& texts)
     const QList<FilterField> fields = filtersFor(categoria);
     for (int i = 0; i < fields.size() && i < texts.size(); ++i) {
         const QString& text = texts.at(i);
-        if (!Testo::pulito(text).isEmpty())
+        if (!FieldText::trimmed(text).isEmpty())
             ++filled_;
         if (text.isEmpty())
             continue;
@@ -116,10 +116,10 @@ FilterSet::FilterSet(const Categoria& categoria, const QStringList& texts)
         const QString folded = TextMatch::lowerAtoZ(text);
         Needle n;
         n.field = field;
-        n.bytes = Testo::codifica(folded);
+        n.bytes = FieldText::encode(folded);
         // A character that Windows-1252 has not got turns into "?" on the way
         // in; such a text can never be in a record, so it must not find "?".
-        if (Testo::decodifica(n.bytes.constData(), int(n.bytes.size())) != folded)
+        if (FieldText::decode(n.bytes.constData(), int(n.bytes.size())) != folded)
             n.bytes.clear();
         needles_.append(n);
     }
@@ -131,7 +131,7 @@ int FilterSet::matching(const VistaScheda& card) const
     for (const Needle& n : needles_) {
         if (n.bytes.isEmpty())
             continue;
-        const Testo::FieldBytes field = card.bytes(n.field);
+        const FieldText::FieldBytes field = card.bytes(n.field);
         if (TextMatch::containsFolded(field.data, field.size, n.bytes.constData(), n.bytes.size()))
             ++count;
     }

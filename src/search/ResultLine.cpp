@@ -1,6 +1,6 @@
 #include "search/ResultLine.h"
 
-#include "archive/Testo.h"
+#include "archive/FieldText.h"
 
 #include <algorithm>
 #include <cstring>
@@ -110,7 +110,7 @@ void ResultLine::write(const Spans& spans, char16_t* out) const
     for (int i = 0; i < Pieces; ++i) {
         const Piece& p = pieces_[i];
         const int taken = p.width < 0 ? spans[i].size : std::min(spans[i].size, p.width);
-        Testo::decodeInto(spans[i].data, taken, out + p.at);
+        FieldText::decodeInto(spans[i].data, taken, out + p.at);
     }
 }
 

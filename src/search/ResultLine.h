@@ -1,7 +1,7 @@
 #pragma once
 
 #include "archive/Categoria.h"
-#include "archive/Testo.h"
+#include "archive/FieldText.h"
 #include "archive/Tracciato.h"
 #include "search/ResultLines.h"
 
@@ -53,7 +53,7 @@ private:
         int width = -1; // padded width in the line; -1: the trimmed text whole
         int at = 0; // where the field's text starts in the line
     };
-    using Spans = std::array<Testo::FieldBytes, Pieces>;
+    using Spans = std::array<FieldText::FieldBytes, Pieces>;
     // The fields of one card, and the length of its line.
     int measure(const VistaScheda& card, Spans& spans) const;
     void write(const Spans& spans, char16_t* out) const;

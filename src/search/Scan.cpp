@@ -1,7 +1,7 @@
 #include "search/Scan.h"
 
+#include "archive/FieldText.h"
 #include "archive/TArchivioSchede.h"
-#include "archive/Testo.h"
 #include "search/Filters.h"
 
 #include <algorithm>
@@ -54,14 +54,14 @@ std::optional<ResultLines> searchLines(const Categoria& categoria, const FilterS
 
 UnpaidTest::UnpaidTest(const Tracciato& tracciato)
     : field_(tracciato.indice("Segnala"))
-    , yes_(Testo::codifica(Flag::Yes)) // compared as record bytes, so the scan decodes nothing
+    , yes_(FieldText::encode(Flag::Yes)) // compared as record bytes, so the scan decodes nothing
 {
     Q_ASSERT(field_ >= 0);
 }
 
 bool UnpaidTest::operator()(const VistaScheda& card) const
 {
-    const Testo::FieldBytes mark = card.bytes(field_);
+    const FieldText::FieldBytes mark = card.bytes(field_);
     return mark.size == yes_.size() && std::memcmp(mark.data, yes_.constData(), size_t(mark.size)) == 0;
 }
 
@@ -78,7 +78,7 @@ ResultLines unpaidLines(const Categoria& categoria)
 FoundCard cardOfLine(const Categoria& categoria, ListKind kind, QStringView chosen)
 {
     const ResultLine line(categoria, kind);
-    const QStringView wanted = Testo::pulito(chosen);
+    const QStringView wanted = FieldText::trimmed(chosen);
     FoundCard found;
     QString candidate; // one buffer for every card's line
     try {
@@ -86,7 +86,7 @@ FoundCard cardOfLine(const Categoria& categoria, ListKind kind, QStringView chos
         archivio.Apri();
         archivio.Scorri([&](int n, const VistaScheda& card) {
             line.build(card, candidate);
-            if (Testo::pulito(candidate) == wanted) {
+            if (FieldText::trimmed(candidate) == wanted) {
                 found.card = Scheda(card);
                 found.n = n;
             }

@@ -7,9 +7,9 @@
 // The worker takes the signal dispositions a fresh program has, runs the
 // program's start-up preparation, lowers its file-size limit, and writes a
 // 600 x 400 photo of noise (far more than a few kilobytes as JPEG) over the
-// file with Foto::Scrivi. It prints "scritta" or "rifiutata" and exits 0.
+// file with PhotoFiles::write. It prints "scritta" or "rifiutata" and exits 0.
 
-#include "archive/Foto.h"
+#include "archive/PhotoFiles.h"
 #include "platform/Platform.h"
 
 #include <QCoreApplication>
@@ -47,7 +47,7 @@ int main(int argc, char** argv)
         if (setrlimit(RLIMIT_FSIZE, &r) != 0)
             return 3;
     }
-    const bool scritta = Foto::Scrivi(foto, args[1]);
+    const bool scritta = PhotoFiles::write(foto, args[1]);
     std::printf("%s\n", scritta ? "scritta" : "rifiutata");
     std::fflush(stdout);
     return 0;

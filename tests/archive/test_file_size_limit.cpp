@@ -1,5 +1,5 @@
 #include "TestSupport.h"
-#include "archive/Foto.h"
+#include "archive/PhotoFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,7 +32,7 @@ private Q_SLOTS:
         const QString foto = cartella.file(QStringLiteral("Rifiuti_1.jpg"));
         QImage prima(40, 30, QImage::Format_RGB32);
         prima.fill(Qt::red);
-        QVERIFY(Foto::Scrivi(prima, foto));
+        QVERIFY(PhotoFiles::write(prima, foto));
         QFile f(foto);
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QByteArray primaByte = f.readAll();

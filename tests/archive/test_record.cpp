@@ -2,7 +2,7 @@
 
 #include "SchedeDiProva.h"
 #include "TestSupport.h"
-#include "archive/Testo.h"
+#include "archive/FieldText.h"
 #include "archive/Tracciato.h"
 
 namespace {
@@ -206,14 +206,14 @@ private Q_SLOTS:
     {
         for (int b = 0; b < 256; ++b) {
             const char byte = char(b);
-            const QString c = Testo::decodifica(&byte, 1);
+            const QString c = FieldText::decode(&byte, 1);
             QCOMPARE(c.size(), 1);
-            QCOMPARE(Testo::codifica(c), QByteArray(1, byte));
+            QCOMPARE(FieldText::encode(c), QByteArray(1, byte));
         }
-        QCOMPARE(Testo::decodifica("\x80\x9f\xa0\xff", 4), QStringLiteral("€Ÿ\u00a0ÿ"));
+        QCOMPARE(FieldText::decode("\x80\x9f\xa0\xff", 4), QStringLiteral("€Ÿ\u00a0ÿ"));
         // C1 controls whose byte Windows-1252 gives to a printable character
         // have no byte of their own.
-        QCOMPARE(Testo::codifica(QStringLiteral("\u0080\u009f\u0100\u20ac")), QByteArray::fromHex("3F3F3F80"));
+        QCOMPARE(FieldText::encode(QStringLiteral("\u0080\u009f\u0100\u20ac")), QByteArray::fromHex("3F3F3F80"));
     }
 
     // The scans' decoder takes plain ASCII eight bytes at a time: whatever
@@ -227,8 +227,8 @@ private Q_SLOTS:
         for (int start : {0, 1, 7, 8, 9}) {
             for (int n : {0, 1, 7, 8, 9, 16, 37, 200}) {
                 QString out(n, Qt::Uninitialized);
-                Testo::decodeInto(bytes.constData() + start, n, reinterpret_cast<char16_t*>(out.data()));
-                QCOMPARE(out, Testo::decodifica(bytes.constData() + start, n));
+                FieldText::decodeInto(bytes.constData() + start, n, reinterpret_cast<char16_t*>(out.data()));
+                QCOMPARE(out, FieldText::decode(bytes.constData() + start, n));
             }
         }
     }

@@ -1,9 +1,9 @@
 #include "Faults.h"
 #include "SaveSoak.h"
 #include "TestSupport.h"
-#include "archive/Allegati.h"
+#include "archive/Attachments.h"
 #include "archive/Categoria.h"
-#include "archive/Foto.h"
+#include "archive/PhotoFiles.h"
 #include "archive/TArchivioSchede.h"
 #include "editor/TfrmArchivio.h"
 #include "editor/TfrmCalendario.h"
@@ -331,7 +331,7 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(cartella.file(QStringLiteral("Foto_Ricevute"))));
         QImage foto(32, 24, QImage::Format_RGB32);
         foto.fill(Qt::red);
-        QVERIFY(Foto::Scrivi(foto, cartella.file(QStringLiteral("Foto_Ricevute/Rifiuti_1.jpg"))));
+        QVERIFY(PhotoFiles::write(foto, cartella.file(QStringLiteral("Foto_Ricevute/Rifiuti_1.jpg"))));
         QVERIFY(QDir().mkpath(cartella.file(QStringLiteral("Documenti_Allegati"))));
         scrivi(cartella.file(QStringLiteral("Documenti_Allegati/fattura.pdf")), "%PDF-1.4 fattura");
         scrivi(cartella.file(QStringLiteral("unins000.dll")), "[Accesso]\r\nValore=7DE0\r\n");
@@ -379,7 +379,7 @@ private Q_SLOTS:
         for (int n = 1; n <= 3; ++n) {
             QImage foto(30 + n, 20, QImage::Format_RGB32);
             foto.fill(Qt::darkGreen);
-            QVERIFY(Foto::Scrivi(foto, Foto::Percorso(c, QString::number(n))));
+            QVERIFY(PhotoFiles::write(foto, PhotoFiles::path(c, QString::number(n))));
         }
         Schermo s(c);
         s.premi(QStringLiteral("cmdUltimo"));
@@ -435,11 +435,11 @@ private Q_SLOTS:
             QVERIFY(QDir().mkpath(fotoFolder));
             QImage vecchia(40, 30, QImage::Format_RGB32);
             vecchia.fill(Qt::green);
-            QVERIFY(Foto::Scrivi(vecchia, cartella.file(QStringLiteral("Foto_Ricevute/Rifiuti_2.jpg"))));
+            QVERIFY(PhotoFiles::write(vecchia, cartella.file(QStringLiteral("Foto_Ricevute/Rifiuti_2.jpg"))));
             if (caso == QLatin1String("file cartella"))
                 QVERIFY(QDir().mkpath(foto1));
             else
-                QVERIFY(Foto::Scrivi(vecchia, foto1));
+                QVERIFY(PhotoFiles::write(vecchia, foto1));
         }
 
         Schermo s(c);
@@ -517,7 +517,7 @@ private Q_SLOTS:
             QVERIFY(QFile::remove(fotoFolder));
         testDialogs().expectMessage(Kind::Information, Modificata);
         s.premi(QStringLiteral("cmdSalva"));
-        QCOMPARE(QImageReader(Foto::Percorso(c, QString::number(n))).size(), QSize(96, 72));
+        QCOMPARE(QImageReader(PhotoFiles::path(c, QString::number(n))).size(), QSize(96, 72));
     }
 
     void duplicate()
@@ -899,7 +899,7 @@ private Q_SLOTS:
     void attachmentNames()
     {
         QFETCH(QString, nome);
-        QTEST(Allegati::NomeNudo(nome), "nudo");
+        QTEST(Attachments::bareName(nome), "nudo");
     }
 
     // The same name copied in twice: the second copy replaces the first
@@ -912,20 +912,20 @@ private Q_SLOTS:
         QDir().mkpath(cartella.file(QStringLiteral("altro")));
         scrivi(cartella.file(QStringLiteral("altro/a.pdf")), "second");
 
-        QVERIFY(!Allegati::Presente(QStringLiteral("a.pdf")));
-        QVERIFY(Allegati::Copia(cartella.file(QStringLiteral("a.pdf")), QStringLiteral("a.pdf")));
-        QVERIFY(Allegati::Presente(QStringLiteral("a.pdf")));
+        QVERIFY(!Attachments::exists(QStringLiteral("a.pdf")));
+        QVERIFY(Attachments::copy(cartella.file(QStringLiteral("a.pdf")), QStringLiteral("a.pdf")));
+        QVERIFY(Attachments::exists(QStringLiteral("a.pdf")));
         QCOMPARE(leggi(cartella.file(QStringLiteral("Documenti_Allegati/a.pdf"))), QByteArray("first"));
 
         // A second copy replaces it; copying the stored file onto itself
         // keeps it whole.
-        QVERIFY(Allegati::Copia(cartella.file(QStringLiteral("altro/a.pdf")), QStringLiteral("a.pdf")));
+        QVERIFY(Attachments::copy(cartella.file(QStringLiteral("altro/a.pdf")), QStringLiteral("a.pdf")));
         QCOMPARE(leggi(cartella.file(QStringLiteral("Documenti_Allegati/a.pdf"))), QByteArray("second"));
-        QVERIFY(Allegati::Copia(cartella.file(QStringLiteral("Documenti_Allegati/a.pdf")), QStringLiteral("a.pdf")));
+        QVERIFY(Attachments::copy(cartella.file(QStringLiteral("Documenti_Allegati/a.pdf")), QStringLiteral("a.pdf")));
         QCOMPARE(leggi(cartella.file(QStringLiteral("Documenti_Allegati/a.pdf"))), QByteArray("second"));
 
         openedByShell().clear();
-        Allegati::Apri(QStringLiteral("../a.pdf"));
+        Attachments::open(QStringLiteral("../a.pdf"));
         QCOMPARE(openedByShell(),
             QStringList {QLatin1Char('"')
                 + QDir::toNativeSeparators(cartella.file(QStringLiteral("Documenti_Allegati/a.pdf")))

@@ -1,6 +1,6 @@
 #include "EditorFixtures.h"
 #include "Faults.h"
-#include "archive/Foto.h"
+#include "archive/PhotoFiles.h"
 #include "editor/TfrmZoom.h"
 #include "ui/ImageBox.h"
 
@@ -81,7 +81,7 @@ struct CartaConFoto {
         const Categoria& c = cat("Rifiuti");
         scrivi(cartella.file(c.FileArchivio()), archivioDi(c, 2));
         QDir().mkpath(cartella.file(QStringLiteral("Foto_Ricevute")));
-        Foto::Scrivi(tinta(QSize(40, 30), Qt::red), foto());
+        PhotoFiles::write(tinta(QSize(40, 30), Qt::red), foto());
         s.premi("cmdPrimo");
     }
     QString foto() const { return cartella.file(QStringLiteral("Foto_Ricevute/Rifiuti_1.jpg")); }
@@ -268,7 +268,7 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(cartella.file(QStringLiteral("Foto_Ricevute"))));
         const QString bersaglio = fuori.filePath(QStringLiteral("vacanze.jpg"));
         if (!dangling)
-            QVERIFY(Foto::Scrivi(tinta(QSize(80, 60), Qt::yellow), bersaglio));
+            QVERIFY(PhotoFiles::write(tinta(QSize(80, 60), Qt::yellow), bersaglio));
         const QString foto = cartella.file(QStringLiteral("Foto_Ricevute/Rifiuti_1.jpg"));
         QVERIFY(QFile::link(bersaglio, foto));
         const QString scelta = cartella.file(QStringLiteral("scelta.bmp"));

@@ -4,7 +4,7 @@
 #include "Faults.h"
 #include "SearchFixtures.h"
 #include "TestSupport.h"
-#include "archive/Foto.h"
+#include "archive/PhotoFiles.h"
 #include "editor/TfrmArchivio.h"
 #include "search/Filters.h"
 #include "search/LineModel.h"
@@ -369,8 +369,8 @@ private Q_SLOTS:
         store(c, schede);
         QImage photo(64, 48, QImage::Format_RGB32);
         photo.fill(Qt::red);
-        QVERIFY(Foto::CreaCartella());
-        QVERIFY(Foto::Scrivi(photo, Foto::Percorso(c, QStringLiteral("4"))));
+        QVERIFY(PhotoFiles::createFolder());
+        QVERIFY(PhotoFiles::write(photo, PhotoFiles::path(c, QStringLiteral("4"))));
 
         Screen s(c);
         bool closed = false;

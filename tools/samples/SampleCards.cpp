@@ -1,7 +1,7 @@
 #include "SampleCards.h"
 
 #include "archive/Categoria.h"
-#include "archive/Foto.h"
+#include "archive/PhotoFiles.h"
 #include "archive/TArchivioSchede.h"
 
 #include <QPainter>
@@ -14,7 +14,7 @@ void store(const Categoria& c, const QList<Campi>& cards, const char* heading)
 {
     TArchivioSchede archive(c);
     archive.Apri(TArchivioSchede::Accesso::Scrittura);
-    Foto::CreaCartella();
+    PhotoFiles::createFolder();
     for (const Campi& fields : cards) {
         Scheda s = archive.nuovaScheda();
         QString amount;
@@ -24,7 +24,8 @@ void store(const Categoria& c, const QList<Campi>& cards, const char* heading)
                 amount = QString::fromUtf8(text);
         }
         const int n = archive.Aggiungi(s);
-        Foto::Scrivi(SampleCards::receipt(QString::fromUtf8(heading), amount), Foto::Percorso(c, QString::number(n)));
+        PhotoFiles::write(
+            SampleCards::receipt(QString::fromUtf8(heading), amount), PhotoFiles::path(c, QString::number(n)));
     }
     archive.Chiudi();
 }

@@ -17,11 +17,11 @@
 //
 // A field of width W takes W + 1 bytes: the length L, then L bytes of text,
 // then W - L bytes that mean nothing.
-namespace Testo {
+namespace FieldText {
 
 // Blanks, for trimming: every character whose code is 32 or less. A no-break
 // space (U+00A0) is not one of them.
-constexpr bool bianco(char16_t c)
+constexpr bool isBlank(char16_t c)
 {
     return c <= 32;
 }
@@ -31,14 +31,14 @@ constexpr bool bianco(char16_t c)
 // decodes to a blank is itself a blank, so trimming the bytes trims the text).
 template <typename Unit> void trimRange(const Unit*& begin, const Unit*& end)
 {
-    while (begin < end && bianco(char16_t(*begin)))
+    while (begin < end && isBlank(char16_t(*begin)))
         ++begin;
-    while (end > begin && bianco(char16_t(end[-1])))
+    while (end > begin && isBlank(char16_t(end[-1])))
         --end;
 }
 
 // The text without its leading and trailing blanks.
-QStringView pulito(QStringView testo);
+QStringView trimmed(QStringView testo);
 
 // The trimmed text of one field, as the bytes where the record already is:
 // the scans test and copy fields without decoding them first.
@@ -68,24 +68,24 @@ void decodeInto(const char* dati, int n, char16_t* out);
 // Whether a record can hold the character: true for every character that
 // Windows-1252 has a byte for, false for the rest (which a record turns into
 // "?") and for either half of a surrogate pair.
-bool codificabile(char16_t c);
+bool encodable(char16_t c);
 
 // Windows-1252 bytes to text, with nothing trimmed.
-QString decodifica(const char* dati, int n);
+QString decode(const char* dati, int n);
 // Text to Windows-1252 bytes, with nothing trimmed: one byte per character.
-QByteArray codifica(QStringView testo);
+QByteArray encode(QStringView testo);
 
 // Field to text: the trimmed text of the field whose length byte is at
 // campo[0]. A length larger than the width (a damaged file) is taken as the
 // width, so nothing outside the field is ever read. Decodes straight from the
 // record's bytes; the returned string is the only allocation.
-QString daCampo(const char* campo, int larghezza);
+QString fromField(const char* campo, int larghezza);
 // The same text appended to `out`, for building one string from many fields.
-void aggiungiDaCampo(QString& out, const char* campo, int larghezza);
+void appendFromField(QString& out, const char* campo, int larghezza);
 
 // Text to field: trims, encodes, keeps at most `larghezza` bytes (the rest is
 // dropped), writes the length and the bytes at campo[0..larghezza] and clears
 // the unused bytes after the text, so no earlier text lingers in the file.
-void inCampo(QStringView testo, char* campo, int larghezza);
+void toField(QStringView testo, char* campo, int larghezza);
 
-} // namespace Testo
+} // namespace FieldText

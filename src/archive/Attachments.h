@@ -5,29 +5,29 @@
 // Attached files: copies kept in "Documenti_Allegati" of the program folder,
 // one folder for every card of every category, each under its own bare name.
 // Cards keep only the bare names.
-namespace Allegati {
+namespace Attachments {
 
 // "<program folder>/Documenti_Allegati"
-QString Cartella();
+QString folder();
 
 // The bare file name of a name read from a card or chosen by the user: no
 // folder part (either kind of slash), and nothing for "." or "..". Whatever a
 // record holds, a path built from it stays inside the attachments folder.
-QString NomeNudo(const QString& nome);
+QString bareName(const QString& nome);
 
 // The attachments folder path of a bare name; empty when `nome` names no file.
-QString Percorso(const QString& nome);
+QString path(const QString& nome);
 
 // The name a card keeps for the chosen file `sorgente`, which is also the
 // name of its copy: the bare name, trimmed, every character a record cannot
 // hold made "_" (a "?" is not a legal file name everywhere), shortened to
 // the 250 bytes of the record's field with its extension kept. Empty when
 // the choice names no file.
-QString NomeRegistrabile(const QString& sorgente);
+QString storableName(const QString& sorgente);
 
 // Whether the attachments folder already holds something under the name `nome`
 // (a file, a folder, a link, even one that points nowhere).
-bool Presente(const QString& nome);
+bool exists(const QString& nome);
 
 // Copies the file `sorgente` into the attachments folder under `nome` (a name
 // from NomeRegistrabile), making the folder when it is missing. False when
@@ -35,10 +35,10 @@ bool Presente(const QString& nome);
 // read, the disk is full). The copy replaces an earlier file only once it is
 // complete, and replaces a link with a regular file rather than writing
 // through it.
-bool Copia(const QString& sorgente, const QString& nome);
+bool copy(const QString& sorgente, const QString& nome);
 
 // Hands the attached file to the desktop, which opens it with the program
 // associated with its type. Nothing is reported.
-void Apri(const QString& nome);
+void open(const QString& nome);
 
-} // namespace Allegati
+} // namespace Attachments

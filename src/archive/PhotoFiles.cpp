@@ -1,7 +1,7 @@
-#include "archive/Foto.h"
+#include "archive/PhotoFiles.h"
 
 #include "archive/Categoria.h"
-#include "archive/Testo.h"
+#include "archive/FieldText.h"
 #include "platform/Platform.h"
 #include "platform/SafeFile.h"
 
@@ -11,28 +11,28 @@
 #include <QImageReader>
 #include <QImageWriter>
 
-namespace Foto {
+namespace PhotoFiles {
 
-QString Cartella()
+QString folder()
 {
     return ProgramFolder::file(QStringLiteral("Foto_Ricevute"));
 }
 
-bool CreaCartella()
+bool createFolder()
 {
-    return QDir().mkpath(Cartella());
+    return QDir().mkpath(folder());
 }
 
-QString Percorso(const Categoria& categoria, const QString& posizione)
+QString path(const Categoria& categoria, const QString& posizione)
 {
-    const QString n = Testo::pulito(posizione).toString();
+    const QString n = FieldText::trimmed(posizione).toString();
     bool ok = false;
     const int numero = n.toInt(&ok);
     // Only a plain card number names a photo: nothing a label could hold may
     // lead the path out of the photo folder.
     if (!ok || numero < 1 || n != QString::number(numero))
         return {};
-    return Cartella() + QLatin1Char('/') + categoria.PrefissoFoto() + n + QStringLiteral(".jpg");
+    return folder() + QLatin1Char('/') + categoria.PrefissoFoto() + n + QStringLiteral(".jpg");
 }
 
 namespace {
@@ -70,7 +70,7 @@ private:
 
 } // namespace
 
-QImage Leggi(const QString& percorso)
+QImage read(const QString& percorso)
 {
     if (percorso.isEmpty())
         return {};
@@ -98,7 +98,7 @@ QImage Leggi(const QString& percorso)
     return reader.read();
 }
 
-bool Scrivi(const QImage& immagine, const QString& percorso)
+bool write(const QImage& immagine, const QString& percorso)
 {
     if (immagine.isNull() || percorso.isEmpty())
         return false;
@@ -117,4 +117,4 @@ bool Scrivi(const QImage& immagine, const QString& percorso)
     return SafeFile::write(percorso, jpeg);
 }
 
-} // namespace Foto
+} // namespace PhotoFiles

@@ -1,6 +1,6 @@
-#include "archive/Allegati.h"
+#include "archive/Attachments.h"
 
-#include "archive/Testo.h"
+#include "archive/FieldText.h"
 #include "archive/Tracciato.h"
 #include "platform/Platform.h"
 #include "platform/SafeFile.h"
@@ -9,16 +9,16 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace Allegati {
+namespace Attachments {
 
-QString Cartella()
+QString folder()
 {
     return ProgramFolder::file(QStringLiteral("Documenti_Allegati"));
 }
 
-QString NomeNudo(const QString& nome)
+QString bareName(const QString& nome)
 {
-    QString n = Testo::pulito(nome).toString();
+    QString n = FieldText::trimmed(nome).toString();
     n.replace(QLatin1Char('\\'), QLatin1Char('/'));
     const int slash = n.lastIndexOf(QLatin1Char('/'));
     if (slash >= 0)
@@ -28,18 +28,18 @@ QString NomeNudo(const QString& nome)
     return n;
 }
 
-QString Percorso(const QString& nome)
+QString path(const QString& nome)
 {
-    const QString n = NomeNudo(nome);
+    const QString n = bareName(nome);
     if (n.isEmpty())
         return {};
-    return Cartella() + QLatin1Char('/') + n;
+    return folder() + QLatin1Char('/') + n;
 }
 
 namespace {
 
 // Bytes a file name may take in a card's field (File01 to File03).
-int larghezzaNome()
+int nameWidth()
 {
     const Tracciato& t = Tracciato::di(Tipo::TSchedaBolletta);
     return t.larghezza(t.indice("File01"));
@@ -48,7 +48,7 @@ int larghezzaNome()
 // Copies through a temporary file in the destination folder, so an existing
 // attachment is replaced only by a complete copy (and a file copied onto
 // itself survives).
-bool copia(const QString& sorgente, const QString& destinazione)
+bool copyFile(const QString& sorgente, const QString& destinazione)
 {
     QFile in(sorgente);
     if (!in.open(QIODevice::ReadOnly))
@@ -69,18 +69,18 @@ bool copia(const QString& sorgente, const QString& destinazione)
 
 } // namespace
 
-QString NomeRegistrabile(const QString& sorgente)
+QString storableName(const QString& sorgente)
 {
     QString n = sorgente;
     n.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    n = NomeNudo(n.mid(n.lastIndexOf(QLatin1Char('/')) + 1));
+    n = bareName(n.mid(n.lastIndexOf(QLatin1Char('/')) + 1));
     if (n.isEmpty())
         return {};
     QString nome;
     nome.reserve(n.size());
     for (qsizetype i = 0; i < n.size(); ++i) {
         const char16_t c = n.at(i).unicode();
-        if (Testo::codificabile(c)) {
+        if (FieldText::encodable(c)) {
             nome += QChar(c);
         } else {
             // A surrogate pair is one character: one "_" for both halves.
@@ -92,7 +92,7 @@ QString NomeRegistrabile(const QString& sorgente)
     // One byte per character in the record: cut the stem, keep the extension
     // (a dot after the first character; a very long "extension" is no
     // extension and is cut with the rest).
-    const int massimo = larghezzaNome();
+    const int massimo = nameWidth();
     if (nome.size() > massimo) {
         const qsizetype punto = nome.lastIndexOf(QLatin1Char('.'));
         const qsizetype estensione = punto > 0 ? nome.size() - punto : 0;
@@ -100,31 +100,31 @@ QString NomeRegistrabile(const QString& sorgente)
             nome = nome.left(massimo - estensione) + nome.mid(punto);
         else
             nome.truncate(massimo);
-        nome = NomeNudo(nome);
+        nome = bareName(nome);
     }
     return nome;
 }
 
-bool Presente(const QString& nome)
+bool exists(const QString& nome)
 {
-    const QString percorso = Percorso(nome);
+    const QString percorso = path(nome);
     return !percorso.isEmpty() && SafeFile::exists(percorso);
 }
 
-bool Copia(const QString& sorgente, const QString& nome)
+bool copy(const QString& sorgente, const QString& nome)
 {
-    const QString destinazione = Percorso(nome);
-    if (destinazione.isEmpty() || !QDir().mkpath(Cartella()))
+    const QString destinazione = path(nome);
+    if (destinazione.isEmpty() || !QDir().mkpath(folder()))
         return false;
-    return copia(sorgente, destinazione);
+    return copyFile(sorgente, destinazione);
 }
 
-void Apri(const QString& nome)
+void open(const QString& nome)
 {
-    const QString percorso = Percorso(nome);
+    const QString percorso = path(nome);
     if (percorso.isEmpty())
         return;
     TMisc::Open(QLatin1Char('"') + QDir::toNativeSeparators(percorso) + QLatin1Char('"'));
 }
 
-} // namespace Allegati
+} // namespace Attachments

@@ -1,4 +1,4 @@
-#include "archive/Testo.h"
+#include "archive/FieldText.h"
 
 #include <cstring>
 
@@ -28,7 +28,7 @@ constexpr TabellaDecodifica tabella;
 constexpr char sostituto = '?';
 
 // The byte for one UTF-16 unit that is not a surrogate.
-char byteDi(char16_t c)
+char byteOf(char16_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return char(c);
@@ -41,7 +41,7 @@ char byteDi(char16_t c)
 
 // Encodes at most `massimo` characters of `testo` into `out`; returns the
 // number of bytes written.
-int codificaIn(QStringView testo, char* out, int massimo)
+int encodeInto(QStringView testo, char* out, int massimo)
 {
     const char16_t* p = testo.utf16();
     const char16_t* fine = p + testo.size();
@@ -56,7 +56,7 @@ int codificaIn(QStringView testo, char* out, int massimo)
         } else if (QChar::isLowSurrogate(c)) {
             out[n++] = sostituto;
         } else {
-            out[n++] = byteDi(c);
+            out[n++] = byteOf(c);
         }
     }
     return n;
@@ -64,9 +64,9 @@ int codificaIn(QStringView testo, char* out, int massimo)
 
 } // namespace
 
-namespace Testo {
+namespace FieldText {
 
-QStringView pulito(QStringView testo)
+QStringView trimmed(QStringView testo)
 {
     const char16_t* inizio = testo.utf16();
     const char16_t* fine = inizio + testo.size();
@@ -74,14 +74,14 @@ QStringView pulito(QStringView testo)
     return QStringView(inizio, fine);
 }
 
-bool codificabile(char16_t c)
+bool encodable(char16_t c)
 {
     if (QChar::isSurrogate(c))
         return false;
-    return c == char16_t(sostituto) || byteDi(c) != sostituto;
+    return c == char16_t(sostituto) || byteOf(c) != sostituto;
 }
 
-QString decodifica(const char* dati, int n)
+QString decode(const char* dati, int n)
 {
     if (n <= 0)
         return QString();
@@ -95,20 +95,20 @@ QString decodifica(const char* dati, int n)
     return s;
 }
 
-QByteArray codifica(QStringView testo)
+QByteArray encode(QStringView testo)
 {
     QByteArray b(testo.size(), Qt::Uninitialized);
-    b.truncate(codificaIn(testo, b.data(), int(testo.size())));
+    b.truncate(encodeInto(testo, b.data(), int(testo.size())));
     return b;
 }
 
-QString daCampo(const char* campo, int larghezza)
+QString fromField(const char* campo, int larghezza)
 {
     const FieldBytes f = trimmedBytes(campo, larghezza);
-    return decodifica(f.data, f.size);
+    return decode(f.data, f.size);
 }
 
-void aggiungiDaCampo(QString& out, const char* campo, int larghezza)
+void appendFromField(QString& out, const char* campo, int larghezza)
 {
     const FieldBytes f = trimmedBytes(campo, larghezza);
     const qsizetype prima = out.size();
@@ -143,11 +143,11 @@ void decodeInto(const char* dati, int n, char16_t* out)
         out[k] = tabella.c[bytes[k]];
 }
 
-void inCampo(QStringView testo, char* campo, int larghezza)
+void toField(QStringView testo, char* campo, int larghezza)
 {
-    const int n = codificaIn(pulito(testo), campo + 1, larghezza);
+    const int n = encodeInto(trimmed(testo), campo + 1, larghezza);
     campo[0] = char(static_cast<unsigned char>(n));
     std::memset(campo + 1 + n, 0, size_t(larghezza - n));
 }
 
-} // namespace Testo
+} // namespace FieldText
