@@ -20,9 +20,9 @@
 #include "archive/Categoria.h"
 #include "archive/TArchivioSchede.h"
 #include "editor/TfrmArchivio.h"
-#include "output/ColonneExport.h"
-#include "output/FoglioExcel.h"
-#include "output/GrigliaSchede.h"
+#include "output/CardGrid.h"
+#include "output/ExportColumns.h"
+#include "output/Spreadsheet.h"
 #include "platform/Platform.h"
 #include "search/Filters.h"
 #include "search/LineModel.h"
@@ -291,15 +291,14 @@ SizeResult measure(int cards, int runs)
     check(found > 0, "open a card");
 
     // The export: the window loads the grid, the button writes the file.
-    const QList<ColonnaExport> colonne = ColonneExport::di(luce);
-    GrigliaSchede griglia;
-    const double load = timed(runs, [&] { griglia = GrigliaSchede::carica(luce, colonne); });
+    const QList<ExportColumn> colonne = ExportColumns::of(luce);
+    CardGrid griglia;
+    const double load = timed(runs, [&] { griglia = CardGrid::load(luce, colonne); });
     check(griglia.righe() == cards, "export grid");
     const QString xls = ProgramFolder::file(luce.FileExcel());
     bool saved = false;
     const double write = timed(runs, [&] {
-        saved
-            = FoglioExcel::salva(xls, [&](QIODevice& out) { return FoglioExcel::scrivi(out, luce, colonne, griglia); });
+        saved = Spreadsheet::save(xls, [&](QIODevice& out) { return Spreadsheet::write(out, luce, colonne, griglia); });
     });
     check(saved, "export file");
     r.rows.append({QStringLiteral("export: load the grid"), load, QStringLiteral("%1 rows").arg(griglia.righe())});

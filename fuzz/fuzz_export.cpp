@@ -7,9 +7,9 @@
 #include "FuzzSupport.h"
 
 #include "archive/Categoria.h"
-#include "output/ColonneExport.h"
-#include "output/FoglioExcel.h"
-#include "output/GrigliaSchede.h"
+#include "output/CardGrid.h"
+#include "output/ExportColumns.h"
+#include "output/Spreadsheet.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -107,7 +107,7 @@ QString leggiCella(const QByteArray& contenuto)
 // category and reads the rest as UTF-8, an odd one as UTF-16.
 struct Foglio {
     const Categoria* categoria;
-    QList<ColonnaExport> colonne;
+    QList<ExportColumn> colonne;
     QList<QStringList> righe;
 };
 
@@ -116,13 +116,13 @@ Foglio foglioDa(const std::uint8_t* data, std::size_t size)
     const QList<Categoria>& tutte = Catalogo::Tutte();
     Foglio f;
     f.categoria = &tutte.at(size == 0 ? 0 : (data[0] / 2) % tutte.size());
-    f.colonne = ColonneExport::di(*f.categoria);
+    f.colonne = ExportColumns::of(*f.categoria);
     QStringList celle = FuzzSupport::testo(data, size).split(QLatin1Char('|'));
     // The first cell names one column's header too.
     if (!celle.isEmpty() && !f.colonne.isEmpty())
         f.colonne[celle.size() % f.colonne.size()].intestazioneFile = celle.first();
-    for (qsizetype i = 0; i < celle.size(); i += GrigliaSchede::Colonne)
-        f.righe.append(celle.mid(i, GrigliaSchede::Colonne));
+    for (qsizetype i = 0; i < celle.size(); i += CardGrid::Colonne)
+        f.righe.append(celle.mid(i, CardGrid::Colonne));
     return f;
 }
 
@@ -141,7 +141,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     Foglio f = foglioDa(data, size);
 
-    GrigliaSchede griglia;
+    CardGrid griglia;
     for (const QStringList& riga : f.righe)
         griglia.aggiungi(riga);
     // An edit in the grid replaces one cell and keeps the rest of its row.
@@ -153,11 +153,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     FUZZ_CHECK(griglia.righe() == f.righe.size());
     for (int r = 0; r < griglia.righe(); ++r) {
-        for (int c = 0; c < GrigliaSchede::Colonne; ++c)
+        for (int c = 0; c < CardGrid::Colonne; ++c)
             FUZZ_CHECK(griglia.testo(r, c) == f.righe[r].value(c));
     }
 
-    const QByteArray file = FoglioExcel::contenuto(*f.categoria, f.colonne, griglia);
+    const QByteArray file = Spreadsheet::content(*f.categoria, f.colonne, griglia);
     for (const char b : file)
         FUZZ_CHECK(!byteVietato(static_cast<unsigned char>(b)));
 
@@ -168,19 +168,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static QHash<QPair<const Categoria*, int>, QByteArray> cornici;
     QByteArray& modello = cornici[qMakePair(f.categoria, griglia.righe())];
     if (modello.isEmpty()) {
-        QList<ColonnaExport> senzaTitoli = ColonneExport::di(*f.categoria);
-        for (ColonnaExport& c : senzaTitoli)
+        QList<ExportColumn> senzaTitoli = ExportColumns::of(*f.categoria);
+        for (ExportColumn& c : senzaTitoli)
             c.intestazioneFile.clear();
-        GrigliaSchede vuota;
+        CardGrid vuota;
         for (int r = 0; r < griglia.righe(); ++r)
             vuota.aggiungi({});
-        modello = FoglioExcel::contenuto(*f.categoria, senzaTitoli, vuota);
+        modello = Spreadsheet::content(*f.categoria, senzaTitoli, vuota);
     }
 
     QStringList attesi;
-    for (const ColonnaExport& c : f.colonne)
+    for (const ExportColumn& c : f.colonne)
         attesi.append(testoAtteso(c.intestazioneFile));
-    const int perRiga = qMin(int(f.colonne.size()), GrigliaSchede::Colonne);
+    const int perRiga = qMin(int(f.colonne.size()), CardGrid::Colonne);
     for (int r = 0; r < griglia.righe(); ++r) {
         for (int c = 0; c < perRiga; ++c)
             attesi.append(testoAtteso(griglia.testo(r, c)));

@@ -5,7 +5,7 @@
 
 #include "FuzzSupport.h"
 
-#include "editor/Importo.h"
+#include "editor/FieldInput.h"
 
 #include <QRegularExpression>
 
@@ -86,9 +86,9 @@ QString atteso(const QString& testo)
 
 void provaImporto(const QString& testo)
 {
-    const QString normale = NormalizzaImporto(testo);
+    const QString normale = normalizeAmount(testo);
     FUZZ_CHECK(formaNormale().match(normale).hasMatch());
-    FUZZ_CHECK(NormalizzaImporto(normale) == normale);
+    FUZZ_CHECK(normalizeAmount(normale) == normale);
 
     // Text that is no number is zero.
     if (!numero().match(FuzzSupport::senzaBianchi(testo)).hasMatch())
@@ -102,21 +102,21 @@ void provaImporto(const QString& testo)
     bool digitabile = testo.size() <= 15;
     for (const QChar c : testo) {
         const char16_t u = c.unicode();
-        FUZZ_CHECK(CarattereImportoAmmesso(c) == ((u >= '0' && u <= '9') || u == ','));
-        digitabile = digitabile && CarattereImportoAmmesso(c);
+        FUZZ_CHECK(isAmountChar(c) == ((u >= '0' && u <= '9') || u == ','));
+        digitabile = digitabile && isAmountChar(c);
     }
 
     // The field refuses only edits whose amount would not fit once
     // normalised: whatever can be typed into its 15 characters with at most
     // twelve digits before the comma is let in, rounding carries included.
     if (digitabile && testo.section(QLatin1Char(','), 0, 0).size() <= 12)
-        FUZZ_CHECK(ImportoCiSta(testo, 15));
+        FUZZ_CHECK(amountFits(testo, 15));
 }
 
 void provaCodFisc(const QString& testo)
 {
-    const QString normale = NormalizzaCodFisc(testo);
-    FUZZ_CHECK(NormalizzaCodFisc(normale) == normale);
+    const QString normale = normalizeTaxCode(testo);
+    FUZZ_CHECK(normalizeTaxCode(normale) == normale);
     FUZZ_CHECK(normale == FuzzSupport::senzaBianchi(normale));
     FUZZ_CHECK(normale.size() == FuzzSupport::senzaBianchi(testo).size());
     for (const QChar c : normale)

@@ -6,7 +6,7 @@
 #include "archive/Categoria.h"
 #include "checkers/CodeCheck.h"
 #include "editor/TfrmArchivio.h"
-#include "help/Argomenti.h"
+#include "help/HelpTopics.h"
 #include "help/TfrmGuida.h"
 #include "help/TfrmInfo.h"
 #include "help/TfrmSplash.h"
@@ -51,7 +51,7 @@ void AppWindows::connectMenu()
 {
     TfrmAvvio* m = menu_.get();
     connect(m, &TfrmAvvio::infoRequested, m, [m] { TfrmInfo::Mostra(m); });
-    connect(m, &TfrmAvvio::helpRequested, m, [m] { TfrmGuida::Mostra(m, Argomenti::Menu()); });
+    connect(m, &TfrmAvvio::helpRequested, m, [m] { TfrmGuida::Mostra(m, HelpTopics::menu()); });
     connect(m, &TfrmAvvio::presentationRequested, m, [m] { TfrmSplash::Mostra(m); });
 }
 
@@ -63,11 +63,11 @@ void AppWindows::connectArchive(TfrmArchivio& archivio)
     connect(a, &TfrmArchivio::exportRequested, a, [a] {
         TfrmExp esporta(a->categoria(), a);
         connect(&esporta, &TfrmExp::helpRequested, &esporta,
-            [&esporta] { TfrmGuida::Mostra(&esporta, Argomenti::Esportazione(esporta.categoria())); });
+            [&esporta] { TfrmGuida::Mostra(&esporta, HelpTopics::exportTopic(esporta.categoria())); });
         esporta.exec();
     });
     connect(a, &TfrmArchivio::printRequested, a, [a] { TfrmStampa::Mostra(*a); });
-    connect(a, &TfrmArchivio::helpRequested, a, [a] { TfrmGuida::Mostra(a, Argomenti::Archivio()); });
+    connect(a, &TfrmArchivio::helpRequested, a, [a] { TfrmGuida::Mostra(a, HelpTopics::archive()); });
     connect(a, &TfrmArchivio::codeCheckRequested, a, [a](const QString& codice) { openCodeCheck(a, codice); });
 }
 

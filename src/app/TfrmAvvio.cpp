@@ -2,11 +2,11 @@
 
 #include "archive/Categoria.h"
 #include "platform/Platform.h"
-#include "ui/Art.h"
 #include "ui/Formats.h"
 #include "ui/Maker.h"
 #include "ui/Palette.h"
 #include "ui/PictureButton.h"
+#include "ui/ProgramPictures.h"
 #include "ui/ShapeBox.h"
 #include "ui/Widgets.h"
 
@@ -36,28 +36,30 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
 
     // Top band: information at the left, help at the right, between them the
     // bulb, the name and the version; the subtitle below.
-    auto* info = addPicture(QStringLiteral("imgInfo"), Art::info({52, 52}), {24, 20, 52, 52});
-    auto* guida = addPicture(QStringLiteral("imgGuida"), Art::help({52, 52}), {919, 20, 52, 52});
-    Widgets::picture(p, QStringLiteral("imgLampadina"), Art::lightBulb({66, 66}), {236, 12, 66, 66});
-    Widgets::picture(p, QStringLiteral("imgTitolo"), Art::title({380, 66}), {308, 12, 380, 66});
-    Widgets::picture(p, QStringLiteral("imgVersione"), Art::versionBadge({66, 66}), {694, 12, 66, 66});
-    Widgets::picture(p, QStringLiteral("imgSottotitolo"), Art::subtitle({944, 38}), {26, 96, 944, 38});
+    auto* info = addPicture(QStringLiteral("imgInfo"), ProgramPictures::info({52, 52}), {24, 20, 52, 52});
+    auto* guida = addPicture(QStringLiteral("imgGuida"), ProgramPictures::help({52, 52}), {919, 20, 52, 52});
+    Widgets::picture(p, QStringLiteral("imgLampadina"), ProgramPictures::lightBulb({66, 66}), {236, 12, 66, 66});
+    Widgets::picture(p, QStringLiteral("imgTitolo"), ProgramPictures::title({380, 66}), {308, 12, 380, 66});
+    Widgets::picture(p, QStringLiteral("imgVersione"), ProgramPictures::versionBadge({66, 66}), {694, 12, 66, 66});
+    Widgets::picture(p, QStringLiteral("imgSottotitolo"), ProgramPictures::subtitle({944, 38}), {26, 96, 944, 38});
 
     const QList<Categoria>& all = Catalogo::Tutte();
     for (int i = 0; i < all.size(); ++i) {
         const Categoria& c = all.at(i);
         const QPoint at(TileX[i % 5], TileY[i / 5]);
-        PictureButton* img = addPicture(QStringLiteral("img") + c.Riquadro, Art::tile(c), QRect(at, Art::TileSize));
-        PictureButton* btn = addPicture(QStringLiteral("btn") + c.Riquadro, Art::tileCaption(c),
-            QRect(at + QPoint(-1, CaptionDrop), Art::TileCaptionSize));
+        PictureButton* img = addPicture(
+            QStringLiteral("img") + c.Riquadro, ProgramPictures::tile(c), QRect(at, ProgramPictures::TileSize));
+        PictureButton* btn = addPicture(QStringLiteral("btn") + c.Riquadro, ProgramPictures::tileCaption(c),
+            QRect(at + QPoint(-1, CaptionDrop), ProgramPictures::TileCaptionSize));
         for (PictureButton* b : {img, btn})
             connect(b, &PictureButton::clicked, this, [this, &c] { imgRiquadroClick(c); });
     }
 
     // Bottom band: presentation at the left, the maker's strip, exit at the right.
-    auto* copyright = addPicture(QStringLiteral("imgCopyright"), Art::copyright({34, 34}), {26, 632, 34, 34});
-    auto* sito = addPicture(QStringLiteral("imgSito"), Art::makerStrip({600, 36}), {198, 631, 600, 36});
-    auto* esci = addPicture(QStringLiteral("imgEsci"), Art::exit({48, 48}), {921, 625, 48, 48});
+    auto* copyright
+        = addPicture(QStringLiteral("imgCopyright"), ProgramPictures::copyright({34, 34}), {26, 632, 34, 34});
+    auto* sito = addPicture(QStringLiteral("imgSito"), ProgramPictures::makerStrip({600, 36}), {198, 631, 600, 36});
+    auto* esci = addPicture(QStringLiteral("imgEsci"), ProgramPictures::exit({48, 48}), {921, 625, 48, 48});
     connect(info, &PictureButton::clicked, this, &TfrmAvvio::imgInfoClick);
     connect(guida, &PictureButton::clicked, this, &TfrmAvvio::imgGuidaClick);
     connect(copyright, &PictureButton::clicked, this, &TfrmAvvio::imgCopyrightClick);

@@ -4,10 +4,10 @@
 #include "app/PasswordStore.h"
 #include "app/TextRules.h"
 #include "dialogs/Dialogs.h"
-#include "ui/Art.h"
 #include "ui/FocusHighlight.h"
 #include "ui/Fonts.h"
 #include "ui/Palette.h"
+#include "ui/ProgramPictures.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -36,7 +36,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget* parent)
 
     imgLogo = new QLabel(p);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setPixmap(Art::logo(QSize(353, 148)));
+    imgLogo->setPixmap(ProgramPictures::logo(QSize(353, 148)));
     imgLogo->setGeometry(16, 6, 353, 148);
 
     QFont labelFont = Fonts::verdanaPoints(9, true);

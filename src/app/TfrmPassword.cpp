@@ -3,10 +3,10 @@
 #include "app/PasswordStore.h"
 #include "app/TextRules.h"
 #include "dialogs/Dialogs.h"
-#include "ui/Art.h"
 #include "ui/FocusHighlight.h"
 #include "ui/Fonts.h"
 #include "ui/Palette.h"
+#include "ui/ProgramPictures.h"
 #include "ui/ShapeBox.h"
 
 #include <QCloseEvent>
@@ -36,7 +36,7 @@ TfrmPassword::TfrmPassword(QWidget* parent)
 
     imgLogo = new QLabel(p);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setPixmap(Art::logo(QSize(328, 160)));
+    imgLogo->setPixmap(ProgramPictures::logo(QSize(328, 160)));
     imgLogo->setGeometry(16, 10, 328, 160);
 
     lblMessaggio = new QLabel(QStringLiteral("Immetti la password e premi OK."), p);

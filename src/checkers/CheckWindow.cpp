@@ -126,7 +126,7 @@ CheckWindow::CheckWindow(QWidget* owner, const Aspetto& a)
     setTabOrder(btnControlla_, btnChiudi_);
 }
 
-void CheckWindow::ImpostaTesto(const QString& testo)
+void CheckWindow::setText(const QString& testo)
 {
     limite_->consenti(int(testo.size()));
     campo_->setText(testo);

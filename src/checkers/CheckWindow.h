@@ -19,7 +19,7 @@ public:
     QLineEdit* campo() const { return campo_; }
     // Puts the code from the card into the edit as it is, even when longer
     // than the user could type it: such a code must reach the check whole.
-    void ImpostaTesto(const QString& testo);
+    void setText(const QString& testo);
 
 public Q_SLOTS:
     virtual void btnControllaClick() = 0;

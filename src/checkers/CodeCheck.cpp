@@ -1,7 +1,7 @@
 #include "checkers/CodeCheck.h"
 
 #include "archive/FieldText.h"
-#include "checkers/Controlli.h"
+#include "checkers/CodeRules.h"
 #include "checkers/TfrmCodFisc.h"
 #include "checkers/TfrmPartitaIva.h"
 
@@ -9,7 +9,7 @@
 
 CheckKind checkKindOf(const QString& codice)
 {
-    return PartitaIva::soloCifre(FieldText::trimmed(codice)) ? CheckKind::PartitaIva : CheckKind::CodiceFiscale;
+    return VatNumber::digitsOnly(FieldText::trimmed(codice)) ? CheckKind::PartitaIva : CheckKind::CodiceFiscale;
 }
 
 void openCodeCheck(QWidget* owner, const QString& codice)
@@ -17,11 +17,11 @@ void openCodeCheck(QWidget* owner, const QString& codice)
     const QString pulito = FieldText::trimmed(codice).toString();
     if (checkKindOf(pulito) == CheckKind::PartitaIva) {
         TfrmPartitaIva finestra(owner);
-        finestra.ImpostaTesto(pulito);
+        finestra.setText(pulito);
         finestra.exec();
     } else {
         TfrmCodFisc finestra(owner);
-        finestra.ImpostaTesto(pulito);
+        finestra.setText(pulito);
         finestra.exec();
     }
 }

@@ -2,7 +2,7 @@
 
 #include "archive/FieldText.h"
 #include "checkers/CheckerPictures.h"
-#include "checkers/Controlli.h"
+#include "checkers/CodeRules.h"
 #include "dialogs/Dialogs.h"
 
 #include <QLineEdit>
@@ -20,13 +20,13 @@ TfrmCodFisc::TfrmCodFisc(QWidget* owner)
             QColor(0xF3, 0xF1, 0xF1), QColor(0xD6, 0xD2, 0xD2), QColor(0x2E, 0x9A, 0x48),
             CheckerPictures::codFiscBanner(QSize(421, 73)),
             QStringLiteral("Immettere il codice fiscale e premere il pulsante di controllo."), "txtCodFisc",
-            CodiceFiscale::Lunghezza, false})
+            TaxCode::Length, false})
 { }
 
 void TfrmCodFisc::testoDigitato(const QString& testo)
 {
     const QStringView pulito = FieldText::trimmed(testo);
-    const QString nuovo = CodiceFiscale::maiuscole(pulito);
+    const QString nuovo = TaxCode::upperCase(pulito);
     if (nuovo == testo)
         return;
     // Keep the caret where it was, less the blanks trimmed before it.
@@ -39,15 +39,15 @@ void TfrmCodFisc::testoDigitato(const QString& testo)
 void TfrmCodFisc::btnControllaClick()
 {
     Dialogs& d = Dialogs::current();
-    switch (CodiceFiscale::controlla(campo_->text())) {
-    case Esito::Lunghezza:
+    switch (TaxCode::check(campo_->text())) {
+    case CheckResult::WrongLength:
         d.message(this, Dialogs::Kind::Warning, AvvisoLunghezza);
         campo_->setFocus();
         return;
-    case Esito::Valido:
+    case CheckResult::Valid:
         d.message(this, Dialogs::Kind::Information, Valido);
         break;
-    case Esito::Errato:
+    case CheckResult::Wrong:
         d.message(this, Dialogs::Kind::Warning, Errato);
         break;
     }

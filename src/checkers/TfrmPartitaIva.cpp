@@ -3,7 +3,7 @@
 #include "ui/Palette.h"
 
 #include "checkers/CheckerPictures.h"
-#include "checkers/Controlli.h"
+#include "checkers/CodeRules.h"
 #include "dialogs/Dialogs.h"
 
 #include <QKeyEvent>
@@ -23,7 +23,7 @@ TfrmPartitaIva::TfrmPartitaIva(QWidget* owner)
         {"frmPartitaIva", QStringLiteral(" Controllo partita IVA"), QSize(480, 254), Palette::SteelBlue, Qt::white,
             QColor(0xFF, 0xE4, 0xC4), Palette::SteelBlue, CheckerPictures::partitaIvaBanner(QSize(421, 73)),
             QStringLiteral("Immettere il numero di partita IVA e premere il pulsante di controllo."), "txtPartitaIva",
-            PartitaIva::Lunghezza, true})
+            VatNumber::Length, true})
 { }
 
 bool TfrmPartitaIva::scartaTasto(const QKeyEvent* e)
@@ -61,16 +61,15 @@ void TfrmPartitaIva::btnControllaClick()
 {
     Dialogs& d = Dialogs::current();
     const QString numero = campo_->text();
-    switch (PartitaIva::controlla(numero)) {
-    case Esito::Lunghezza:
+    switch (VatNumber::check(numero)) {
+    case CheckResult::WrongLength:
         d.message(this, Dialogs::Kind::Warning, AvvisoLunghezza);
         campo_->setFocus();
         return;
-    case Esito::Valido:
-        d.message(
-            this, Dialogs::Kind::Information, MessaggioValido(PartitaIva::ufficio(PartitaIva::codiceUfficio(numero))));
+    case CheckResult::Valid:
+        d.message(this, Dialogs::Kind::Information, MessaggioValido(VatNumber::office(VatNumber::officeCode(numero))));
         break;
-    case Esito::Errato:
+    case CheckResult::Wrong:
         d.message(this, Dialogs::Kind::Warning, Errata);
         break;
     }

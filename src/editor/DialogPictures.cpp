@@ -2,7 +2,7 @@
 
 #include "ui/Drawing.h"
 #include "ui/Fonts.h"
-#include "ui/Icone.h"
+#include "ui/IconPictures.h"
 #include "ui/Palette.h"
 
 #include <QFontMetricsF>
@@ -254,7 +254,7 @@ QImage attachSteps(const QSize& size)
     x = freccia(x + 8);
     x = numero(x, 3);
     x = testo(x, QStringLiteral("Salva la scheda"));
-    p.drawPixmap(QPointF(x + 6, line - 11), Icone::disegna(Icona::Salva, QSize(22, 22)));
+    p.drawPixmap(QPointF(x + 6, line - 11), IconPictures::draw(Icon::Salva, QSize(22, 22)));
 
     p.setFont(note);
     p.setPen(Palette::Ink);

@@ -7,7 +7,7 @@
 #include "editor/TfrmArchivio.h"
 #include "ui/Drawing.h"
 #include "ui/Fonts.h"
-#include "ui/Icone.h"
+#include "ui/IconPictures.h"
 #include "ui/Palette.h"
 #include "ui/PictureButton.h"
 #include "ui/ShapeBox.h"
@@ -127,7 +127,7 @@ void TfrmAllegaCartella::creaSlot(int n, int y)
     for (QLineEdit* e : {s.txtFile, s.txtDesc})
         e->setFont(Fonts::verdana(12, true));
 
-    auto* cancella = new PictureButton(Icone::disegna(Icona::CancFoto, QSize(22, 22)), banda);
+    auto* cancella = new PictureButton(IconPictures::draw(Icon::CancFoto, QSize(22, 22)), banda);
     cancella->setObjectName(nome("imgCancella", n));
     cancella->setGeometry(356, 27, 22, 22);
     cancella->setToolTip(QStringLiteral("Cancella il nome del file"));

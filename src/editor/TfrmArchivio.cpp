@@ -8,17 +8,17 @@
 #include "editor/ArchiveMessages.h"
 #include "editor/CardFields.h"
 #include "editor/CardFile.h"
-#include "editor/Importo.h"
+#include "editor/FieldInput.h"
 #include "editor/Navigation.h"
 #include "editor/PhotoDialogs.h"
 #include "editor/TfrmAllegaCartella.h"
 #include "editor/TfrmCalendario.h"
 #include "editor/TfrmWebCam.h"
 #include "editor/TfrmZoom.h"
-#include "ui/Art.h"
 #include "ui/Formats.h"
-#include "ui/Icone.h"
+#include "ui/IconPictures.h"
 #include "ui/ImageBox.h"
+#include "ui/ProgramPictures.h"
 #include "ui/ShapeBox.h"
 
 #include <QCheckBox>
@@ -88,10 +88,7 @@ public:
         : QValidator(parent)
         , larghezza_(larghezza)
     { }
-    State validate(QString& testo, int&) const override
-    {
-        return ImportoCiSta(testo, larghezza_) ? Acceptable : Invalid;
-    }
+    State validate(QString& testo, int&) const override { return amountFits(testo, larghezza_) ? Acceptable : Invalid; }
 
 private:
     int larghezza_;
@@ -205,33 +202,32 @@ void TfrmArchivio::buildToolBar()
     struct Pulsante {
         const char* nome;
         int x;
-        Icona icona;
+        Icon icona;
         void (TfrmArchivio::*handler)();
         const char* suggerimento;
     };
     const Pulsante pulsanti[] = {
-        {"cmdNuovo", 24, Icona::Nuovo, &TfrmArchivio::cmdNuovoClick,
+        {"cmdNuovo", 24, Icon::Nuovo, &TfrmArchivio::cmdNuovoClick,
             "Prepara la schermata per l'inserimento di una nuova scheda."},
-        {"cmdDuplica", 64, Icona::Duplica, &TfrmArchivio::cmdDuplicaClick,
+        {"cmdDuplica", 64, Icon::Duplica, &TfrmArchivio::cmdDuplicaClick,
             "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},
-        {"cmdSalva", 104, Icona::Salva, &TfrmArchivio::cmdSalvaClick, "Salva la scheda in archivio."},
-        {"cmdTrova", 144, Icona::Trova, &TfrmArchivio::cmdTrovaClick, "Trova una scheda in archivio."},
-        {"cmdPrimo", 538, Icona::Primo, &TfrmArchivio::cmdPrimoClick, "Visualizza la prima scheda in archivio."},
-        {"cmdIndietro", 580, Icona::Indietro, &TfrmArchivio::cmdIndietroClick,
+        {"cmdSalva", 104, Icon::Salva, &TfrmArchivio::cmdSalvaClick, "Salva la scheda in archivio."},
+        {"cmdTrova", 144, Icon::Trova, &TfrmArchivio::cmdTrovaClick, "Trova una scheda in archivio."},
+        {"cmdPrimo", 538, Icon::Primo, &TfrmArchivio::cmdPrimoClick, "Visualizza la prima scheda in archivio."},
+        {"cmdIndietro", 580, Icon::Indietro, &TfrmArchivio::cmdIndietroClick,
             "Visualizza la scheda precedente in archivio."},
-        {"cmdAvanti", 696, Icona::Avanti, &TfrmArchivio::cmdAvantiClick,
-            "Visualizza la scheda successiva in archivio."},
-        {"cmdUltimo", 738, Icona::Ultimo, &TfrmArchivio::cmdUltimoClick, "Visualizza l'ultima scheda in archivio."},
-        {"cmdEsporta", 795, Icona::Esporta, &TfrmArchivio::cmdEsportaClick,
+        {"cmdAvanti", 696, Icon::Avanti, &TfrmArchivio::cmdAvantiClick, "Visualizza la scheda successiva in archivio."},
+        {"cmdUltimo", 738, Icon::Ultimo, &TfrmArchivio::cmdUltimoClick, "Visualizza l'ultima scheda in archivio."},
+        {"cmdEsporta", 795, Icon::Esporta, &TfrmArchivio::cmdEsportaClick,
             "Esporta le schede in archivio in un file di Microsoft Excel."},
-        {"cmdSegnalati", 835, Icona::Segnalati, &TfrmArchivio::cmdSegnalatiClick, nullptr},
-        {"cmdGuida", 892, Icona::Guida, &TfrmArchivio::cmdGuidaClick,
+        {"cmdSegnalati", 835, Icon::Segnalati, &TfrmArchivio::cmdSegnalatiClick, nullptr},
+        {"cmdGuida", 892, Icon::Guida, &TfrmArchivio::cmdGuidaClick,
             "Visualizza la pagina della guida sensibile al contesto."},
-        {"cmdEsci", 934, Icona::Esci, &TfrmArchivio::cmdEsciClick, "Esci da questa schermata di lavoro."},
+        {"cmdEsci", 934, Icon::Esci, &TfrmArchivio::cmdEsciClick, "Esci da questa schermata di lavoro."},
     };
     for (const auto& p : pulsanti) {
         QPushButton* b = commandButton(QString::fromLatin1(p.nome), QRect(QPoint(p.x, 26), icona), p.handler);
-        b->setIcon(Icone::disegna(p.icona, QSize(30, 30)));
+        b->setIcon(IconPictures::draw(p.icona, QSize(30, 30)));
         b->setIconSize(QSize(30, 30));
         b->setFlat(true);
         setHint(b, p.suggerimento ? QString::fromUtf8(p.suggerimento) : categoria_.SuggerimentoRiepilogo);
@@ -239,12 +235,12 @@ void TfrmArchivio::buildToolBar()
 
     QPushButton* file = commandButton(QStringLiteral("cmdFile"), QRect(200, 28, 148, 32), &TfrmArchivio::cmdFileClick);
     file->setText(QStringLiteral("Allega file"));
-    file->setIcon(Icone::disegna(Icona::Allega, QSize(22, 22)));
+    file->setIcon(IconPictures::draw(Icon::Allega, QSize(22, 22)));
     setHint(file, QStringLiteral("Allega file alla scheda."));
     QPushButton* stampa
         = commandButton(QStringLiteral("cmdStampa"), QRect(368, 28, 148, 32), &TfrmArchivio::cmdStampaClick);
     stampa->setText(QStringLiteral("Stampa"));
-    stampa->setIcon(Icone::disegna(Icona::Stampa, QSize(22, 22)));
+    stampa->setIcon(IconPictures::draw(Icon::Stampa, QSize(22, 22)));
     setHint(stampa, QStringLiteral("Stampa la scheda."));
 
     lblPosizione = new QLabel(panel());
@@ -271,39 +267,39 @@ void TfrmArchivio::buildWorkArea()
 
     imgFoto = new ImageBox(panel());
     imgFoto->setObjectName(QStringLiteral("imgFoto"));
-    imgFoto->setGeometry(QRect(QPoint(38, 102), Art::PlaceholderSize));
+    imgFoto->setGeometry(QRect(QPoint(38, 102), ProgramPictures::PlaceholderSize));
     makeDecorative(imgFoto);
 
     auto* icoTitolo = new QLabel(panel());
     icoTitolo->setObjectName(QStringLiteral("icoTitolo"));
-    icoTitolo->setPixmap(Art::titleStrip(categoria_));
-    icoTitolo->setGeometry(QRect(QPoint(618, 96), Art::TitleStripSize));
+    icoTitolo->setPixmap(ProgramPictures::titleStrip(categoria_));
+    icoTitolo->setGeometry(QRect(QPoint(618, 96), ProgramPictures::TitleStripSize));
     makeDecorative(icoTitolo);
 
     // The photo panel.
     QPushButton* carica
         = commandButton(QStringLiteral("btnCaricaFoto"), QRect(38, 502, 157, 40), &TfrmArchivio::btnCaricaFotoClick);
     carica->setText(QStringLiteral("Carica foto"));
-    carica->setIcon(Icone::disegna(Icona::CaricaFoto, QSize(26, 26)));
+    carica->setIcon(IconPictures::draw(Icon::CaricaFoto, QSize(26, 26)));
     carica->setIconSize(QSize(26, 26));
     setHint(carica, QStringLiteral("Carica una foto esistente."));
     struct Piccolo {
         const char* nome;
         int x;
-        Icona icona;
+        Icon icona;
         void (TfrmArchivio::*handler)();
         const char* suggerimento;
     };
     const Piccolo piccoli[] = {
-        {"btnSalvaFoto", 204, Icona::SalvaFoto, &TfrmArchivio::btnSalvaFotoClick, "Salva la foto su disco."},
-        {"btnCancFoto", 254, Icona::CancFoto, &TfrmArchivio::btnCancFotoClick, "Cancella la foto."},
-        {"btnWebcam", 304, Icona::Webcam, &TfrmArchivio::btnWebcamClick, "Scatta la foto con la tua WebCam."},
-        {"btnZoomFoto", 354, Icona::Zoom, &TfrmArchivio::btnZoomFotoClick,
+        {"btnSalvaFoto", 204, Icon::SalvaFoto, &TfrmArchivio::btnSalvaFotoClick, "Salva la foto su disco."},
+        {"btnCancFoto", 254, Icon::CancFoto, &TfrmArchivio::btnCancFotoClick, "Cancella la foto."},
+        {"btnWebcam", 304, Icon::Webcam, &TfrmArchivio::btnWebcamClick, "Scatta la foto con la tua WebCam."},
+        {"btnZoomFoto", 354, Icon::Zoom, &TfrmArchivio::btnZoomFotoClick,
             "Visualizza la foto nelle sue dimensioni reali."},
     };
     for (const auto& p : piccoli) {
         QPushButton* b = commandButton(QString::fromLatin1(p.nome), QRect(p.x, 502, 42, 40), p.handler);
-        b->setIcon(Icone::disegna(p.icona, QSize(28, 28)));
+        b->setIcon(IconPictures::draw(p.icona, QSize(28, 28)));
         b->setIconSize(QSize(28, 28));
         setHint(b, QString::fromUtf8(p.suggerimento));
     }
@@ -311,12 +307,12 @@ void TfrmArchivio::buildWorkArea()
     // The euro sign beside the amount, the "Da pagare" box and its icon.
     auto* euro = new QLabel(panel());
     euro->setObjectName(QStringLiteral("imgEuro"));
-    euro->setPixmap(Icone::disegna(Icona::Euro, QSize(26, 26)));
+    euro->setPixmap(IconPictures::draw(Icon::Euro, QSize(26, 26)));
     euro->setGeometry(424, 510, 26, 26);
     makeDecorative(euro);
     auto* sveglia = new QLabel(panel());
     sveglia->setObjectName(QStringLiteral("imgSegnala"));
-    sveglia->setPixmap(Icone::disegna(Icona::DaPagare, QSize(26, 26)));
+    sveglia->setPixmap(IconPictures::draw(Icon::DaPagare, QSize(26, 26)));
     sveglia->setGeometry(448, 560, 26, 26);
     makeDecorative(sveglia);
 
@@ -333,7 +329,7 @@ void TfrmArchivio::buildWorkArea()
 
     QPushButton* codFisc
         = commandButton(QStringLiteral("btnCodFisc"), QRect(787, 596, 22, 22), &TfrmArchivio::btnCodFiscClick);
-    codFisc->setIcon(Icone::disegna(Icona::Spunta, QSize(20, 20)));
+    codFisc->setIcon(IconPictures::draw(Icon::Spunta, QSize(20, 20)));
     codFisc->setIconSize(QSize(20, 20));
     codFisc->setFlat(true);
     setHint(codFisc, QStringLiteral("Controlla il codice fiscale."));
@@ -380,7 +376,7 @@ void TfrmArchivio::buildFields()
         if (kind == FieldKind::TaxCode) {
             // What the user types is kept trimmed and in capitals.
             connect(edit, &QLineEdit::textEdited, this, [edit](const QString& testo) {
-                const QString pulito = NormalizzaCodFisc(testo);
+                const QString pulito = normalizeTaxCode(testo);
                 if (pulito != testo) {
                     const int cursore = edit->cursorPosition();
                     edit->setText(pulito);
@@ -486,7 +482,7 @@ bool TfrmArchivio::ScriviData(const QString& campo, const QString& data)
 const QImage& TfrmArchivio::Segnaposto() const
 {
     if (placeholder_.isNull())
-        placeholder_ = Art::placeholder(categoria_).toImage();
+        placeholder_ = ProgramPictures::placeholder(categoria_).toImage();
     return placeholder_;
 }
 
@@ -509,7 +505,7 @@ void TfrmArchivio::normaliseAmount(QLineEdit* prezzo)
     // The validator keeps typed amounts within the field's width. Only an
     // oversized amount read from a record and then edited can still overflow:
     // it stays as the user left it rather than be cut.
-    const QString normale = NormalizzaImporto(prezzo->text());
+    const QString normale = normalizeAmount(prezzo->text());
     if (normale.size() <= prezzo->maxLength())
         prezzo->setText(normale);
 }
@@ -838,8 +834,8 @@ bool TfrmArchivio::fieldKey(const LiveField& c, QKeyEvent* e)
             return false;
         {
             const QString t = e->text();
-            const bool ammesso = t.size() == 1
-                && (c.kind == FieldKind::Amount ? CarattereImportoAmmesso(t[0]) : CarattereCodFiscAmmesso(t[0]));
+            const bool ammesso
+                = t.size() == 1 && (c.kind == FieldKind::Amount ? isAmountChar(t[0]) : isTaxCodeChar(t[0]));
             return !ammesso;
         }
     case FieldKind::Text:

@@ -1,6 +1,6 @@
 #include "help/HelpDialog.h"
 
-#include "help/Collegamento.h"
+#include "help/LinkLabel.h"
 #include "ui/Widgets.h"
 
 #include <QPushButton>
@@ -12,10 +12,10 @@ void HelpDialog::btnChiudiClick()
 
 void HelpDialog::addLink(const QString& text, const QRect& geometry, QWidget* icon)
 {
-    lnkWeb = new Collegamento(text, panel());
+    lnkWeb = new LinkLabel(text, panel());
     lnkWeb->setGeometry(geometry);
-    lnkWeb->aggiungiIcona(icon);
-    connect(lnkWeb, &Collegamento::clicked, this, &HelpDialog::lnkWebClick);
+    lnkWeb->addIcon(icon);
+    connect(lnkWeb, &LinkLabel::clicked, this, &HelpDialog::lnkWebClick);
 }
 
 void HelpDialog::addClose(const QRect& geometry)

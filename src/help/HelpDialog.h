@@ -2,7 +2,7 @@
 
 #include "ui/GradientDialog.h"
 
-class Collegamento;
+class LinkLabel;
 class QPushButton;
 
 // What the help, information and presentation windows share: a link that
@@ -21,6 +21,6 @@ protected:
     void addLink(const QString& text, const QRect& geometry, QWidget* icon);
     void addClose(const QRect& geometry);
 
-    Collegamento* lnkWeb = nullptr;
+    LinkLabel* lnkWeb = nullptr;
     QPushButton* btnChiudi = nullptr;
 };

@@ -1,11 +1,11 @@
 #include "help/HelpPictures.h"
 
 #include "archive/Categoria.h"
-#include "ui/Art.h"
 #include "ui/Drawing.h"
 #include "ui/Fonts.h"
 #include "ui/Maker.h"
 #include "ui/Palette.h"
+#include "ui/ProgramPictures.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -45,7 +45,7 @@ QPixmap HelpPictures::guideHeader(const QSize& size)
     const qreal h = size.height();
     // The program's name at the left, what the window is at the right.
     const QSize nome(int(h * 3.6), int(h * 0.62));
-    p.drawPixmap(QPointF(h * 0.1, h * 0.08), Art::title(nome));
+    p.drawPixmap(QPointF(h * 0.1, h * 0.08), ProgramPictures::title(nome));
     p.setPen(Palette::Slate);
     p.setFont(italic(Fonts::verdana(int(h * 0.17))));
     p.drawText(QRectF(h * 0.1, h * 0.68, nome.width(), h * 0.26), Qt::AlignCenter,
@@ -57,7 +57,8 @@ QPixmap HelpPictures::guideHeader(const QSize& size)
     p.setFont(Fonts::largestFitting(Fonts::verdana(h * 0.24, true), guida, int(h * 0.24), testo.width(), 7));
     p.setPen(Palette::Navy);
     p.drawText(testo, Qt::AlignVCenter | Qt::AlignRight, guida);
-    p.drawPixmap(QPointF(size.width() - icona - h * 0.15, (h - icona) / 2), Art::help(QSize(int(icona), int(icona))));
+    p.drawPixmap(QPointF(size.width() - icona - h * 0.15, (h - icona) / 2),
+        ProgramPictures::help(QSize(int(icona), int(icona))));
     return pm;
 }
 
@@ -68,7 +69,7 @@ QPixmap HelpPictures::infoHeader(const QSize& size)
     Drawing::smooth(p);
     const qreal h = size.height();
     const qreal icona = h * 0.7;
-    p.drawPixmap(QPointF(h * 0.15, (h - icona) / 2), Art::info(QSize(int(icona), int(icona))));
+    p.drawPixmap(QPointF(h * 0.15, (h - icona) / 2), ProgramPictures::info(QSize(int(icona), int(icona))));
     const QRectF box(icona + h * 0.4, h * 0.08, size.width() - icona - h * 0.55, h * 0.5);
     const QString titolo = QStringLiteral("Informazioni su Tessaria 3.0");
     p.setFont(Fonts::largestFitting(Fonts::verdana(h * 0.3, true), titolo, int(h * 0.3), box.width(), 7));
@@ -109,8 +110,8 @@ QPixmap HelpPictures::presentation(const QSize& size)
     const QList<Categoria>& tutte = Catalogo::Tutte();
     const qreal passo = w / tutte.size();
     for (int i = 0; i < tutte.size(); ++i)
-        p.fillRect(
-            QRectF(r.left() + i * passo, r.bottom() - h * 0.045, passo + 1, h * 0.045), Art::accent(tutte.at(i)));
+        p.fillRect(QRectF(r.left() + i * passo, r.bottom() - h * 0.045, passo + 1, h * 0.045),
+            ProgramPictures::accent(tutte.at(i)));
 
     // A fan of receipts on the left, each in a category colour.
     p.translate(w * 0.22, h * 0.56);
@@ -122,7 +123,7 @@ QPixmap HelpPictures::presentation(const QSize& size)
         p.setBrush(QColor(0xFF, 0xFE, 0xFA));
         p.drawPath(foglio(carta, w * 0.025));
         p.setPen(Qt::NoPen);
-        p.setBrush(Art::accent(tutte.at(i * 2)));
+        p.setBrush(ProgramPictures::accent(tutte.at(i * 2)));
         p.drawRoundedRect(QRectF(carta.left() + w * 0.015, carta.top() + h * 0.03, w * 0.06, h * 0.035), 3, 3);
         p.setBrush(QColor(0xC9, 0xC0, 0xB0));
         for (int riga = 0; riga < 5; ++riga)
@@ -136,7 +137,7 @@ QPixmap HelpPictures::presentation(const QSize& size)
 
     // The program's logo, leaning on the fan.
     const QSize logo(int(w * 0.36), int(w * 0.175));
-    p.drawPixmap(QPointF(w * 0.05, h * 0.58), Art::logo(logo));
+    p.drawPixmap(QPointF(w * 0.05, h * 0.58), ProgramPictures::logo(logo));
 
     // The maker's name and what it does.
     const QRectF testo(w * 0.47, h * 0.12, w * 0.49, h * 0.7);

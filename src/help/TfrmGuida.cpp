@@ -49,13 +49,13 @@ TfrmGuida::TfrmGuida(QWidget* owner)
     addClose(QRect(481, 499, 161, 41));
 }
 
-void TfrmGuida::MostraArgomento(const ArgomentoGuida& argomento)
+void TfrmGuida::MostraArgomento(const HelpTopic& argomento)
 {
     lblTitolo->setText(argomento.titolo);
     txtGuida->setPlainText(argomento.testo());
 }
 
-void TfrmGuida::Mostra(QWidget* owner, const ArgomentoGuida& argomento)
+void TfrmGuida::Mostra(QWidget* owner, const HelpTopic& argomento)
 {
     TfrmGuida finestra(owner);
     finestra.MostraArgomento(argomento);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "help/Argomenti.h"
 #include "help/HelpDialog.h"
+#include "help/HelpTopics.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -17,11 +17,11 @@ public:
 
     explicit TfrmGuida(QWidget* owner = nullptr);
 
-    void MostraArgomento(const ArgomentoGuida& argomento);
+    void MostraArgomento(const HelpTopic& argomento);
 
     // Opens a help window owned by `owner` on `argomento`, modally, and
     // returns when it has closed and gone.
-    static void Mostra(QWidget* owner, const ArgomentoGuida& argomento);
+    static void Mostra(QWidget* owner, const HelpTopic& argomento);
 
 public Q_SLOTS:
     void lnkWebClick() override;

@@ -2,10 +2,10 @@
 
 #include "help/HelpPictures.h"
 #include "platform/Platform.h"
-#include "ui/Art.h"
 #include "ui/Fonts.h"
 #include "ui/Maker.h"
 #include "ui/Palette.h"
+#include "ui/ProgramPictures.h"
 #include "ui/Widgets.h"
 
 #include <QLabel>
@@ -23,7 +23,7 @@ TfrmInfo::TfrmInfo(QWidget* owner)
 
     // What the program is, on a white card.
     Widgets::box(p, QStringLiteral("shpScheda"), QRect(0, 92, 445, 392), Palette::glaze(235), Palette::SoftFrame, 10);
-    Widgets::picture(p, QStringLiteral("imgLogo"), Art::logo(QSize(300, 146)), QRect(72, 106, 300, 146));
+    Widgets::picture(p, QStringLiteral("imgLogo"), ProgramPictures::logo(QSize(300, 146)), QRect(72, 106, 300, 146));
 
     auto* descrizione = new QLabel(p);
     descrizione->setObjectName(QStringLiteral("lblDescrizione"));

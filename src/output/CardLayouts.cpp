@@ -4,19 +4,19 @@
 
 namespace {
 
-report::CardLayout layout(const char* name, const char* numberPlaceholder, QList<report::CardCaption> captions = {})
+Reports::CardLayout layout(const char* name, const char* numberPlaceholder, QList<Reports::CardCaption> captions = {})
 {
     return {QString::fromLatin1(name), QString::fromLatin1(numberPlaceholder), std::move(captions)};
 }
 
-report::CardCaption caption(const char* object, const char* text, const char* value = "")
+Reports::CardCaption caption(const char* object, const char* text, const char* value = "")
 {
     return {QString::fromLatin1(object), QString::fromLatin1(text), QString::fromLatin1(value)};
 }
 
 } // namespace
 
-report::CardLayout cardLayoutOf(const Categoria& categoria)
+Reports::CardLayout cardLayoutOf(const Categoria& categoria)
 {
     const char* payment = "Scheda Pagamento";
     switch (categoria.id) {

@@ -3,10 +3,10 @@
 #include "archive/Categoria.h"
 #include "dialogs/Dialogs.h"
 #include "output/ExportPictures.h"
-#include "output/FoglioExcel.h"
+#include "output/Spreadsheet.h"
 #include "platform/Platform.h"
 #include "ui/Fonts.h"
-#include "ui/Icone.h"
+#include "ui/IconPictures.h"
 #include "ui/PictureButton.h"
 #include "ui/ShapeBox.h"
 
@@ -36,13 +36,13 @@ const QString ErroreLettura = QStringLiteral("Attenzione: il sistema non permett
 // the exported texts; the editable columns take the user's changes.
 class TfrmExp::Modello : public QAbstractTableModel {
 public:
-    Modello(GrigliaSchede& griglia, const QList<ColonnaExport>& colonne, QObject* parent)
+    Modello(CardGrid& griglia, const QList<ExportColumn>& colonne, QObject* parent)
         : QAbstractTableModel(parent)
         , griglia_(griglia)
         , colonne_(colonne)
     { }
 
-    void ricarica(GrigliaSchede nuova)
+    void ricarica(CardGrid nuova)
     {
         beginResetModel();
         griglia_ = std::move(nuova);
@@ -94,20 +94,20 @@ public:
     {
         if (o != Qt::Horizontal || role != Qt::DisplayRole)
             return QAbstractTableModel::headerData(section, o, role);
-        return section == 0 ? ColonneExport::IntestazioneNumero : colonne_.value(section - 1).intestazione;
+        return section == 0 ? ExportColumns::NumberHeader : colonne_.value(section - 1).intestazione;
     }
 
 private:
     bool modificabile(int colonna) const { return colonna >= 1 && colonne_.value(colonna - 1).modificabile; }
 
-    GrigliaSchede& griglia_;
-    const QList<ColonnaExport>& colonne_;
+    CardGrid& griglia_;
+    const QList<ExportColumn>& colonne_;
 };
 
 TfrmExp::TfrmExp(const Categoria& categoria, QWidget* owner)
     : GradientDialog(owner, QColor(0xE4, 0xE6, 0xEA), QColor(0xE4, 0xE6, 0xEA), ClientSize, ClientSize)
     , categoria_(categoria)
-    , colonne_(ColonneExport::di(categoria))
+    , colonne_(ExportColumns::of(categoria))
 {
     setObjectName(categoria.NomeExport());
     setWindowTitle(categoria.CaptionExport());
@@ -132,9 +132,9 @@ TfrmExp::TfrmExp(const Categoria& categoria, QWidget* owner)
 
     PictureButton* esporta = pulsante(QStringLiteral("cmdEsporta"), ExportPictures::workbook(QSize(52, 52)),
         QRect(666, 15, 52, 52), QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
-    PictureButton* guida = pulsante(QStringLiteral("cmdGuida"), Icone::disegna(Icona::Guida, QSize(44, 44)),
+    PictureButton* guida = pulsante(QStringLiteral("cmdGuida"), IconPictures::draw(Icon::Guida, QSize(44, 44)),
         QRect(734, 19, 44, 44), QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
-    PictureButton* esci = pulsante(QStringLiteral("cmdEsci"), Icone::disegna(Icona::Esci, QSize(44, 44)),
+    PictureButton* esci = pulsante(QStringLiteral("cmdEsci"), IconPictures::draw(Icon::Esci, QSize(44, 44)),
         QRect(794, 19, 44, 44), QStringLiteral("Esci da questo ambiente di lavoro."));
     connect(esporta, &PictureButton::clicked, this, &TfrmExp::cmdEsportaClick);
     connect(guida, &PictureButton::clicked, this, &TfrmExp::cmdGuidaClick);
@@ -169,7 +169,7 @@ TfrmExp::TfrmExp(const Categoria& categoria, QWidget* owner)
                        "selection-background-color: #CFE3F7; selection-color: black; border: 1px solid #AAB6C4; }"
                        "QHeaderView::section { background: #DCE4EE; color: #1E3A5C; border: none; "
                        "border-right: 1px solid #B8C4D2; border-bottom: 1px solid #B8C4D2; padding-left: 4px; }"));
-    grdRecords->setColumnWidth(0, ColonneExport::LarghezzaNumero);
+    grdRecords->setColumnWidth(0, ExportColumns::NumberWidth);
     for (int c = 0; c < colonne_.size(); ++c)
         grdRecords->setColumnWidth(c + 1, colonne_.at(c).larghezza);
     silenzioso(grdRecords);
@@ -251,7 +251,7 @@ void TfrmExp::showEvent(QShowEvent* event)
 
 void TfrmExp::CaricaGriglia()
 {
-    modello_->ricarica(GrigliaSchede::carica(categoria_, colonne_));
+    modello_->ricarica(CardGrid::load(categoria_, colonne_));
 }
 
 void TfrmExp::cmdEsportaClick()
@@ -271,8 +271,8 @@ void TfrmExp::cmdEsportaClick()
     }
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool scritto = FoglioExcel::salva(
-        FileExcel(), [this](QIODevice& out) { return FoglioExcel::scrivi(out, categoria_, colonne_, griglia_); });
+    const bool scritto = Spreadsheet::save(
+        FileExcel(), [this](QIODevice& out) { return Spreadsheet::write(out, categoria_, colonne_, griglia_); });
     QApplication::restoreOverrideCursor();
     if (!scritto) {
         d.plain(this, ErroreEsporta);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "output/ColonneExport.h"
-#include "output/GrigliaSchede.h"
+#include "output/CardGrid.h"
+#include "output/ExportColumns.h"
 #include "ui/GradientDialog.h"
 
 #include <QHash>
@@ -24,8 +24,8 @@ public:
     ~TfrmExp() override;
 
     const Categoria& categoria() const { return categoria_; }
-    const QList<ColonnaExport>& colonne() const { return colonne_; }
-    const GrigliaSchede& griglia() const { return griglia_; }
+    const QList<ExportColumn>& colonne() const { return colonne_; }
+    const CardGrid& griglia() const { return griglia_; }
     // The full path of the export file.
     QString FileExcel() const;
 
@@ -53,8 +53,8 @@ private:
     void silenzioso(QWidget* w);
 
     const Categoria& categoria_;
-    const QList<ColonnaExport> colonne_;
-    GrigliaSchede griglia_;
+    const QList<ExportColumn> colonne_;
+    CardGrid griglia_;
     Modello* modello_ = nullptr;
     QTableView* grdRecords = nullptr;
     QLabel* panInfo = nullptr;

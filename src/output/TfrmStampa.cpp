@@ -5,9 +5,9 @@
 #include "editor/TfrmArchivio.h"
 #include "output/CardLayouts.h"
 #include "report/CardReport.h"
-#include "ui/Art.h"
-#include "ui/Icone.h"
+#include "ui/IconPictures.h"
 #include "ui/Palette.h"
+#include "ui/ProgramPictures.h"
 #include "ui/Widgets.h"
 
 #include <QLabel>
@@ -24,8 +24,8 @@ QImage immaginePredefinita(const Categoria& categoria)
 {
     QImage img(TfrmStampa::PictureSize, QImage::Format_RGB32);
     img.fill(Qt::white);
-    const QPixmap segnaposto
-        = Art::placeholder(categoria).scaled(TfrmStampa::PictureSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    const QPixmap segnaposto = ProgramPictures::placeholder(categoria).scaled(
+        TfrmStampa::PictureSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     QPainter p(&img);
     p.drawPixmap((img.width() - segnaposto.width()) / 2, (img.height() - segnaposto.height()) / 2, segnaposto);
     return img;
@@ -46,7 +46,7 @@ TfrmStampa::TfrmStampa(TfrmArchivio& schermo)
     // The instructions: a printer and what happens on "Stampa".
     Widgets::box(p, QStringLiteral("shpArea"), QRect(12, 12, 340, 200), Qt::white, Palette::SteelBlue, 8);
     Widgets::picture(
-        p, QStringLiteral("imgStampante"), Icone::disegna(Icona::Stampa, QSize(64, 64)), QRect(24, 24, 64, 64));
+        p, QStringLiteral("imgStampante"), IconPictures::draw(Icon::Stampa, QSize(64, 64)), QRect(24, 24, 64, 64));
     Widgets::paragraph(
         p, QStringLiteral("lblTitolo"), QStringLiteral("Stampa della scheda"), QRect(100, 30, 240, 24), 15, true);
     Widgets::paragraph(
@@ -72,7 +72,7 @@ TfrmStampa::TfrmStampa(TfrmArchivio& schermo)
         = Widgets::plainButton(p, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), QRect(36, 230, 132, 34));
     QPushButton* stampa
         = Widgets::plainButton(p, QStringLiteral("btnStampa"), QStringLiteral("Stampa"), QRect(196, 230, 132, 34));
-    stampa->setIcon(Icone::disegna(Icona::Stampa, QSize(20, 20)));
+    stampa->setIcon(IconPictures::draw(Icon::Stampa, QSize(20, 20)));
     connect(annulla, &QPushButton::clicked, this, &TfrmStampa::btnAnnullaClick);
     connect(stampa, &QPushButton::clicked, this, &TfrmStampa::btnStampaClick);
     setTabOrder(stampa, annulla);
@@ -92,11 +92,11 @@ void TfrmStampa::showEvent(QShowEvent* event)
         stampa->setFocus();
 }
 
-report::CardData TfrmStampa::Dati() const
+Reports::CardData TfrmStampa::Dati() const
 {
-    report::CardData scheda;
+    Reports::CardData scheda;
     scheda.layout = cardLayoutOf(schermo_.categoria());
-    for (const QString& oggetto : report::cardValueObjects(scheda.layout)) {
+    for (const QString& oggetto : Reports::cardValueObjects(scheda.layout)) {
         const QString campo = oggetto.mid(3); // "txtNumero" -> "Numero"
         const QLineEdit* edit = schermo_.Campo(campo);
         // The program's one trimming rule: codes 32 or less, so a no-break
@@ -109,7 +109,7 @@ report::CardData TfrmStampa::Dati() const
 
 void TfrmStampa::btnStampaClick()
 {
-    const bool stampata = report::printCard(this, Dati());
+    const bool stampata = Reports::printCard(this, Dati());
     done(stampata ? QDialog::Accepted : QDialog::Rejected);
 }
 

@@ -28,7 +28,7 @@ public:
     QImage Logo() const { return logo_; }
     // What goes on the page: the texts of the screen's edit boxes as they are
     // now, trimmed, and the picture of Logo().
-    report::CardData Dati() const;
+    Reports::CardData Dati() const;
 
     // Opens a print window owned by the archive screen, modally; returns when
     // it has gone.

@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-namespace report {
+namespace Reports {
 
 namespace {
 
@@ -221,4 +221,4 @@ QImage euroPicture(int size)
     return img;
 }
 
-} // namespace report
+} // namespace Reports

@@ -14,7 +14,7 @@ class QWidget;
 // title box, the photo, the amount, every other field in a captioned box, the
 // notes and the date and time of printing. Positions are whole millimetres
 // from the corner of the printable area.
-namespace report {
+namespace Reports {
 
 // A caption that a kind of card words differently from the bill card, and
 // the value object it frames when that differs too.
@@ -61,4 +61,4 @@ bool printCard(QWidget* parent, const CardData& card);
 // The blue euro sign the card prints beside the amount (transparent background).
 QImage euroPicture(int size = 128);
 
-} // namespace report
+} // namespace Reports

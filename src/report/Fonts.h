@@ -4,7 +4,7 @@
 
 #include <QFont>
 
-namespace report {
+namespace Reports {
 
 // The font of a text style, `pixels` high (the em) on a device of `dpi` dots
 // per inch. Text is drawn in device pixels: fonts come in whole pixel sizes,
@@ -15,4 +15,4 @@ QFont fontFor(const TextStyle& style, double pixels, double dpi);
 // characters only.
 QString cutToWidth(const QString& line, const TextStyle& style, double width);
 
-} // namespace report
+} // namespace Reports

@@ -2,7 +2,7 @@
 
 #include "report/ReportOutput.h"
 
-namespace report {
+namespace Reports {
 
 namespace {
 const QColor kSlateGrey(0x70, 0x80, 0x90);
@@ -79,4 +79,4 @@ bool printList(QWidget* parent, const QString& title, const QStringList& lines)
     return printReport(parent, r);
 }
 
-} // namespace report
+} // namespace Reports

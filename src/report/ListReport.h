@@ -10,7 +10,7 @@ class QWidget;
 // The list report "Riepilogo dati": A4 landscape, a title bar, the list's
 // lines in a monospaced font, and a closing bar with the date of printing.
 // The search screen and the unpaid summary print their result lists with it.
-namespace report {
+namespace Reports {
 
 // Height of one list line, in report units.
 constexpr double kListLineHeight = 12.822;
@@ -30,4 +30,4 @@ Report prepareList(const QString& title, const QStringList& lines);
 // prepareList, then the print dialog and the printer; false when cancelled.
 bool printList(QWidget* parent, const QString& title, const QStringList& lines);
 
-} // namespace report
+} // namespace Reports

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace report {
+namespace Reports {
 
 namespace {
 
@@ -417,4 +417,4 @@ QString cutToWidth(const QString& line, const TextStyle& style, double width)
     return line.left(lo);
 }
 
-} // namespace report
+} // namespace Reports

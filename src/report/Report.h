@@ -15,7 +15,7 @@
 // Lengths are report units, 96 to the inch. Boxes are measured from the
 // top-left corner of the printable area (inside the margins) for objects on
 // the page, and from the band's top-left corner for objects in a band.
-namespace report {
+namespace Reports {
 
 constexpr double kUnitsPerInch = 96.0;
 constexpr double kMmPerInch = 25.4;
@@ -166,4 +166,4 @@ QRectF fitPicture(const QSizeF& size, const QRectF& box);
 // Readable one-line description of each placed item, for comparisons and logs.
 QStringList describe(const Report& r);
 
-} // namespace report
+} // namespace Reports

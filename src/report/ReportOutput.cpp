@@ -10,7 +10,7 @@
 
 #include <cmath>
 
-namespace report {
+namespace Reports {
 
 namespace {
 
@@ -160,4 +160,4 @@ bool printReport(QWidget* parent, Report& r)
     return paintPages(r, &printer);
 }
 
-} // namespace report
+} // namespace Reports

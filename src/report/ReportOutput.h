@@ -9,7 +9,7 @@ class QPainter;
 class QPaintDevice;
 class QWidget;
 
-namespace report {
+namespace Reports {
 
 // Paints one prepared page. The painter's origin must be the paper's top-left
 // corner and one painter unit one report unit (scale the painter by device
@@ -34,4 +34,4 @@ bool writePdf(const Report& r, const QString& path);
 // that was never prepared is prepared here.
 bool printReport(QWidget* parent, Report& r);
 
-} // namespace report
+} // namespace Reports

@@ -33,7 +33,7 @@ ResultPanel::ResultPanel(QWidget* parent, QString& lastFind, const QString& prin
     // The find box and its instructions.
     box(this, QRect(0, 0, 846, 106), Qt::white);
     Widgets::picture(
-        this, QStringLiteral("icoTrova"), Icone::disegna(Icona::Trova, QSize(40, 40)), QRect(14, 12, 40, 40));
+        this, QStringLiteral("icoTrova"), IconPictures::draw(Icon::Trova, QSize(40, 40)), QRect(14, 12, 40, 40));
     label(this, QStringLiteral("lblRigo01"),
         QStringLiteral("Immettere una o più parole consecutive presenti nella scheda in elenco da cercare e "
                        "premere il pulsante Trova."),
@@ -43,7 +43,7 @@ ResultPanel::ResultPanel(QWidget* parent, QString& lastFind, const QString& prin
                        "clic su Trova."),
         QRect(66, 32, 770, 18));
     txtTrova = edit(this, QStringLiteral("txtTrova"), QRect(66, 62, 420, 30));
-    btnTrova = button(this, QStringLiteral("btnTrova"), QStringLiteral("Trova"), Icona::Trova, QRect(498, 60, 132, 34));
+    btnTrova = button(this, QStringLiteral("btnTrova"), QStringLiteral("Trova"), Icon::Trova, QRect(498, 60, 132, 34));
 
     lstRecords = new QListView(this);
     lstRecords->setObjectName(QStringLiteral("lstRecords"));
@@ -68,9 +68,9 @@ ResultPanel::ResultPanel(QWidget* parent, QString& lastFind, const QString& prin
         QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic."),
         QRect(14, countLabel ? 512 : 500, 560, 20), Palette::Crimson);
     btnStampa
-        = button(this, QStringLiteral("btnStampa"), QStringLiteral("Stampa"), Icona::Stampa, QRect(566, 490, 132, 40));
+        = button(this, QStringLiteral("btnStampa"), QStringLiteral("Stampa"), Icon::Stampa, QRect(566, 490, 132, 40));
     btnChiudi
-        = button(this, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), Icona::Esci, QRect(704, 490, 132, 40));
+        = button(this, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), Icon::Esci, QRect(704, 490, 132, 40));
 
     enterMovesTo(txtTrova, btnTrova);
     setTabOrder(txtTrova, btnTrova);
@@ -147,7 +147,7 @@ void ResultPanel::btnTrovaClick()
 
 void ResultPanel::btnStampaClick()
 {
-    report::printList(window(), printTitle_, model_->lines().toStringList());
+    Reports::printList(window(), printTitle_, model_->lines().toStringList());
 }
 
 bool ResultPanel::eventFilter(QObject* watched, QEvent* event)

@@ -21,7 +21,7 @@ inline QLineEdit* edit(QWidget* parent, const QString& name, const QRect& geomet
 }
 // A command button. It is never the dialog's default button: Enter presses
 // it only while it has the focus, and Enter in an edit box never does.
-inline QPushButton* button(QWidget* parent, const QString& name, const QString& text, Icona icon, const QRect& geometry)
+inline QPushButton* button(QWidget* parent, const QString& name, const QString& text, Icon icon, const QRect& geometry)
 {
     return Widgets::iconButton(parent, name, text, icon, geometry);
 }

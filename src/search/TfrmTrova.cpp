@@ -9,10 +9,10 @@
 #include "search/ResultPanel.h"
 #include "search/Scan.h"
 #include "search/SearchLook.h"
-#include "ui/Art.h"
 #include "ui/FocusHighlight.h"
 #include "ui/Formats.h"
 #include "ui/Palette.h"
+#include "ui/ProgramPictures.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -53,11 +53,11 @@ TfrmTrova::TfrmTrova(TfrmArchivio& schermo)
     box(panAvvio, QRect(0, 0, 846, 140), Qt::white);
     auto* titolo = new QLabel(panAvvio);
     titolo->setObjectName(QStringLiteral("icoTitolo"));
-    titolo->setPixmap(Art::titleStrip(categoria_));
-    titolo->setGeometry(QRect(QPoint(10, 8), Art::TitleStripSize));
+    titolo->setPixmap(ProgramPictures::titleStrip(categoria_));
+    titolo->setGeometry(QRect(QPoint(10, 8), ProgramPictures::TitleStripSize));
     auto* lente = new QLabel(panAvvio);
     lente->setObjectName(QStringLiteral("icoCerca"));
-    lente->setPixmap(Icone::disegna(Icona::Trova, QSize(40, 40)));
+    lente->setPixmap(IconPictures::draw(Icon::Trova, QSize(40, 40)));
     lente->setGeometry(372, 12, 40, 40);
     auto* didascalia = label(panAvvio, QStringLiteral("lblTitolo"), categoria_.CaptionTrova().trimmed(),
         QRect(422, 20, 414, 24), Palette::DeepBlue, 15);
@@ -99,9 +99,9 @@ TfrmTrova::TfrmTrova(TfrmArchivio& schermo)
         QStringLiteral("Ricerca schede in corso. Attendere..."), QRect(18, 496, 520, 24), Palette::DarkCyan, 14);
     lblAttendere->hide();
     btnAnnulla = button(
-        panAvvio, QStringLiteral("btnAnnulla"), QStringLiteral("Chiudi"), Icona::Esci, QRect(566, 490, 132, 40));
+        panAvvio, QStringLiteral("btnAnnulla"), QStringLiteral("Chiudi"), Icon::Esci, QRect(566, 490, 132, 40));
     btnCerca
-        = button(panAvvio, QStringLiteral("btnCerca"), QStringLiteral("Cerca"), Icona::Trova, QRect(704, 490, 132, 40));
+        = button(panAvvio, QStringLiteral("btnCerca"), QStringLiteral("Cerca"), Icon::Trova, QRect(704, 490, 132, 40));
     setTabOrder(filtri_.constLast(), btnAnnulla);
     setTabOrder(btnAnnulla, btnCerca);
     // The wait label shows as the button goes down, before the search runs.

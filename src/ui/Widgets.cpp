@@ -137,10 +137,10 @@ QPushButton* closeButton(QWidget* parent, const QRect& geometry)
     return button(parent, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), geometry, 13);
 }
 
-QPushButton* iconButton(QWidget* parent, const QString& name, const QString& text, Icona icon, const QRect& geometry)
+QPushButton* iconButton(QWidget* parent, const QString& name, const QString& text, Icon icon, const QRect& geometry)
 {
     QPushButton* b = plainButton(parent, name, text, geometry, 13);
-    b->setIcon(Icone::disegna(icon, QSize(24, 24)));
+    b->setIcon(IconPictures::draw(icon, QSize(24, 24)));
     b->setIconSize(QSize(24, 24));
     b->setDefault(false);
     b->installEventFilter(new EnterPresses(b));

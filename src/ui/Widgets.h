@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Icone.h"
+#include "ui/IconPictures.h"
 #include "ui/Palette.h"
 
 #include <QColor>
@@ -46,7 +46,7 @@ QPushButton* plainButton(
 QPushButton* closeButton(QWidget* parent, const QRect& geometry);
 // The command buttons of the search windows: 13 px, a 24-pixel icon, never
 // the dialog's default; Enter presses one only while it has the focus.
-QPushButton* iconButton(QWidget* parent, const QString& name, const QString& text, Icona icon, const QRect& geometry);
+QPushButton* iconButton(QWidget* parent, const QString& name, const QString& text, Icon icon, const QRect& geometry);
 
 // Makes Enter in `edit` move the focus to `next` and nothing else.
 void enterMovesTo(QLineEdit* edit, QWidget* next);

@@ -7,7 +7,7 @@
 #include "app/TfrmAvvio.h"
 #include "archive/Categoria.h"
 #include "editor/TfrmArchivio.h"
-#include "help/Argomenti.h"
+#include "help/HelpTopics.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -79,8 +79,8 @@ private Q_SLOTS:
         const Visto guida = apriEChiudi([&] { premi(m, "imgGuida"); });
         QCOMPARE(guida.finestra, QStringLiteral("frmGuida"));
         QCOMPARE(guida.proprietario, m);
-        QCOMPARE(guida.titolo, Argomenti::Menu().titolo);
-        QCOMPARE(guida.testo, Argomenti::Menu().paragrafi.join(QStringLiteral("\n\n")));
+        QCOMPARE(guida.titolo, HelpTopics::menu().titolo);
+        QCOMPARE(guida.testo, HelpTopics::menu().paragrafi.join(QStringLiteral("\n\n")));
         const Visto info = apriEChiudi([&] { premi(m, "imgInfo"); });
         QCOMPARE(info.finestra, QStringLiteral("frmInfo"));
         QCOMPARE(info.proprietario, m);
@@ -94,7 +94,7 @@ private Q_SLOTS:
     // "?" the export topic of its own category.
     void guidaArchivioEdEsportazione()
     {
-        const ArgomentoGuida archivio = Argomenti::Archivio();
+        const HelpTopic archivio = HelpTopics::archive();
         for (const Categoria& c : Catalogo::Tutte()) {
             TfrmArchivio* a = app_->archive(c);
             const Visto guida = apriEChiudi([&] { premi(a, "cmdGuida"); });
@@ -113,7 +113,7 @@ private Q_SLOTS:
             QCOMPARE(esporta.finestra, QStringLiteral("frmExp") + c.Chiave);
             QCOMPARE(esporta.proprietario, a);
             QCOMPARE(dallExport.finestra, QStringLiteral("frmGuida"));
-            QCOMPARE(dallExport.titolo, Argomenti::Esportazione(c).titolo);
+            QCOMPARE(dallExport.titolo, HelpTopics::exportTopic(c).titolo);
             QVERIFY(dallExport.testo.contains(c.DescrizioneArticolata));
             QCOMPARE(a->findChildren<QDialog*>().size(), 0);
         }

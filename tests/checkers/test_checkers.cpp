@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 #include "checkers/CodeCheck.h"
-#include "checkers/Controlli.h"
+#include "checkers/CodeRules.h"
 #include "checkers/TfrmCodFisc.h"
 #include "checkers/TfrmPartitaIva.h"
 
@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 using Kind = Dialogs::Kind;
-Q_DECLARE_METATYPE(Esito)
+Q_DECLARE_METATYPE(CheckResult)
 
 namespace {
 
@@ -31,7 +31,7 @@ QString piValida(const QString& ufficio)
 template <typename Finestra> struct Aperta {
     explicit Aperta(const QString& testo = {})
     {
-        w.ImpostaTesto(testo);
+        w.setText(testo);
         w.show();
         QApplication::setActiveWindow(&w);
         (void)QTest::qWaitForWindowActive(&w);
@@ -54,76 +54,77 @@ private Q_SLOTS:
     void codiceFiscale_data()
     {
         QTest::addColumn<QString>("codice");
-        QTest::addColumn<Esito>("esito");
-        QTest::newRow("zeros") << "000000000000000I" << Esito::Valido;
-        QTest::newRow("zeros, J") << "000000000000000J" << Esito::Errato;
-        QTest::newRow("A") << "AAAAAAAAAAAAAAAI" << Esito::Valido;
-        QTest::newRow("A, J") << "AAAAAAAAAAAAAAAJ" << Esito::Errato;
-        QTest::newRow("Z") << "ZZZZZZZZZZZZZZZV" << Esito::Valido;
-        QTest::newRow("Z, J") << "ZZZZZZZZZZZZZZZJ" << Esito::Errato;
-        QTest::newRow("a real one") << "RSSMRA80A01H501U" << Esito::Valido;
-        QTest::newRow("compared in capitals") << "rssmra80a01h501u" << Esito::Valido;
-        QTest::newRow("accented letters keep their case") << QString::fromUtf8("RSSMRA80A01H501ù") << Esito::Errato;
-        QTest::newRow("15") << "RSSMRA80A01H501" << Esito::Lunghezza;
-        QTest::newRow("17") << "RSSMRA80A01H501UX" << Esito::Lunghezza;
-        QTest::newRow("empty") << "" << Esito::Lunghezza;
+        QTest::addColumn<CheckResult>("esito");
+        QTest::newRow("zeros") << "000000000000000I" << CheckResult::Valid;
+        QTest::newRow("zeros, J") << "000000000000000J" << CheckResult::Wrong;
+        QTest::newRow("A") << "AAAAAAAAAAAAAAAI" << CheckResult::Valid;
+        QTest::newRow("A, J") << "AAAAAAAAAAAAAAAJ" << CheckResult::Wrong;
+        QTest::newRow("Z") << "ZZZZZZZZZZZZZZZV" << CheckResult::Valid;
+        QTest::newRow("Z, J") << "ZZZZZZZZZZZZZZZJ" << CheckResult::Wrong;
+        QTest::newRow("a real one") << "RSSMRA80A01H501U" << CheckResult::Valid;
+        QTest::newRow("compared in capitals") << "rssmra80a01h501u" << CheckResult::Valid;
+        QTest::newRow("accented letters keep their case")
+            << QString::fromUtf8("RSSMRA80A01H501ù") << CheckResult::Wrong;
+        QTest::newRow("15") << "RSSMRA80A01H501" << CheckResult::WrongLength;
+        QTest::newRow("17") << "RSSMRA80A01H501UX" << CheckResult::WrongLength;
+        QTest::newRow("empty") << "" << CheckResult::WrongLength;
         // Every character counts, blanks too: untrimmed and inner blanks pass
         // the length test and fail the check.
-        QTest::newRow("inner blank") << "RSSMRA80 01H501U" << Esito::Errato;
-        QTest::newRow("leading blank") << " RSSMRA80A01H501" << Esito::Errato;
-        QTest::newRow("fifteen and a trailing blank") << "RSSMRA80A01H501 " << Esito::Errato;
+        QTest::newRow("inner blank") << "RSSMRA80 01H501U" << CheckResult::Wrong;
+        QTest::newRow("leading blank") << " RSSMRA80A01H501" << CheckResult::Wrong;
+        QTest::newRow("fifteen and a trailing blank") << "RSSMRA80A01H501 " << CheckResult::Wrong;
         // Signs between '9' and 'A' and characters outside the tables add 0.
-        QTest::newRow("signs count nothing") << ":;<=>?@:;<=>?@:A" << Esito::Valido;
-        QTest::newRow("outside the tables") << QString::fromUtf8("ÈÈÈÈÈÈÈÈÈÈÈÈÈÈÈA") << Esito::Valido;
+        QTest::newRow("signs count nothing") << ":;<=>?@:;<=>?@:A" << CheckResult::Valid;
+        QTest::newRow("outside the tables") << QString::fromUtf8("ÈÈÈÈÈÈÈÈÈÈÈÈÈÈÈA") << CheckResult::Valid;
     }
     void codiceFiscale()
     {
         QFETCH(QString, codice);
-        QFETCH(Esito, esito);
-        QCOMPARE(CodiceFiscale::controlla(codice), esito);
+        QFETCH(CheckResult, esito);
+        QCOMPARE(TaxCode::check(codice), esito);
     }
 
     // The points of the two tables that the rule is usually got wrong on.
     void tabelle()
     {
         for (const char* s : {"0", "A"})
-            QCOMPARE(CodiceFiscale::valoreDispari(QLatin1Char(s[0])), 1);
+            QCOMPARE(TaxCode::oddValue(QLatin1Char(s[0])), 1);
         for (const char* s : {"1", "B"})
-            QCOMPARE(CodiceFiscale::valoreDispari(QLatin1Char(s[0])), 0);
+            QCOMPARE(TaxCode::oddValue(QLatin1Char(s[0])), 0);
         for (const char* s : {"9", "J"})
-            QCOMPARE(CodiceFiscale::valoreDispari(QLatin1Char(s[0])), 21);
-        QCOMPARE(CodiceFiscale::valoreDispari(QLatin1Char('Z')), 23);
-        QCOMPARE(CodiceFiscale::valoreDispari(QLatin1Char('@')), 0);
+            QCOMPARE(TaxCode::oddValue(QLatin1Char(s[0])), 21);
+        QCOMPARE(TaxCode::oddValue(QLatin1Char('Z')), 23);
+        QCOMPARE(TaxCode::oddValue(QLatin1Char('@')), 0);
         for (int d = 0; d < 10; ++d)
-            QCOMPARE(CodiceFiscale::valorePari(QChar(u'0' + d)), d);
+            QCOMPARE(TaxCode::evenValue(QChar(u'0' + d)), d);
         for (int l = 0; l < 26; ++l)
-            QCOMPARE(CodiceFiscale::valorePari(QChar(u'A' + l)), l);
-        QCOMPARE(CodiceFiscale::valorePari(QLatin1Char(':')), 0);
+            QCOMPARE(TaxCode::evenValue(QChar(u'A' + l)), l);
+        QCOMPARE(TaxCode::evenValue(QLatin1Char(':')), 0);
     }
 
     void partitaIva_data()
     {
         QTest::addColumn<QString>("numero");
-        QTest::addColumn<Esito>("esito");
+        QTest::addColumn<CheckResult>("esito");
         QTest::addColumn<QString>("ufficio");
-        QTest::newRow("Roma 1") << "00000000588" << Esito::Valido << "Roma 1";
-        QTest::newRow("no office") << "00000000000" << Esito::Valido << "";
-        QTest::newRow("wrong check digit") << "00000000589" << Esito::Errato << "";
-        QTest::newRow("doubled digits over 9") << "12345678903" << Esito::Valido << "";
-        QTest::newRow("later code of Bologna 2") << "00000001206" << Esito::Valido << "Bologna 2";
-        QTest::newRow("ten") << "0000000058" << Esito::Lunghezza << "";
-        QTest::newRow("twelve") << "000000005880" << Esito::Lunghezza << "";
-        QTest::newRow("a letter") << "0000000058A" << Esito::Errato << "";
-        QTest::newRow("a blank") << "0000000058 " << Esito::Errato << "";
+        QTest::newRow("Roma 1") << "00000000588" << CheckResult::Valid << "Roma 1";
+        QTest::newRow("no office") << "00000000000" << CheckResult::Valid << "";
+        QTest::newRow("wrong check digit") << "00000000589" << CheckResult::Wrong << "";
+        QTest::newRow("doubled digits over 9") << "12345678903" << CheckResult::Valid << "";
+        QTest::newRow("later code of Bologna 2") << "00000001206" << CheckResult::Valid << "Bologna 2";
+        QTest::newRow("ten") << "0000000058" << CheckResult::WrongLength << "";
+        QTest::newRow("twelve") << "000000005880" << CheckResult::WrongLength << "";
+        QTest::newRow("a letter") << "0000000058A" << CheckResult::Wrong << "";
+        QTest::newRow("a blank") << "0000000058 " << CheckResult::Wrong << "";
     }
     void partitaIva()
     {
         QFETCH(QString, numero);
-        QFETCH(Esito, esito);
+        QFETCH(CheckResult, esito);
         QFETCH(QString, ufficio);
-        QCOMPARE(PartitaIva::controlla(numero), esito);
-        if (esito == Esito::Valido)
-            QCOMPARE(PartitaIva::ufficio(PartitaIva::codiceUfficio(numero)), ufficio);
+        QCOMPARE(VatNumber::check(numero), esito);
+        if (esito == CheckResult::Valid)
+            QCOMPARE(VatNumber::office(VatNumber::officeCode(numero)), ufficio);
     }
 
     void uffici_data()
@@ -156,7 +157,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, codice);
         QFETCH(QString, nome);
-        QCOMPARE(PartitaIva::ufficio(codice), nome);
+        QCOMPARE(VatNumber::office(codice), nome);
     }
 
     // ---- Which check the button opens ------------------------------------

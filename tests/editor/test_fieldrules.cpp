@@ -2,7 +2,7 @@
 #include "archive/Tracciato.h"
 #include "editor/CardFields.h"
 #include "editor/CardPhoto.h"
-#include "editor/Importo.h"
+#include "editor/FieldInput.h"
 #include "editor/Navigation.h"
 
 Q_DECLARE_METATYPE(RecordArrow)
@@ -54,7 +54,7 @@ private Q_SLOTS:
     void amount()
     {
         QFETCH(QString, typed);
-        QTEST(NormalizzaImporto(typed), "kept");
+        QTEST(normalizeAmount(typed), "kept");
     }
 
     // Whether an amount still fits the 15-character field once normalised:
@@ -79,21 +79,21 @@ private Q_SLOTS:
     void amountFits()
     {
         QFETCH(QString, testo);
-        QTEST(ImportoCiSta(testo, 15), "ciSta");
+        QTEST(::amountFits(testo, 15), "ciSta");
     }
 
     void typedCharacters()
     {
         for (QChar c : QStringLiteral("0123456789,"))
-            QVERIFY(CarattereImportoAmmesso(c));
+            QVERIFY(isAmountChar(c));
         for (QChar c : QStringLiteral(".-+ aE€"))
-            QVERIFY(!CarattereImportoAmmesso(c));
+            QVERIFY(!isAmountChar(c));
         for (QChar c : QStringLiteral("09azAZ"))
-            QVERIFY(CarattereCodFiscAmmesso(c));
+            QVERIFY(isTaxCodeChar(c));
         for (QChar c : QStringLiteral(" è.-_ß"))
-            QVERIFY(!CarattereCodFiscAmmesso(c));
-        QCOMPARE(NormalizzaCodFisc(QStringLiteral("rssmra")), QStringLiteral("RSSMRA"));
-        QCOMPARE(NormalizzaCodFisc(QStringLiteral(" rss80a01h501u ")), QStringLiteral("RSS80A01H501U"));
+            QVERIFY(!isTaxCodeChar(c));
+        QCOMPARE(normalizeTaxCode(QStringLiteral("rssmra")), QStringLiteral("RSSMRA"));
+        QCOMPARE(normalizeTaxCode(QStringLiteral(" rss80a01h501u ")), QStringLiteral("RSS80A01H501U"));
     }
 
     void navigation_data()

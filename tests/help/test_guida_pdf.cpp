@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 #include "archive/Categoria.h"
-#include "help/Argomenti.h"
+#include "help/HelpTopics.h"
 
 #include <QFile>
 #include <QProcess>
@@ -35,9 +35,9 @@ private Q_SLOTS:
         testo.replace(QChar(0xFB01), QStringLiteral("fi")).replace(QChar(0xFB02), QStringLiteral("fl"));
         testo = testo.simplified();
 
-        QStringList attesi = Argomenti::Menu().paragrafi;
-        const ArgomentoGuida archivio = Argomenti::Archivio();
-        const ArgomentoGuida esportazione = Argomenti::Esportazione(*Catalogo::PerChiave(QStringLiteral("Rifiuti")));
+        QStringList attesi = HelpTopics::menu().paragrafi;
+        const HelpTopic archivio = HelpTopics::archive();
+        const HelpTopic esportazione = HelpTopics::exportTopic(*Catalogo::PerChiave(QStringLiteral("Rifiuti")));
         attesi << archivio.titolo << archivio.paragrafi << esportazione.titolo << esportazione.paragrafi;
         for (const QString& a : std::as_const(attesi))
             QVERIFY2(testo.contains(a.simplified()), qPrintable(a.left(80)));

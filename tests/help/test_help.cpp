@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 #include "archive/Categoria.h"
-#include "help/Argomenti.h"
-#include "help/Collegamento.h"
+#include "help/HelpTopics.h"
+#include "help/LinkLabel.h"
 #include "help/TfrmGuida.h"
 #include "help/TfrmInfo.h"
 #include "help/TfrmSplash.h"
@@ -27,7 +27,7 @@ template <typename Finestra> struct Aperta {
         QApplication::setActiveWindow(&w);
         (void)QTest::qWaitForWindowActive(&w);
     }
-    Collegamento* link() { return child<Collegamento>(&w, QStringLiteral("lnkWeb")); }
+    LinkLabel* link() { return child<LinkLabel>(&w, QStringLiteral("lnkWeb")); }
     Finestra w;
 };
 
@@ -47,7 +47,7 @@ private Q_SLOTS:
 
     void argomentoMenu()
     {
-        const ArgomentoGuida a = Argomenti::Menu();
+        const HelpTopic a = HelpTopics::menu();
         QCOMPARE(a.titolo, QStringLiteral("Uno sguardo ad Tessaria 3.0."));
         QCOMPARE(a.paragrafi.size(), 23);
         // One empty line between paragraphs, and no other line break.
@@ -63,14 +63,14 @@ private Q_SLOTS:
     // menu's fourth to nineteenth, unchanged and in order.
     void argomentoArchivio()
     {
-        const ArgomentoGuida a = Argomenti::Archivio();
+        const HelpTopic a = HelpTopics::archive();
         QCOMPARE(a.titolo, QStringLiteral("App per registrazione bollette e altri pagamenti."));
         QCOMPARE(a.paragrafi.value(0),
             QStringLiteral("Tessaria 3.0 mette a disposizione dieci app in cui archiviare le ricevute delle "
                            "bollette di luce, gas, acqua, rifiuti solidi urbani, telefono e Internet, tasse "
                            "automobilistiche e altri costi sostenuti per la propria auto, spese condominiali "
                            "ordinarie e straordinarie, acquisti effettuati, tasse versate e pagamenti vari."));
-        QCOMPARE(a.paragrafi.mid(1), Argomenti::Menu().paragrafi.mid(3, 16));
+        QCOMPARE(a.paragrafi.mid(1), HelpTopics::menu().paragrafi.mid(3, 16));
     }
 
     void argomentoEsportazione_data()
@@ -93,7 +93,7 @@ private Q_SLOTS:
         QFETCH(QString, chiave);
         QFETCH(QString, titolo);
         QFETCH(QString, articolata);
-        const ArgomentoGuida a = Argomenti::Esportazione(*Catalogo::PerChiave(chiave));
+        const HelpTopic a = HelpTopics::exportTopic(*Catalogo::PerChiave(chiave));
         QCOMPARE(a.titolo, titolo);
         const QString atteso = QStringLiteral("Il pulsante Esporta archivio consente di esportare l'archivio ")
             + articolata
@@ -117,7 +117,7 @@ private Q_SLOTS:
         QCOMPARE(g.objectName(), QStringLiteral("frmGuida"));
         QCOMPARE(g.windowTitle(), QStringLiteral(" Guida all'utilizzo del software"));
         QCOMPARE(g.size(), TfrmGuida::ClientSize);
-        const ArgomentoGuida a = Argomenti::Esportazione(cat("Telefono"));
+        const HelpTopic a = HelpTopics::exportTopic(cat("Telefono"));
         g.MostraArgomento(a);
         QCOMPARE(child<QLabel>(&g, QStringLiteral("lblTitolo"))->text(), a.titolo);
         auto* testo = child<QPlainTextEdit>(&g, QStringLiteral("txtGuida"));
@@ -136,24 +136,24 @@ private Q_SLOTS:
         Aperta<TfrmGuida> g;
         const QString atteso = QLatin1Char('"') + QDir::toNativeSeparators(cartella.file(QStringLiteral("Guida.pdf")))
             + QLatin1Char('"');
-        Collegamento* link = g.link();
+        LinkLabel* link = g.link();
         auto* icona = child<QLabel>(&g.w, QStringLiteral("imgPDF"));
         QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(icona->cursor().shape(), Qt::PointingHandCursor);
         for (QWidget* parte : {static_cast<QWidget*>(link), static_cast<QWidget*>(icona)}) {
-            QCOMPARE(link->colore(), Collegamento::Normale);
+            QCOMPARE(link->colore(), LinkLabel::Normal);
             QTest::mousePress(parte, Qt::LeftButton, {}, QPoint(5, 5));
-            QCOMPARE(link->colore(), Collegamento::Premuto);
+            QCOMPARE(link->colore(), LinkLabel::Pressed);
             QVERIFY(openedByShell().isEmpty());
             QTest::mouseRelease(parte, Qt::LeftButton, {}, QPoint(5, 5));
-            QCOMPARE(link->colore(), Collegamento::Normale);
+            QCOMPARE(link->colore(), LinkLabel::Normal);
             QCOMPARE(openedByShell(), QStringList {atteso});
             openedByShell().clear();
         }
         // Released away from the link: no click, and blue again.
         QTest::mousePress(link, Qt::LeftButton, {}, QPoint(5, 5));
         QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(-40, 5));
-        QCOMPARE(link->colore(), Collegamento::Normale);
+        QCOMPARE(link->colore(), LinkLabel::Normal);
         QVERIFY(openedByShell().isEmpty());
         QVERIFY(g.w.isVisible());
         child<QPushButton>(&g.w, QStringLiteral("btnChiudi"))->click();

@@ -2,9 +2,9 @@
 #include "TestSupport.h"
 #include "archive/Categoria.h"
 #include "archive/TArchivioSchede.h"
-#include "output/ColonneExport.h"
-#include "output/FoglioExcel.h"
-#include "output/GrigliaSchede.h"
+#include "output/CardGrid.h"
+#include "output/ExportColumns.h"
+#include "output/Spreadsheet.h"
 #include "output/TfrmExp.h"
 #include "ui/PictureButton.h"
 
@@ -257,7 +257,7 @@ private Q_SLOTS:
         QFETCH(QString, testo);
         QFETCH(QByteArray, byte);
         QByteArray out;
-        FoglioExcel::aggiungiTesto(out, testo);
+        Spreadsheet::appendText(out, testo);
         QCOMPARE(out, byte);
     }
 
@@ -328,7 +328,7 @@ private Q_SLOTS:
         QFETCH(int, larghezza);
         QFETCH(QString, file);
         QFETCH(int, larghezzaFile);
-        const ColonnaExport c = ColonneExport::di(*Catalogo::PerChiave(chiave)).at(colonna - 1);
+        const ExportColumn c = ExportColumns::of(*Catalogo::PerChiave(chiave)).at(colonna - 1);
         QCOMPARE(c.intestazione, griglia);
         QCOMPARE(c.larghezza, larghezza);
         QCOMPARE(c.intestazioneFile, file);
@@ -476,7 +476,7 @@ private Q_SLOTS:
         TempProgramFolder cartella;
         const QString file = cartella.file(QStringLiteral("Database_Rifiuti.xls"));
         scrivi(file, "export precedente");
-        const bool ok = FoglioExcel::salva(file, [](QIODevice& out) {
+        const bool ok = Spreadsheet::save(file, [](QIODevice& out) {
             out.write("<html><head>");
             return false;
         });
@@ -485,7 +485,7 @@ private Q_SLOTS:
         QCOMPARE(QDir(cartella.path()).entryList(QDir::Files | QDir::Hidden),
             QStringList {QStringLiteral("Database_Rifiuti.xls")});
         // And a complete one takes the name.
-        QVERIFY(FoglioExcel::salva(file, [](QIODevice& out) { return out.write("nuovo") == 5; }));
+        QVERIFY(Spreadsheet::save(file, [](QIODevice& out) { return out.write("nuovo") == 5; }));
         QCOMPARE(leggi(file), QByteArray("nuovo"));
     }
 
@@ -499,7 +499,7 @@ private Q_SLOTS:
         QVERIFY(pro.open(QIODevice::Append));
         pro.write(QByteArray(100, 'x'));
         pro.close();
-        const GrigliaSchede g = GrigliaSchede::carica(cat("Rifiuti"), ColonneExport::di(cat("Rifiuti")));
+        const CardGrid g = CardGrid::load(cat("Rifiuti"), ExportColumns::of(cat("Rifiuti")));
         QCOMPARE(g.righe(), 3);
         QCOMPARE(g.testo(2, 0).toString(), QStringLiteral("A&B"));
     }

@@ -62,7 +62,7 @@ struct Finestra {
     QSize dimensione;
     QWidget* proprietario = nullptr;
     QImage logo;
-    report::CardData dati; // what the window puts on the page
+    Reports::CardData dati; // what the window puts on the page
 };
 
 // Clicks cmdStampa on the screen, notes the print window, then presses one of
@@ -235,7 +235,7 @@ private Q_SLOTS:
         const Finestra f = stampa(s, "btnAnnulla");
         QCOMPARE(f.dati.fields.value(QStringLiteral("Causale")), stampato);
         // The page is made of those texts as they are.
-        const report::Report r = report::prepareCard(f.dati);
+        const Reports::Report r = Reports::prepareCard(f.dati);
         QCOMPARE(r.findObject(QStringLiteral("txtCausale"))->text(), stampato);
     }
 };

@@ -76,9 +76,9 @@ inline QStringList resultLines(int n)
     return out;
 }
 
-inline report::CardData billCard(const QString& category = QStringLiteral("Luce"))
+inline Reports::CardData billCard(const QString& category = QStringLiteral("Luce"))
 {
-    report::CardData c;
+    Reports::CardData c;
     c.layout = cardLayoutOf(*Catalogo::PerChiave(category));
     c.fields = {
         {QStringLiteral("Numero"), QStringLiteral("8201234567")},
@@ -102,9 +102,9 @@ inline report::CardData billCard(const QString& category = QStringLiteral("Luce"
     return c;
 }
 
-inline report::CardData purchaseCard()
+inline Reports::CardData purchaseCard()
 {
-    report::CardData c;
+    Reports::CardData c;
     c.layout = cardLayoutOf(Catalogo::PerId(CategoryId::Acquisti));
     c.fields = {
         {QStringLiteral("Numero"), QStringLiteral("SC 0193")},

@@ -4,7 +4,7 @@
 
 #include <QFontMetricsF>
 
-using namespace report;
+using namespace Reports;
 
 namespace {
 
@@ -39,7 +39,7 @@ const QStringList kCategories = {QStringLiteral("Luce"), QStringLiteral("Gas"), 
     QStringLiteral("Rifiuti"), QStringLiteral("Telefono"), QStringLiteral("Automezzi"), QStringLiteral("Condominio"),
     QStringLiteral("Acquisti"), QStringLiteral("Tasse"), QStringLiteral("Varie")};
 
-report::CardData sampleFor(const QString& category)
+Reports::CardData sampleFor(const QString& category)
 {
     return category == QLatin1String("Acquisti") ? samples::purchaseCard() : samples::billCard(category);
 }

@@ -2,7 +2,7 @@
 #include "TestSupport.h"
 #include "report/ListReport.h"
 
-using namespace report;
+using namespace Reports;
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QPrinter>
 
-using namespace report;
+using namespace Reports;
 
 namespace {
 

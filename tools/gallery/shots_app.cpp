@@ -6,7 +6,7 @@
 #include "app/TfrmCambiaPassword.h"
 #include "app/TfrmPassword.h"
 #include "archive/Categoria.h"
-#include "ui/Art.h"
+#include "ui/ProgramPictures.h"
 
 #include <QImage>
 #include <QLineEdit>
@@ -32,10 +32,11 @@ QImage categorySheet()
     QPainter p(&sheet);
     int y = 20;
     for (const Categoria& c : all) {
-        p.drawPixmap(20, y, Art::tile(c));
-        p.drawPixmap(19, y + 166, Art::tileCaption(c));
-        p.drawPixmap(230, y, Art::titleStrip(c));
-        p.drawPixmap(230, y + 60, Art::placeholder(c).scaled(225, 150, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        p.drawPixmap(20, y, ProgramPictures::tile(c));
+        p.drawPixmap(19, y + 166, ProgramPictures::tileCaption(c));
+        p.drawPixmap(230, y, ProgramPictures::titleStrip(c));
+        p.drawPixmap(230, y + 60,
+            ProgramPictures::placeholder(c).scaled(225, 150, Qt::KeepAspectRatio, Qt::SmoothTransformation));
         p.setPen(Qt::darkGray);
         p.drawText(480, y + 80, c.Chiave);
         y += rowHeight;
@@ -46,12 +47,13 @@ QImage categorySheet()
 QImage placeholderSheet()
 {
     const auto& all = Catalogo::Tutte();
-    const QSize s = Art::PlaceholderSize;
+    const QSize s = ProgramPictures::PlaceholderSize;
     QImage sheet(2 * s.width() + 30, 5 * (s.height() + 10) + 10, QImage::Format_ARGB32);
     sheet.fill(Qt::white);
     QPainter p(&sheet);
     for (int i = 0; i < all.size(); ++i)
-        p.drawPixmap(10 + (i % 2) * (s.width() + 10), 10 + (i / 2) * (s.height() + 10), Art::placeholder(all.at(i)));
+        p.drawPixmap(
+            10 + (i % 2) * (s.width() + 10), 10 + (i / 2) * (s.height() + 10), ProgramPictures::placeholder(all.at(i)));
     return sheet;
 }
 
@@ -60,17 +62,17 @@ QImage pictureSheet()
     QImage sheet(1000, 300, QImage::Format_ARGB32);
     sheet.fill(QColor(0xF4, 0xF6, 0xF9));
     QPainter p(&sheet);
-    p.drawPixmap(10, 10, Art::logo({328, 160}));
-    p.drawPixmap(350, 10, Art::logo({353, 148}));
-    p.drawPixmap(720, 10, Art::lightBulb({66, 66}));
-    p.drawPixmap(800, 10, Art::versionBadge({66, 66}));
-    p.drawPixmap(720, 90, Art::info({52, 52}));
-    p.drawPixmap(780, 90, Art::help({52, 52}));
-    p.drawPixmap(840, 90, Art::exit({48, 48}));
-    p.drawPixmap(900, 90, Art::copyright({34, 34}));
-    p.drawPixmap(10, 180, Art::title({380, 66}));
-    p.drawPixmap(400, 190, Art::makerStrip({600, 36}));
-    p.drawPixmap(10, 255, Art::subtitle({944, 38}));
+    p.drawPixmap(10, 10, ProgramPictures::logo({328, 160}));
+    p.drawPixmap(350, 10, ProgramPictures::logo({353, 148}));
+    p.drawPixmap(720, 10, ProgramPictures::lightBulb({66, 66}));
+    p.drawPixmap(800, 10, ProgramPictures::versionBadge({66, 66}));
+    p.drawPixmap(720, 90, ProgramPictures::info({52, 52}));
+    p.drawPixmap(780, 90, ProgramPictures::help({52, 52}));
+    p.drawPixmap(840, 90, ProgramPictures::exit({48, 48}));
+    p.drawPixmap(900, 90, ProgramPictures::copyright({34, 34}));
+    p.drawPixmap(10, 180, ProgramPictures::title({380, 66}));
+    p.drawPixmap(400, 190, ProgramPictures::makerStrip({600, 36}));
+    p.drawPixmap(10, 255, ProgramPictures::subtitle({944, 38}));
     return sheet;
 }
 

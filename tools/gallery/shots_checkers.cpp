@@ -13,12 +13,12 @@ void checkersShots(GalleryCamera& camera)
     {
         TfrmCodFisc w;
         camera.shoot(QStringLiteral("controllo_codice_fiscale_vuoto"), w);
-        w.ImpostaTesto(QStringLiteral("RSSMRA80A01H501U"));
+        w.setText(QStringLiteral("RSSMRA80A01H501U"));
         camera.shoot(QStringLiteral("controllo_codice_fiscale"), w);
     }
     {
         TfrmPartitaIva w;
-        w.ImpostaTesto(QStringLiteral("00000000588"));
+        w.setText(QStringLiteral("00000000588"));
         camera.shoot(QStringLiteral("controllo_partita_iva"), w);
     }
 }

@@ -3,7 +3,7 @@
 
 #include "Gallery.h"
 #include "archive/Categoria.h"
-#include "help/Argomenti.h"
+#include "help/HelpTopics.h"
 #include "help/TfrmGuida.h"
 #include "help/TfrmInfo.h"
 #include "help/TfrmSplash.h"
@@ -17,7 +17,7 @@ void helpShots(GalleryCamera& camera)
 {
     {
         TfrmGuida w;
-        w.MostraArgomento(Argomenti::Menu());
+        w.MostraArgomento(HelpTopics::menu());
         camera.shoot(QStringLiteral("guida_menu"), w);
         // The link while the mouse button is held down on it.
         QWidget* link = w.findChild<QWidget*>(QStringLiteral("lnkWeb"));
@@ -28,12 +28,12 @@ void helpShots(GalleryCamera& camera)
     }
     {
         TfrmGuida w;
-        w.MostraArgomento(Argomenti::Archivio());
+        w.MostraArgomento(HelpTopics::archive());
         camera.shoot(QStringLiteral("guida_archivio"), w);
     }
     {
         TfrmGuida w;
-        w.MostraArgomento(Argomenti::Esportazione(*Catalogo::PerChiave(QStringLiteral("Telefono"))));
+        w.MostraArgomento(HelpTopics::exportTopic(*Catalogo::PerChiave(QStringLiteral("Telefono"))));
         camera.shoot(QStringLiteral("guida_esportazione_telefono"), w);
     }
     {

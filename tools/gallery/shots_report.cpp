@@ -16,7 +16,7 @@ namespace {
 void reportShots(GalleryCamera& camera)
 {
     Clock::pin(QDateTime(QDate(2024, 3, 5), QTime(9, 7, 3)));
-    report::CardData bolletta {cardLayoutOf(Catalogo::PerId(CategoryId::Rifiuti)),
+    Reports::CardData bolletta {cardLayoutOf(Catalogo::PerId(CategoryId::Rifiuti)),
         {{QStringLiteral("Numero"), QStringLiteral("2024/0001873")},
             {QStringLiteral("DataEmi"), QStringLiteral("12/02/2024")},
             {QStringLiteral("Beneficiario"), QStringLiteral("Comune di Ravenna - TARI")},
@@ -34,9 +34,9 @@ void reportShots(GalleryCamera& camera)
             {QStringLiteral("Note"), QStringLiteral("Seconda rata a settembre.")},
             {QStringLiteral("Prezzo"), QStringLiteral("187,40")}},
         SampleCards::receipt(QStringLiteral("COMUNE DI RAVENNA"), QStringLiteral("187,40"))};
-    camera.save(QStringLiteral("stampa_scheda_rifiuti"), report::renderPage(report::prepareCard(bolletta), 0));
+    camera.save(QStringLiteral("stampa_scheda_rifiuti"), Reports::renderPage(Reports::prepareCard(bolletta), 0));
 
-    report::CardData acquisto {cardLayoutOf(Catalogo::PerId(CategoryId::Acquisti)),
+    Reports::CardData acquisto {cardLayoutOf(Catalogo::PerId(CategoryId::Acquisti)),
         {{QStringLiteral("Numero"), QStringLiteral("SC 4411/22")},
             {QStringLiteral("DataEmi"), QStringLiteral("03/05/2024")},
             {QStringLiteral("Attivita"), QStringLiteral("Elettrodomestici Bianchi")},
@@ -52,7 +52,7 @@ void reportShots(GalleryCamera& camera)
             {QStringLiteral("CodFisc"), QStringLiteral("VRDLCU75C12D612K")},
             {QStringLiteral("Prezzo"), QStringLiteral("529,00")}},
         SampleCards::receipt(QStringLiteral("ELETTRODOMESTICI BIANCHI"), QStringLiteral("529,00"))};
-    camera.save(QStringLiteral("stampa_scheda_acquisti"), report::renderPage(report::prepareCard(acquisto), 0));
+    camera.save(QStringLiteral("stampa_scheda_acquisti"), Reports::renderPage(Reports::prepareCard(acquisto), 0));
 
     QStringList righe;
     for (int i = 1; i <= 100; ++i)
@@ -63,9 +63,9 @@ void reportShots(GalleryCamera& camera)
                      .arg(QStringLiteral("Comune di Ravenna - TARI"), -24)
                      .arg(QStringLiteral("Tassa rifiuti, rata %1").arg(i), -32)
                      .arg(40 + i);
-    const report::Report lista = report::prepareList(QStringLiteral("Riepilogo bollette rifiuti in archivio"), righe);
+    const Reports::Report lista = Reports::prepareList(QStringLiteral("Riepilogo bollette rifiuti in archivio"), righe);
     for (int p = 0; p < lista.pages().size(); ++p)
-        camera.save(QStringLiteral("stampa_elenco_pagina%1").arg(p + 1), report::renderPage(lista, p));
+        camera.save(QStringLiteral("stampa_elenco_pagina%1").arg(p + 1), Reports::renderPage(lista, p));
     Clock::pin({});
 }
 

@@ -15,14 +15,14 @@
 #include "checkers/TfrmPartitaIva.h"
 #include "dialogs/Dialogs.h"
 #include "editor/TfrmArchivio.h"
-#include "help/Argomenti.h"
+#include "help/HelpTopics.h"
 #include "help/TfrmGuida.h"
 #include "help/TfrmInfo.h"
 #include "help/TfrmSplash.h"
 #include "output/TfrmExp.h"
 #include "platform/Platform.h"
-#include "ui/Art.h"
 #include "ui/Maker.h"
+#include "ui/ProgramPictures.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -92,17 +92,17 @@ Pictures takePictures()
     }
     {
         TfrmCodFisc w;
-        w.ImpostaTesto(QStringLiteral("RSSMRA80A01H501U"));
+        w.setText(QStringLiteral("RSSMRA80A01H501U"));
         p.codFisc = picture(w);
     }
     {
         TfrmPartitaIva w;
-        w.ImpostaTesto(QStringLiteral("00000000588"));
+        w.setText(QStringLiteral("00000000588"));
         p.partitaIva = picture(w);
     }
     {
         TfrmGuida w;
-        w.MostraArgomento(Argomenti::Archivio());
+        w.MostraArgomento(HelpTopics::archive());
         p.guida = picture(w);
     }
     {
@@ -166,7 +166,7 @@ QString sezione(const QString& titolo)
 }
 
 // A topic as the help window shows it: its title, then its paragraphs.
-QString argomento(const ArgomentoGuida& a, int primo = 0, int quanti = -1)
+QString argomento(const HelpTopic& a, int primo = 0, int quanti = -1)
 {
     return sezione(a.titolo) + paragrafi(a.paragrafi.mid(primo, quanti));
 }
@@ -178,10 +178,10 @@ QString nota(const QString& testo)
 
 QString testoGuida()
 {
-    const ArgomentoGuida menu = Argomenti::Menu();
-    const ArgomentoGuida archivio = Argomenti::Archivio();
+    const HelpTopic menu = HelpTopics::menu();
+    const HelpTopic archivio = HelpTopics::archive();
     const Categoria& rifiuti = *Catalogo::PerChiave(QStringLiteral("Rifiuti"));
-    const ArgomentoGuida esportazione = Argomenti::Esportazione(rifiuti);
+    const HelpTopic esportazione = HelpTopics::exportTopic(rifiuti);
     const QStringList& m = menu.paragrafi;
     QString h;
 
@@ -339,8 +339,8 @@ void copertina(QPainter& p, const QRectF& pagina)
     p.fillRect(QRectF(0, 0, w, 120 * Mm), g);
 
     const QSizeF logo(130 * Mm, 63 * Mm);
-    p.drawPixmap(
-        QRectF(QPointF((w - logo.width()) / 2, 30 * Mm), logo), Art::logo(logo.toSize()), QRectF(QPointF(0, 0), logo));
+    p.drawPixmap(QRectF(QPointF((w - logo.width()) / 2, 30 * Mm), logo), ProgramPictures::logo(logo.toSize()),
+        QRectF(QPointF(0, 0), logo));
 
     p.setPen(Blu);
     p.setFont(carattere(QStringLiteral("DejaVu Sans"), 26, true));
@@ -357,9 +357,9 @@ void copertina(QPainter& p, const QRectF& pagina)
     const double x0 = (w - 4 * passo - tessera.width()) / 2;
     for (int i = 0; i < tutte.size(); ++i) {
         const QPointF at(x0 + (i % 5) * passo, 150 * Mm + (i / 5) * 44 * Mm);
-        const QPixmap t = Art::tile(tutte.at(i));
+        const QPixmap t = ProgramPictures::tile(tutte.at(i));
         p.drawPixmap(QRectF(at, tessera), t, QRectF(t.rect()));
-        const QPixmap c = Art::tileCaption(tutte.at(i));
+        const QPixmap c = ProgramPictures::tileCaption(tutte.at(i));
         p.drawPixmap(QRectF(at + QPointF(-0.2 * Mm, tessera.height() + 1.2 * Mm), QSizeF(30.7 * Mm, 6.1 * Mm)), c,
             QRectF(c.rect()));
     }

@@ -1,4 +1,4 @@
-#include "output/ColonneExport.h"
+#include "output/ExportColumns.h"
 
 #include "archive/Categoria.h"
 
@@ -104,7 +104,7 @@ Variants variantsOf(CategoryId id)
     Q_UNREACHABLE();
 }
 
-ColonnaExport daTabella(const Colonna& c)
+ExportColumn daTabella(const Colonna& c)
 {
     return {QString::fromLatin1(c.campo), QString::fromUtf8(c.intestazione), c.larghezza,
         QString::fromUtf8(c.intestazioneFile), c.larghezzaFile, c.modificabile};
@@ -112,9 +112,9 @@ ColonnaExport daTabella(const Colonna& c)
 
 } // namespace
 
-QList<ColonnaExport> ColonneExport::di(const Categoria& categoria)
+QList<ExportColumn> ExportColumns::of(const Categoria& categoria)
 {
-    QList<ColonnaExport> colonne;
+    QList<ExportColumn> colonne;
     for (const Colonna& c : Standard)
         colonne << daTabella(c);
     const Variants variants = variantsOf(categoria.id);

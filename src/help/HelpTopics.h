@@ -7,7 +7,7 @@ struct Categoria;
 
 // A help topic: a one-line title and a text of paragraphs. The help window
 // shows it, and the printable guide is written from the same topics.
-struct ArgomentoGuida {
+struct HelpTopic {
     QString titolo;
     QStringList paragrafi;
 
@@ -15,14 +15,14 @@ struct ArgomentoGuida {
     QString testo() const;
 };
 
-namespace Argomenti {
+namespace HelpTopics {
 // The main menu's topic: the program as a whole.
-ArgomentoGuida Menu();
+HelpTopic menu();
 // The archive screen's topic, the same for every category.
-ArgomentoGuida Archivio();
+HelpTopic archive();
 // The export screen's topic of one category.
-ArgomentoGuida Esportazione(const Categoria& categoria);
+HelpTopic exportTopic(const Categoria& categoria);
 
 // The separator between two paragraphs.
-inline constexpr char16_t Separatore[] = u"\r\n\r\n";
-} // namespace Argomenti
+inline constexpr char16_t Separator[] = u"\r\n\r\n";
+} // namespace HelpTopics

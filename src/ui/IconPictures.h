@@ -5,7 +5,7 @@
 
 // The small pictures of the archive screen's commands and of the dialogs it
 // opens, drawn with QPainter when asked for.
-enum class Icona {
+enum class Icon {
     Nuovo, // blank page
     Duplica, // two pages
     Salva, // floppy disk
@@ -30,6 +30,6 @@ enum class Icona {
     Stampa, // printer
 };
 
-namespace Icone {
-QPixmap disegna(Icona icona, const QSize& size);
+namespace IconPictures {
+QPixmap draw(Icon icona, const QSize& size);
 }

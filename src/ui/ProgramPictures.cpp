@@ -1,4 +1,4 @@
-#include "ui/Art.h"
+#include "ui/ProgramPictures.h"
 
 #include "archive/Categoria.h"
 #include "ui/Drawing.h"
@@ -475,7 +475,7 @@ void wordmark(QPainter& p, const QRectF& box, qreal maxPixels)
 
 // ---- Program pictures ------------------------------------------------------
 
-QPixmap Art::logo(const QSize& size)
+QPixmap ProgramPictures::logo(const QSize& size)
 {
     QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
@@ -503,7 +503,7 @@ QPixmap Art::logo(const QSize& size)
     return pm;
 }
 
-QPixmap Art::title(const QSize& size)
+QPixmap ProgramPictures::title(const QSize& size)
 {
     QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
@@ -512,7 +512,7 @@ QPixmap Art::title(const QSize& size)
     return pm;
 }
 
-QPixmap Art::versionBadge(const QSize& size)
+QPixmap ProgramPictures::versionBadge(const QSize& size)
 {
     QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
@@ -545,7 +545,7 @@ QPixmap Art::versionBadge(const QSize& size)
     return pm;
 }
 
-QPixmap Art::lightBulb(const QSize& size)
+QPixmap ProgramPictures::lightBulb(const QSize& size)
 {
     QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
@@ -573,7 +573,7 @@ QPixmap Art::lightBulb(const QSize& size)
     return pm;
 }
 
-QPixmap Art::subtitle(const QSize& size)
+QPixmap ProgramPictures::subtitle(const QSize& size)
 {
     QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
@@ -592,7 +592,7 @@ QPixmap Art::subtitle(const QSize& size)
     return pm;
 }
 
-QPixmap Art::info(const QSize& size)
+QPixmap ProgramPictures::info(const QSize& size)
 {
     return roundIcon(size, QColor(0x3A, 0x86, 0xD0), [](QPainter& p, const QRectF& d) {
         p.setPen(Qt::NoPen);
@@ -605,7 +605,7 @@ QPixmap Art::info(const QSize& size)
     });
 }
 
-QPixmap Art::help(const QSize& size)
+QPixmap ProgramPictures::help(const QSize& size)
 {
     return roundIcon(size, QColor(0x3C, 0xA8, 0x6B), [](QPainter& p, const QRectF& d) {
         p.setPen(stroke(Qt::white, d, 0.11));
@@ -621,7 +621,7 @@ QPixmap Art::help(const QSize& size)
     });
 }
 
-QPixmap Art::exit(const QSize& size)
+QPixmap ProgramPictures::exit(const QSize& size)
 {
     return roundIcon(size, QColor(0xD9, 0x55, 0x4E), [](QPainter& p, const QRectF& d) {
         p.setPen(stroke(Qt::white, d, 0.09));
@@ -631,7 +631,7 @@ QPixmap Art::exit(const QSize& size)
     });
 }
 
-QPixmap Art::copyright(const QSize& size)
+QPixmap ProgramPictures::copyright(const QSize& size)
 {
     return roundIcon(size, QColor(0x6F, 0x84, 0x9E), [](QPainter& p, const QRectF& d) {
         p.setPen(stroke(Qt::white, d, 0.07));
@@ -641,7 +641,7 @@ QPixmap Art::copyright(const QSize& size)
     });
 }
 
-QPixmap Art::makerStrip(const QSize& size)
+QPixmap ProgramPictures::makerStrip(const QSize& size)
 {
     QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
@@ -684,12 +684,12 @@ QPixmap Art::makerStrip(const QSize& size)
 
 // ---- Category pictures -----------------------------------------------------
 
-QColor Art::accent(const Categoria& categoria)
+QColor ProgramPictures::accent(const Categoria& categoria)
 {
     return QColor(lookOf(categoria).accent);
 }
 
-QPixmap Art::tile(const Categoria& categoria)
+QPixmap ProgramPictures::tile(const Categoria& categoria)
 {
     const Look look = lookOf(categoria);
     const QColor accent(look.accent);
@@ -702,7 +702,7 @@ QPixmap Art::tile(const Categoria& categoria)
     return pm;
 }
 
-QPixmap Art::tileCaption(const Categoria& categoria)
+QPixmap ProgramPictures::tileCaption(const Categoria& categoria)
 {
     QPixmap pm = Drawing::canvas(TileCaptionSize);
     QPainter p(&pm);
@@ -711,7 +711,7 @@ QPixmap Art::tileCaption(const Categoria& categoria)
     return pm;
 }
 
-QPixmap Art::titleStrip(const Categoria& categoria)
+QPixmap ProgramPictures::titleStrip(const Categoria& categoria)
 {
     const Look look = lookOf(categoria);
     QPixmap pm = Drawing::canvas(TitleStripSize);
@@ -731,7 +731,7 @@ QPixmap Art::titleStrip(const Categoria& categoria)
     return pm;
 }
 
-QPixmap Art::placeholder(const Categoria& categoria)
+QPixmap ProgramPictures::placeholder(const Categoria& categoria)
 {
     const Look look = lookOf(categoria);
     const QColor accent(look.accent);

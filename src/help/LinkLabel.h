@@ -7,16 +7,16 @@
 // part of it. While the mouse button is held down on the text or the icon the
 // text turns orange; on release it is dark blue again, and a release over the
 // part that was pressed is a click.
-class Collegamento : public QLabel {
+class LinkLabel : public QLabel {
     Q_OBJECT
 public:
-    static const QColor Normale; // dark blue
-    static const QColor Premuto; // orange
+    static const QColor Normal; // dark blue
+    static const QColor Pressed; // orange
 
-    Collegamento(const QString& testo, QWidget* parent);
+    LinkLabel(const QString& testo, QWidget* parent);
 
     // The icon that acts as part of the link.
-    void aggiungiIcona(QWidget* icona);
+    void addIcon(QWidget* icona);
     QColor colore() const;
 
 Q_SIGNALS:

@@ -10,7 +10,7 @@ struct Categoria;
 // shapes in soft colours, anti-aliased. Nothing is loaded from disk.
 // Category pictures take their accent colour and emblem from the category
 // (Categoria::accent, Categoria::emblem): a new category brings its own look.
-class Art {
+class ProgramPictures {
 public:
     // Sizes the windows lay their pictures out with.
     static constexpr QSize TileSize {176, 160};

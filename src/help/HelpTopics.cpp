@@ -1,4 +1,4 @@
-#include "help/Argomenti.h"
+#include "help/HelpTopics.h"
 
 #include "archive/Categoria.h"
 
@@ -97,17 +97,17 @@ QStringList paragrafiMenu(int primo, int ultimo) // from 1, both included
 
 } // namespace
 
-QString ArgomentoGuida::testo() const
+QString HelpTopic::testo() const
 {
-    return paragrafi.join(QStringView(Argomenti::Separatore));
+    return paragrafi.join(QStringView(HelpTopics::Separator));
 }
 
-ArgomentoGuida Argomenti::Menu()
+HelpTopic HelpTopics::menu()
 {
     return {QStringLiteral("Uno sguardo ad Tessaria 3.0."), paragrafiMenu(1, NumeroParagrafiMenu)};
 }
 
-ArgomentoGuida Argomenti::Archivio()
+HelpTopic HelpTopics::archive()
 {
     QStringList p;
     p << QStringLiteral("Tessaria 3.0 mette a disposizione dieci app in cui archiviare le ricevute delle bollette di "
@@ -118,7 +118,7 @@ ArgomentoGuida Argomenti::Archivio()
     return {QStringLiteral("App per registrazione bollette e altri pagamenti."), p};
 }
 
-ArgomentoGuida Argomenti::Esportazione(const Categoria& c)
+HelpTopic HelpTopics::exportTopic(const Categoria& c)
 {
     QStringList p;
     p << QStringLiteral("Il pulsante Esporta archivio consente di esportare l'archivio ") + c.DescrizioneArticolata

@@ -1,4 +1,4 @@
-#include "checkers/Controlli.h"
+#include "checkers/CodeRules.h"
 
 #include <array>
 
@@ -158,7 +158,7 @@ static_assert(sizeof(Uffici) / sizeof(Uffici[0]) == 104, "104 offices");
 
 // ---- Codice fiscale ----------------------------------------------------------
 
-QString CodiceFiscale::maiuscole(QStringView testo)
+QString TaxCode::upperCase(QStringView testo)
 {
     QString s = testo.toString();
     for (QChar& c : s) {
@@ -168,36 +168,36 @@ QString CodiceFiscale::maiuscole(QStringView testo)
     return s;
 }
 
-int CodiceFiscale::valoreDispari(QChar c)
+int TaxCode::oddValue(QChar c)
 {
     return valore(Dispari, c);
 }
 
-int CodiceFiscale::valorePari(QChar c)
+int TaxCode::evenValue(QChar c)
 {
     return valore(Pari, c);
 }
 
-QChar CodiceFiscale::carattereControllo(QStringView testo)
+QChar TaxCode::checkCharacter(QStringView testo)
 {
     int somma = 0;
     // Positions counted from 1: odd ones are the even indexes.
     for (int i = 0; i < 15 && i < testo.size(); ++i)
-        somma += i % 2 == 0 ? valoreDispari(testo[i]) : valorePari(testo[i]);
+        somma += i % 2 == 0 ? oddValue(testo[i]) : evenValue(testo[i]);
     return QChar(u'A' + somma % 26);
 }
 
-Esito CodiceFiscale::controlla(QStringView testo)
+CheckResult TaxCode::check(QStringView testo)
 {
-    const QString codice = maiuscole(testo);
-    if (codice.size() != Lunghezza)
-        return Esito::Lunghezza;
-    return codice.at(15) == carattereControllo(codice) ? Esito::Valido : Esito::Errato;
+    const QString codice = upperCase(testo);
+    if (codice.size() != Length)
+        return CheckResult::WrongLength;
+    return codice.at(15) == checkCharacter(codice) ? CheckResult::Valid : CheckResult::Wrong;
 }
 
 // ---- Partita IVA --------------------------------------------------------------
 
-bool PartitaIva::soloCifre(QStringView testo)
+bool VatNumber::digitsOnly(QStringView testo)
 {
     if (testo.isEmpty())
         return false;
@@ -208,7 +208,7 @@ bool PartitaIva::soloCifre(QStringView testo)
     return true;
 }
 
-int PartitaIva::cifraControllo(QStringView dieciCifre)
+int VatNumber::checkDigit(QStringView dieciCifre)
 {
     int somma = 0;
     for (int i = 0; i < 10 && i < dieciCifre.size(); ++i) {
@@ -223,18 +223,18 @@ int PartitaIva::cifraControllo(QStringView dieciCifre)
     return (10 - somma % 10) % 10;
 }
 
-Esito PartitaIva::controlla(QStringView testo)
+CheckResult VatNumber::check(QStringView testo)
 {
-    if (testo.size() != Lunghezza)
-        return Esito::Lunghezza;
-    if (!soloCifre(testo))
-        return Esito::Errato;
-    return testo[10].unicode() - '0' == cifraControllo(testo) ? Esito::Valido : Esito::Errato;
+    if (testo.size() != Length)
+        return CheckResult::WrongLength;
+    if (!digitsOnly(testo))
+        return CheckResult::Wrong;
+    return testo[10].unicode() - '0' == checkDigit(testo) ? CheckResult::Valid : CheckResult::Wrong;
 }
 
-QString PartitaIva::ufficio(QStringView codice)
+QString VatNumber::office(QStringView codice)
 {
-    if (codice.size() != 3 || !soloCifre(codice))
+    if (codice.size() != 3 || !digitsOnly(codice))
         return {};
     const int n = codice.toInt();
     for (const Ufficio& u : Uffici) {

@@ -1,4 +1,4 @@
-#include "editor/Importo.h"
+#include "editor/FieldInput.h"
 
 #include "archive/FieldText.h"
 
@@ -25,7 +25,7 @@ void incrementa(QString& cifre)
 
 } // namespace
 
-QString NormalizzaImporto(const QString& testo)
+QString normalizeAmount(const QString& testo)
 {
     static const QString zero = QStringLiteral("0,00");
     const QString t = FieldText::trimmed(testo).toString();
@@ -96,23 +96,23 @@ QString NormalizzaImporto(const QString& testo)
     return risultato;
 }
 
-bool ImportoCiSta(const QString& testo, int larghezza)
+bool amountFits(const QString& testo, int larghezza)
 {
-    return NormalizzaImporto(testo).size() <= larghezza;
+    return normalizeAmount(testo).size() <= larghezza;
 }
 
-bool CarattereImportoAmmesso(QChar c)
+bool isAmountChar(QChar c)
 {
     return isDigit(c) || c == QLatin1Char(',');
 }
 
-bool CarattereCodFiscAmmesso(QChar c)
+bool isTaxCodeChar(QChar c)
 {
     const char16_t u = c.unicode();
     return isDigit(c) || (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
 }
 
-QString NormalizzaCodFisc(const QString& testo)
+QString normalizeTaxCode(const QString& testo)
 {
     QString t = FieldText::trimmed(testo).toString();
     for (QChar& c : t) {

@@ -1,4 +1,4 @@
-#include "ui/Icone.h"
+#include "ui/IconPictures.h"
 
 #include "ui/Fonts.h"
 #include "ui/Palette.h"
@@ -309,7 +309,7 @@ void stampante(QPainter& p, const QRectF& r)
 
 namespace {
 
-QPixmap disegnaNuova(Icona icona, const QSize& size)
+QPixmap disegnaNuova(Icon icona, const QSize& size)
 {
     QPixmap pm(size);
     pm.fill(Qt::transparent);
@@ -319,69 +319,69 @@ QPixmap disegnaNuova(Icona icona, const QSize& size)
     const qreal lato = qMin(size.width(), size.height()) - 2 * m;
     const QRectF q((size.width() - lato) / 2, (size.height() - lato) / 2, lato, lato);
     switch (icona) {
-    case Icona::Nuovo:
+    case Icon::Nuovo:
         pagina(p, q.adjusted(lato * 0.12, 0, -lato * 0.12, 0));
         break;
-    case Icona::Duplica:
+    case Icon::Duplica:
         pagina(p, QRectF(q.left(), q.top(), lato * 0.66, lato * 0.8));
         pagina(p, QRectF(q.left() + lato * 0.3, q.top() + lato * 0.2, lato * 0.66, lato * 0.8));
         break;
-    case Icona::Salva:
-    case Icona::SalvaFoto:
+    case Icon::Salva:
+    case Icon::SalvaFoto:
         floppy(p, q);
         break;
-    case Icona::Trova:
+    case Icon::Trova:
         lente(p, q, false);
         break;
-    case Icona::Zoom:
+    case Icon::Zoom:
         lente(p, q, true);
         break;
-    case Icona::Primo:
+    case Icon::Primo:
         freccia(p, q.adjusted(0, lato * 0.15, 0, -lato * 0.15), false, true);
         break;
-    case Icona::Indietro:
+    case Icon::Indietro:
         freccia(p, q.adjusted(0, lato * 0.15, 0, -lato * 0.15), false, false);
         break;
-    case Icona::Avanti:
+    case Icon::Avanti:
         freccia(p, q.adjusted(0, lato * 0.15, 0, -lato * 0.15), true, false);
         break;
-    case Icona::Ultimo:
+    case Icon::Ultimo:
         freccia(p, q.adjusted(0, lato * 0.15, 0, -lato * 0.15), true, true);
         break;
-    case Icona::Esporta:
+    case Icon::Esporta:
         foglio(p, q.adjusted(lato * 0.12, lato * 0.05, 0, -lato * 0.05));
         break;
-    case Icona::Segnalati:
+    case Icon::Segnalati:
         manoMoneta(p, q);
         break;
-    case Icona::Guida:
+    case Icon::Guida:
         punto(p, q);
         break;
-    case Icona::Esci:
+    case Icon::Esci:
         porta(p, q);
         break;
-    case Icona::CaricaFoto:
+    case Icon::CaricaFoto:
         cartellaFoto(p, q);
         break;
-    case Icona::CancFoto:
+    case Icon::CancFoto:
         gomma(p, q);
         break;
-    case Icona::Webcam:
+    case Icon::Webcam:
         webcam(p, q);
         break;
-    case Icona::Euro:
+    case Icon::Euro:
         euro(p, QRectF(QPointF(0, 0), QSizeF(size)));
         break;
-    case Icona::DaPagare:
+    case Icon::DaPagare:
         sveglia(p, q);
         break;
-    case Icona::Spunta:
+    case Icon::Spunta:
         spunta(p, QRectF(QPointF(0.5, 0.5), QSizeF(size) - QSizeF(1, 1)));
         break;
-    case Icona::Allega:
+    case Icon::Allega:
         graffetta(p, q);
         break;
-    case Icona::Stampa:
+    case Icon::Stampa:
         stampante(p, q);
         break;
     }
@@ -390,7 +390,7 @@ QPixmap disegnaNuova(Icona icona, const QSize& size)
 
 } // namespace
 
-QPixmap Icone::disegna(Icona icona, const QSize& size)
+QPixmap IconPictures::draw(Icon icona, const QSize& size)
 {
     // Every archive screen asks for the same icons at the same sizes: each
     // is drawn once and shared (a QPixmap copy shares its pixels).

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "output/ColonneExport.h"
+#include "output/ExportColumns.h"
 
 #include <QList>
 #include <QString>
@@ -17,7 +17,7 @@ struct Categoria;
 //
 // Each row keeps its texts in one string, so an archive of many thousands of
 // cards costs one allocation per card rather than one per cell.
-class GrigliaSchede {
+class CardGrid {
 public:
     static constexpr int Colonne = 17;
 
@@ -32,7 +32,7 @@ public:
     // Every card of the category's record file (created empty when there is
     // none), each field trimmed. A failure ends the reading quietly: the rows
     // read so far are kept, and the grid is not complete.
-    static GrigliaSchede carica(const Categoria& categoria, const QList<ColonnaExport>& colonne);
+    static CardGrid load(const Categoria& categoria, const QList<ExportColumn>& colonne);
 
     // Whether every card of the file is in the grid: false when loading
     // failed part way or could not start.

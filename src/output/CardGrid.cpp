@@ -1,9 +1,9 @@
-#include "output/GrigliaSchede.h"
+#include "output/CardGrid.h"
 
 #include "archive/Categoria.h"
 #include "archive/TArchivioSchede.h"
 
-QStringView GrigliaSchede::testo(int riga, int colonna) const
+QStringView CardGrid::testo(int riga, int colonna) const
 {
     if (riga < 0 || riga >= righe() || colonna < 0 || colonna >= Colonne)
         return {};
@@ -12,7 +12,7 @@ QStringView GrigliaSchede::testo(int riga, int colonna) const
         r.inizio[std::size_t(colonna)], r.inizio[std::size_t(colonna) + 1] - r.inizio[std::size_t(colonna)]);
 }
 
-GrigliaSchede::Riga GrigliaSchede::componi(const std::array<QStringView, Colonne>& testi)
+CardGrid::Riga CardGrid::componi(const std::array<QStringView, Colonne>& testi)
 {
     Riga r;
     qsizetype totale = 0;
@@ -27,7 +27,7 @@ GrigliaSchede::Riga GrigliaSchede::componi(const std::array<QStringView, Colonne
     return r;
 }
 
-void GrigliaSchede::imposta(int riga, int colonna, QStringView testo)
+void CardGrid::imposta(int riga, int colonna, QStringView testo)
 {
     if (riga < 0 || riga >= righe() || colonna < 0 || colonna >= Colonne)
         return;
@@ -40,7 +40,7 @@ void GrigliaSchede::imposta(int riga, int colonna, QStringView testo)
     righe_[std::size_t(riga)] = std::move(nuova);
 }
 
-void GrigliaSchede::aggiungi(const QList<QString>& testi)
+void CardGrid::aggiungi(const QList<QString>& testi)
 {
     std::array<QStringView, Colonne> viste;
     for (int c = 0; c < Colonne && c < testi.size(); ++c)
@@ -48,9 +48,9 @@ void GrigliaSchede::aggiungi(const QList<QString>& testi)
     righe_.push_back(componi(viste));
 }
 
-GrigliaSchede GrigliaSchede::carica(const Categoria& categoria, const QList<ColonnaExport>& colonne)
+CardGrid CardGrid::load(const Categoria& categoria, const QList<ExportColumn>& colonne)
 {
-    GrigliaSchede griglia;
+    CardGrid griglia;
     try {
         TArchivioSchede archivio(categoria);
         archivio.Apri();

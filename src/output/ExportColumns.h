@@ -8,7 +8,7 @@ struct Categoria;
 // One exported column of a category: the record field it shows, its header
 // and width in the export window's grid and in the spreadsheet file, and
 // whether the user may change it in the grid before exporting.
-struct ColonnaExport {
+struct ExportColumn {
     QString campo;
     QString intestazione;
     int larghezza;
@@ -17,12 +17,12 @@ struct ColonnaExport {
     bool modificabile;
 };
 
-namespace ColonneExport {
+namespace ExportColumns {
 // The grid's first column: the card number, never exported.
-inline const QString IntestazioneNumero = QStringLiteral("N.");
-inline constexpr int LarghezzaNumero = 60;
+inline const QString NumberHeader = QStringLiteral("N.");
+inline constexpr int NumberWidth = 60;
 
 // The seventeen exported columns of a category, in grid and file order (the
 // amount comes before the notes).
-QList<ColonnaExport> di(const Categoria& categoria);
-} // namespace ColonneExport
+QList<ExportColumn> of(const Categoria& categoria);
+} // namespace ExportColumns

@@ -1,13 +1,13 @@
-#include "help/Collegamento.h"
+#include "help/LinkLabel.h"
 
 #include "ui/Fonts.h"
 
 #include <QMouseEvent>
 
-const QColor Collegamento::Normale(0x00, 0x00, 0x8B);
-const QColor Collegamento::Premuto(0xFF, 0x8C, 0x00);
+const QColor LinkLabel::Normal(0x00, 0x00, 0x8B);
+const QColor LinkLabel::Pressed(0xFF, 0x8C, 0x00);
 
-Collegamento::Collegamento(const QString& testo, QWidget* parent)
+LinkLabel::LinkLabel(const QString& testo, QWidget* parent)
     : QLabel(testo, parent)
 {
     setObjectName(QStringLiteral("lnkWeb"));
@@ -15,29 +15,29 @@ Collegamento::Collegamento(const QString& testo, QWidget* parent)
     f.setUnderline(true);
     setFont(f);
     setCursor(Qt::PointingHandCursor);
-    colora(Normale);
+    colora(Normal);
     installEventFilter(this);
 }
 
-void Collegamento::aggiungiIcona(QWidget* icona)
+void LinkLabel::addIcon(QWidget* icona)
 {
     icona->setCursor(Qt::PointingHandCursor);
     icona->installEventFilter(this);
 }
 
-QColor Collegamento::colore() const
+QColor LinkLabel::colore() const
 {
     return palette().color(QPalette::WindowText);
 }
 
-void Collegamento::colora(const QColor& c)
+void LinkLabel::colora(const QColor& c)
 {
     QPalette p = palette();
     p.setColor(QPalette::WindowText, c);
     setPalette(p);
 }
 
-bool Collegamento::eventFilter(QObject* watched, QEvent* event)
+bool LinkLabel::eventFilter(QObject* watched, QEvent* event)
 {
     auto* parte = qobject_cast<QWidget*>(watched);
     switch (event->type()) {
@@ -45,7 +45,7 @@ bool Collegamento::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonDblClick:
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
             premuto_ = parte;
-            colora(Premuto);
+            colora(Pressed);
             return true;
         }
         break;
@@ -54,7 +54,7 @@ bool Collegamento::eventFilter(QObject* watched, QEvent* event)
             const bool sopra
                 = parte == premuto_ && parte->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint());
             premuto_ = nullptr;
-            colora(Normale);
+            colora(Normal);
             if (sopra)
                 Q_EMIT clicked();
             return true;

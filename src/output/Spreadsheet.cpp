@@ -1,8 +1,8 @@
-#include "output/FoglioExcel.h"
+#include "output/Spreadsheet.h"
 
 #include "archive/Categoria.h"
 #include "archive/FieldText.h"
-#include "output/GrigliaSchede.h"
+#include "output/CardGrid.h"
 #include "platform/SafeFile.h"
 
 #include <QBuffer>
@@ -72,7 +72,7 @@ void riferimento(QByteArray& out, char32_t codice)
     out += ';';
 }
 
-// aggiungiTesto for any text: character by character.
+// appendText for any text: character by character.
 void aggiungiOgniCarattere(QByteArray& out, QStringView testo)
 {
     // One byte per character, a surrogate pair included; "?" for a character
@@ -117,7 +117,7 @@ void aggiungiOgniCarattere(QByteArray& out, QStringView testo)
 
 } // namespace
 
-void FoglioExcel::aggiungiTesto(QByteArray& out, QStringView testo)
+void Spreadsheet::appendText(QByteArray& out, QStringView testo)
 {
     testo = FieldText::trimmed(testo);
     // Most cells are plain ASCII with nothing to escape: those characters are
@@ -137,8 +137,8 @@ void FoglioExcel::aggiungiTesto(QByteArray& out, QStringView testo)
         aggiungiOgniCarattere(out, testo.mid(i));
 }
 
-bool FoglioExcel::scrivi(
-    QIODevice& out, const Categoria& categoria, const QList<ColonnaExport>& colonne, const GrigliaSchede& righe)
+bool Spreadsheet::write(
+    QIODevice& out, const Categoria& categoria, const QList<ExportColumn>& colonne, const CardGrid& righe)
 {
     QByteArray buffer;
     buffer.reserve(Blocco + 4096);
@@ -151,23 +151,23 @@ bool FoglioExcel::scrivi(
     };
 
     buffer += Apertura;
-    aggiungiTesto(buffer, categoria.NomeFoglio());
+    appendText(buffer, categoria.NomeFoglio());
     buffer += DopoNome;
-    for (const ColonnaExport& c : colonne) {
+    for (const ExportColumn& c : colonne) {
         buffer += Intestazione;
         buffer += QByteArray::number(c.larghezzaFile);
         buffer += '>';
-        aggiungiTesto(buffer, c.intestazioneFile);
+        appendText(buffer, c.intestazioneFile);
         buffer += FineCella;
     }
     buffer += "</tr>";
 
-    const int quante = qMin(int(colonne.size()), GrigliaSchede::Colonne);
+    const int quante = qMin(int(colonne.size()), CardGrid::Colonne);
     for (int r = 0; r < righe.righe(); ++r) {
         buffer += "<tr>";
         for (int c = 0; c < quante; ++c) {
             buffer += Cella;
-            aggiungiTesto(buffer, righe.testo(r, c));
+            appendText(buffer, righe.testo(r, c));
             buffer += FineCella;
         }
         buffer += "</tr>";
@@ -178,17 +178,16 @@ bool FoglioExcel::scrivi(
     return svuota(true);
 }
 
-QByteArray FoglioExcel::contenuto(
-    const Categoria& categoria, const QList<ColonnaExport>& colonne, const GrigliaSchede& righe)
+QByteArray Spreadsheet::content(const Categoria& categoria, const QList<ExportColumn>& colonne, const CardGrid& righe)
 {
     QByteArray bytes;
     QBuffer b(&bytes);
     b.open(QIODevice::WriteOnly);
-    scrivi(b, categoria, colonne, righe);
+    write(b, categoria, colonne, righe);
     return bytes;
 }
 
-bool FoglioExcel::salva(const QString& percorso, const std::function<bool(QIODevice&)>& scrivi)
+bool Spreadsheet::save(const QString& percorso, const std::function<bool(QIODevice&)>& scrivi)
 {
     // Unbuffered, so every write of `scrivi` is checked as it reaches the
     // disk; the writers hand over large blocks, so no speed is lost. A link
