@@ -182,9 +182,8 @@ void emblema(QPainter& p, const QRectF& box)
 
 QPixmap CheckerPictures::codFiscBanner(const QSize& size)
 {
-    QPixmap pm = Drawing::canvas(size);
-    QPainter p(&pm);
-    Drawing::smooth(p);
+    Drawing::Canvas pm(size);
+    QPainter& p = pm.painter();
     const QRectF r = QRectF(pm.rect()).adjusted(0.5, 0.5, -1.5, -1.5);
     fondo(p, r, Qt::white, QColor(0xDD, 0xF0, 0xE0), QColor(0x8C, 0xC4, 0x96));
     const qreal h = r.height() * 0.7;
@@ -197,9 +196,8 @@ QPixmap CheckerPictures::codFiscBanner(const QSize& size)
 
 QPixmap CheckerPictures::partitaIvaBanner(const QSize& size)
 {
-    QPixmap pm = Drawing::canvas(size);
-    QPainter p(&pm);
-    Drawing::smooth(p);
+    Drawing::Canvas pm(size);
+    QPainter& p = pm.painter();
     const QRectF r = QRectF(pm.rect()).adjusted(0.5, 0.5, -1.5, -1.5);
     fondo(p, r, Qt::white, QColor(0xDC, 0xE8, 0xF4), QColor(0x9D, 0xB8, 0xD4));
     const qreal lato = r.height() - 8;

@@ -39,9 +39,8 @@ QPainterPath foglio(const QRectF& r, qreal piega)
 
 QPixmap HelpPictures::guideHeader(const QSize& size)
 {
-    QPixmap pm = Drawing::canvas(size);
-    QPainter p(&pm);
-    Drawing::smooth(p);
+    Drawing::Canvas pm(size);
+    QPainter& p = pm.painter();
     const qreal h = size.height();
     // The program's name at the left, what the window is at the right.
     const QSize nome(int(h * 3.6), int(h * 0.62));
@@ -64,9 +63,8 @@ QPixmap HelpPictures::guideHeader(const QSize& size)
 
 QPixmap HelpPictures::infoHeader(const QSize& size)
 {
-    QPixmap pm = Drawing::canvas(size);
-    QPainter p(&pm);
-    Drawing::smooth(p);
+    Drawing::Canvas pm(size);
+    QPainter& p = pm.painter();
     const qreal h = size.height();
     const qreal icona = h * 0.7;
     p.drawPixmap(QPointF(h * 0.15, (h - icona) / 2), ProgramPictures::info(QSize(int(icona), int(icona))));
@@ -85,9 +83,8 @@ QPixmap HelpPictures::infoHeader(const QSize& size)
 
 QPixmap HelpPictures::presentation(const QSize& size)
 {
-    QPixmap pm = Drawing::canvas(size);
-    QPainter p(&pm);
-    Drawing::smooth(p);
+    Drawing::Canvas pm(size);
+    QPainter& p = pm.painter();
     const QRectF r = Drawing::inside(pm.rect());
     const qreal w = r.width();
     const qreal h = r.height();
@@ -174,9 +171,8 @@ QPixmap HelpPictures::presentation(const QSize& size)
 
 QPixmap HelpPictures::pdfIcon(const QSize& size)
 {
-    QPixmap pm = Drawing::canvas(size);
-    QPainter p(&pm);
-    Drawing::smooth(p);
+    Drawing::Canvas pm(size);
+    QPainter& p = pm.painter();
     const qreal s = qMin(size.width(), size.height());
     const QRectF carta(s * 0.16, s * 0.04, s * 0.66, s * 0.9);
     p.setPen(QPen(QColor(0x9A, 0xA4, 0xB0), qMax(1.0, s * 0.03)));
@@ -202,9 +198,8 @@ QPixmap HelpPictures::pdfIcon(const QSize& size)
 
 QPixmap HelpPictures::emailIcon(const QSize& size)
 {
-    QPixmap pm = Drawing::canvas(size);
-    QPainter p(&pm);
-    Drawing::smooth(p);
+    Drawing::Canvas pm(size);
+    QPainter& p = pm.painter();
     const qreal s = qMin(size.width(), size.height());
     const QRectF busta(s * 0.06, s * 0.2, s * 0.88, s * 0.6);
     QLinearGradient g(busta.topLeft(), busta.bottomLeft());
@@ -228,9 +223,8 @@ QPixmap HelpPictures::emailIcon(const QSize& size)
 
 QPixmap HelpPictures::webIcon(const QSize& size)
 {
-    QPixmap pm = Drawing::canvas(size);
-    QPainter p(&pm);
-    Drawing::smooth(p);
+    Drawing::Canvas pm(size);
+    QPainter& p = pm.painter();
     const qreal s = qMin(size.width(), size.height());
     const QRectF globo(s * 0.08, s * 0.08, s * 0.84, s * 0.84);
     QRadialGradient g(globo.center() - QPointF(s * 0.15, s * 0.15), s * 0.6);

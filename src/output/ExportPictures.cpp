@@ -45,9 +45,8 @@ void cartella(QPainter& p, const QRectF& r)
 
 QPixmap ExportPictures::title(const QSize& size, const Categoria& categoria)
 {
-    QPixmap pm = Drawing::canvas(size);
-    QPainter p(&pm);
-    Drawing::smooth(p);
+    Drawing::Canvas pm(size);
+    QPainter& p = pm.painter();
     const qreal h = size.height();
     cartella(p, QRectF(0, 0, h, h));
     const QRectF testo(h * 1.15, 0, size.width() - h * 1.2, h);
@@ -64,9 +63,8 @@ QPixmap ExportPictures::title(const QSize& size, const Categoria& categoria)
 
 QPixmap ExportPictures::workbook(const QSize& size)
 {
-    QPixmap pm = Drawing::canvas(size);
-    QPainter p(&pm);
-    Drawing::smooth(p);
+    Drawing::Canvas pm(size);
+    QPainter& p = pm.painter();
     const qreal s = qMin(size.width(), size.height());
     cartella(p, QRectF((size.width() - s) / 2, (size.height() - s) / 2, s, s));
     return pm;
@@ -74,9 +72,8 @@ QPixmap ExportPictures::workbook(const QSize& size)
 
 QPixmap ExportPictures::hand(const QSize& size)
 {
-    QPixmap pm = Drawing::canvas(size);
-    QPainter p(&pm);
-    Drawing::smooth(p);
+    Drawing::Canvas pm(size);
+    QPainter& p = pm.painter();
     // Drawn in a 100 x 70 box, scaled to the picture.
     p.scale(size.width() / 100.0, size.height() / 70.0);
     const QColor pelle(0xF6, 0xD2, 0xA8);

@@ -49,4 +49,32 @@ inline void fillVertical(QPainter& p, const QRect& r, const QColor& top, const Q
     p.fillRect(r, g);
 }
 
+// A transparent picture of `size` being painted on, anti-aliased: draw with
+// `painter()`; turning it into a QPixmap ends the painting.
+class Canvas {
+public:
+    explicit Canvas(const QSize& size)
+        : pixmap_(canvas(size))
+        , painter_(&pixmap_)
+    {
+        smooth(painter_);
+    }
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    QPainter& painter() { return painter_; }
+    QRect rect() const { return pixmap_.rect(); }
+
+    operator QPixmap()
+    {
+        if (painter_.isActive())
+            painter_.end();
+        return pixmap_;
+    }
+
+private:
+    QPixmap pixmap_;
+    QPainter painter_;
+};
+
 } // namespace Drawing

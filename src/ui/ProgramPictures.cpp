@@ -391,9 +391,8 @@ void blueBar(QPainter& p, const QRectF& r, const QString& text, const QColor& ac
 // A round icon: a disc with a soft top light and a white symbol on it.
 QPixmap roundIcon(const QSize& size, const QColor& colour, void (*symbol)(QPainter&, const QRectF&))
 {
-    QPixmap pm = Drawing::canvas(size);
-    QPainter p(&pm);
-    Drawing::smooth(p);
+    Drawing::Canvas pm(size);
+    QPainter& p = pm.painter();
     const qreal side = qMin(size.width(), size.height()) - 2;
     const QRectF disc(QPointF((size.width() - side) / 2, (size.height() - side) / 2), QSizeF(side, side));
     QLinearGradient g(disc.topLeft(), disc.bottomLeft());
@@ -477,9 +476,8 @@ void wordmark(QPainter& p, const QRectF& box, qreal maxPixels)
 
 QPixmap ProgramPictures::logo(const QSize& size)
 {
-    QPixmap pm = Drawing::canvas(size);
-    QPainter p(&pm);
-    Drawing::smooth(p);
+    Drawing::Canvas pm(size);
+    QPainter& p = pm.painter();
     const QRectF card = QRectF(pm.rect()).adjusted(1, 1, -2, -2);
     p.setPen(Qt::NoPen);
     p.setBrush(Palette::shadow(30));
@@ -505,18 +503,16 @@ QPixmap ProgramPictures::logo(const QSize& size)
 
 QPixmap ProgramPictures::title(const QSize& size)
 {
-    QPixmap pm = Drawing::canvas(size);
-    QPainter p(&pm);
-    Drawing::smooth(p);
+    Drawing::Canvas pm(size);
+    QPainter& p = pm.painter();
     wordmark(p, QRectF(pm.rect()), size.height() * 0.78);
     return pm;
 }
 
 QPixmap ProgramPictures::versionBadge(const QSize& size)
 {
-    QPixmap pm = Drawing::canvas(size);
-    QPainter p(&pm);
-    Drawing::smooth(p);
+    Drawing::Canvas pm(size);
+    QPainter& p = pm.painter();
     const qreal side = qMin(size.width(), size.height()) - 4;
     const QRectF disc(QPointF((size.width() - side) / 2, (size.height() - side) / 2), QSizeF(side, side));
     // A seal with a scalloped edge.
@@ -547,9 +543,8 @@ QPixmap ProgramPictures::versionBadge(const QSize& size)
 
 QPixmap ProgramPictures::lightBulb(const QSize& size)
 {
-    QPixmap pm = Drawing::canvas(size);
-    QPainter p(&pm);
-    Drawing::smooth(p);
+    Drawing::Canvas pm(size);
+    QPainter& p = pm.painter();
     // The bulb takes the lower three quarters; its rays reach the top edge.
     const qreal side = qMin(size.width(), size.height());
     const qreal bulbSide = side * 0.78;
@@ -575,9 +570,8 @@ QPixmap ProgramPictures::lightBulb(const QSize& size)
 
 QPixmap ProgramPictures::subtitle(const QSize& size)
 {
-    QPixmap pm = Drawing::canvas(size);
-    QPainter p(&pm);
-    Drawing::smooth(p);
+    Drawing::Canvas pm(size);
+    QPainter& p = pm.painter();
     const QRectF r = Drawing::inside(pm.rect());
     Drawing::plate(p, r, QColor(0xF1, 0xF7, 0xFD), QColor(0xDD, 0xEA, 0xF7), Palette::Frame, r.height() / 2);
     const QString text
@@ -643,9 +637,8 @@ QPixmap ProgramPictures::copyright(const QSize& size)
 
 QPixmap ProgramPictures::makerStrip(const QSize& size)
 {
-    QPixmap pm = Drawing::canvas(size);
-    QPainter p(&pm);
-    Drawing::smooth(p);
+    Drawing::Canvas pm(size);
+    QPainter& p = pm.painter();
     const QRectF r = Drawing::inside(pm.rect());
     p.setPen(QPen(Palette::SoftFrame, 1));
     p.setBrush(Palette::Snow);
