@@ -61,13 +61,8 @@ ReportObject rectangle(const char* name, const QRectF& box, const QColor& fill)
 ReportObject text(
     const QString& name, const QRectF& box, double pointSize, Qt::Alignment alignment, const QString& content)
 {
-    ReportObject o;
-    o.name = name;
-    o.box = box;
-    o.textStyle.family = QStringLiteral("Arial");
-    o.textStyle.pointSize = pointSize;
+    ReportObject o = ReportObject::textObject(name, box, QStringLiteral("Arial"), pointSize, content);
     o.textStyle.alignment = alignment;
-    o.setText(content);
     return o;
 }
 

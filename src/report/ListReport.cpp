@@ -9,16 +9,11 @@ const QColor kSlateGrey(0x70, 0x80, 0x90);
 
 ReportObject bar(const QString& name, const QRectF& box, double pointSize, const QString& text)
 {
-    ReportObject o;
-    o.name = name;
-    o.box = box;
-    o.textStyle.family = QStringLiteral("Verdana");
-    o.textStyle.pointSize = pointSize;
+    ReportObject o = ReportObject::textObject(name, box, QStringLiteral("Verdana"), pointSize, text);
     o.textStyle.bold = true;
     o.textStyle.color = Qt::white;
     o.textStyle.alignment = Qt::AlignCenter;
     o.boxStyle.fill = kSlateGrey;
-    o.setText(text);
     return o;
 }
 } // namespace

@@ -296,6 +296,18 @@ Report::Report(const QString& n)
     , page(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter)
 { }
 
+ReportObject ReportObject::textObject(
+    const QString& name, const QRectF& box, const QString& family, double pointSize, const QString& content)
+{
+    ReportObject o;
+    o.name = name;
+    o.box = box;
+    o.textStyle.family = family;
+    o.textStyle.pointSize = pointSize;
+    o.setText(content);
+    return o;
+}
+
 ReportObject* Report::findObject(const QString& objectName)
 {
     return const_cast<ReportObject*>(std::as_const(*this).findObject(objectName));

@@ -74,6 +74,9 @@ struct ReportObject {
 
     // Replaces the lines: each line break in `t` starts a new line; an empty
     // text leaves no line at all.
+    // A text object in `family` at `pointSize`, holding `content`.
+    static ReportObject textObject(
+        const QString& name, const QRectF& box, const QString& family, double pointSize, const QString& content);
     void setText(const QString& t);
     QString text() const { return lines.join(QLatin1Char('\n')); }
     void clear() { lines.clear(); }
