@@ -5,19 +5,22 @@
 #include "archive/FieldText.h"
 #include "archive/PhotoFiles.h"
 #include "dialogs/Dialogs.h"
+#include "editor/AmountValidator.h"
 #include "editor/ArchiveMessages.h"
 #include "editor/CardFields.h"
 #include "editor/CardFile.h"
-#include "editor/FieldInput.h"
+#include "editor/FieldKeys.h"
 #include "editor/Navigation.h"
 #include "editor/PhotoDialogs.h"
 #include "editor/TfrmAllegaCartella.h"
 #include "editor/TfrmCalendario.h"
 #include "editor/TfrmWebCam.h"
 #include "editor/TfrmZoom.h"
+#include "ui/Fonts.h"
 #include "ui/Formats.h"
 #include "ui/IconPictures.h"
 #include "ui/ImageBox.h"
+#include "ui/Palette.h"
 #include "ui/ProgramPictures.h"
 #include "ui/ShapeBox.h"
 
@@ -35,13 +38,11 @@ namespace {
 const QString EmptyArchiveMessage = QStringLiteral("L'archivio non contiene nessuna scheda.");
 const QString ReadyHint = QStringLiteral("Pronto per archiviare una nuova scheda...");
 
-const QColor Brown(0xA5, 0x2A, 0x2A);
-
-QString fieldStyle(const QString& fondo, const QString& testo)
+QString fieldStyle(const QColor& fondo, const QColor& testo)
 {
-    return QStringLiteral("QLineEdit { background: %1; color: %2; border: 1px solid #87CEEB; padding: 0 2px; }"
-                          "QLineEdit:focus { background: #FFFF00; }")
-        .arg(fondo, testo);
+    return QStringLiteral("QLineEdit { background: %1; color: %2; border: 1px solid %3; padding: 0 2px; }"
+                          "QLineEdit:focus { background: %4; }")
+        .arg(fondo.name(), testo.name(), Palette::SkyBlue.name(), Palette::FocusYellow.name());
 }
 
 QHash<QString, TfrmArchivio*>& liveScreens()
@@ -50,54 +51,10 @@ QHash<QString, TfrmArchivio*>& liveScreens()
     return s;
 }
 
-bool isEnter(const QKeyEvent* e)
-{
-    return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
-}
-
-bool isDelete(const QKeyEvent* e)
-{
-    return e->key() == Qt::Key_Backspace || e->key() == Qt::Key_Delete;
-}
-
-// Keys that move the focus or only change others: they never reach a field's
-// own key handling.
-bool isServiceKey(const QKeyEvent* e)
-{
-    switch (e->key()) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Alt:
-    case Qt::Key_AltGr:
-    case Qt::Key_Meta:
-    case Qt::Key_CapsLock:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// Refuses an edit of the amount field, typed or pasted, after which the
-// amount would no longer fit in the field once normalised (at most twelve
-// digits before the comma): normalising it would cut it.
-class AmountValidator : public QValidator {
-public:
-    AmountValidator(int larghezza, QObject* parent)
-        : QValidator(parent)
-        , larghezza_(larghezza)
-    { }
-    State validate(QString& testo, int&) const override { return amountFits(testo, larghezza_) ? Acceptable : Invalid; }
-
-private:
-    int larghezza_;
-};
-
 } // namespace
 
 TfrmArchivio::TfrmArchivio(const Categoria& categoria, QWidget* parent)
-    : GradientWindow(QColor(0x42, 0x7A, 0xA8), Qt::white, PanelSize, parent)
+    : GradientWindow(Palette::Denim, Qt::white, PanelSize, parent)
     , categoria_(categoria)
 {
     Formats::apply();
@@ -193,7 +150,7 @@ ShapeBox* TfrmArchivio::panelBox(const QRect& geometria, const QColor& fondo, co
 
 void TfrmArchivio::buildToolBar()
 {
-    const QColor bordo(0xB8, 0xC8, 0xD8);
+    const QColor& bordo = Palette::BoxBorder;
     for (const QRect& r : {QRect(16, 16, 172, 57), QRect(193, 16, 162, 57), QRect(361, 16, 162, 57),
              QRect(528, 16, 254, 57), QRect(787, 16, 92, 57), QRect(884, 16, 94, 57)})
         panelBox(r, Qt::white, bordo);
@@ -247,23 +204,20 @@ void TfrmArchivio::buildToolBar()
     lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
     lblPosizione->setGeometry(619, 34, 74, 24);
     lblPosizione->setAlignment(Qt::AlignCenter);
-    QFont f(QStringLiteral("Verdana"));
-    f.setPointSize(12);
-    f.setBold(true);
-    lblPosizione->setFont(f);
-    lblPosizione->setStyleSheet(QStringLiteral("QLabel { color: #1E4E8C; background: #F0F8FF; "
-                                               "border: 1px solid #87CEEB; }"));
+    lblPosizione->setFont(Fonts::verdanaPoints(12, true));
+    lblPosizione->setStyleSheet(QStringLiteral("QLabel { color: %1; background: %2; border: 1px solid %3; }")
+                                    .arg(Palette::Navy.name(), Palette::AliceBlue.name(), Palette::SkyBlue.name()));
     lblPosizione->setAttribute(Qt::WA_NoMousePropagation);
 }
 
 void TfrmArchivio::buildWorkArea()
 {
-    panelBox(QRect(16, 80, 962, 554), QColor(0xC8, 0xD6, 0xE3));
+    panelBox(QRect(16, 80, 962, 554), Palette::PanelBlue);
     panelBox(QRect(24, 88, 946, 538), Qt::white);
-    panelBox(QRect(30, 94, 583, 394), QColor(0xE0, 0xE9, 0xF1));
-    panelBox(QRect(30, 494, 374, 56), QColor(0xE0, 0xE9, 0xF1));
-    panelBox(QRect(415, 494, 198, 56), QColor(0xE0, 0xE9, 0xF1));
-    panelBox(QRect(496, 556, 117, 34), QColor(0xFD, 0xD3, 0xA0));
+    panelBox(QRect(30, 94, 583, 394), Palette::BoxFill);
+    panelBox(QRect(30, 494, 374, 56), Palette::BoxFill);
+    panelBox(QRect(415, 494, 198, 56), Palette::BoxFill);
+    panelBox(QRect(496, 556, 117, 34), Palette::Peach);
 
     imgFoto = new ImageBox(panel());
     imgFoto->setObjectName(QStringLiteral("imgFoto"));
@@ -319,10 +273,7 @@ void TfrmArchivio::buildWorkArea()
     chkSegnala = new QCheckBox(QStringLiteral("Da pagare"), panel());
     chkSegnala->setObjectName(QStringLiteral("chkSegnala"));
     chkSegnala->setGeometry(504, 561, 105, 24);
-    QFont f(QStringLiteral("Verdana"));
-    f.setPointSize(9);
-    f.setBold(true);
-    chkSegnala->setFont(f);
+    chkSegnala->setFont(Fonts::verdanaPoints(9, true));
     setHint(chkSegnala,
         QStringLiteral("Spunta questa casella per annotare che il pagamento deve ancora "
                        "essere effettuato."));
@@ -340,15 +291,9 @@ void TfrmArchivio::buildFields()
     const Tracciato& tracciato = Tracciato::di(categoria_.tipo);
 
     // Sizes are in pixels, as the screen is laid out in pixels.
-    QFont fCampo(QStringLiteral("Verdana"));
-    fCampo.setBold(true);
-    fCampo.setPixelSize(12);
-    QFont fPrezzo(QStringLiteral("Verdana"));
-    fPrezzo.setBold(true);
-    fPrezzo.setPixelSize(14);
-    QFont fEtichetta(QStringLiteral("Verdana"));
-    fEtichetta.setPixelSize(11);
-    fEtichetta.setBold(true);
+    const QFont fCampo = Fonts::verdana(12, true);
+    const QFont fPrezzo = Fonts::verdana(14, true);
+    const QFont fEtichetta = Fonts::verdana(11, true);
 
     for (const FieldSlot& p : fieldSlots(categoria_.tipo)) {
         const QString& campo = p.field;
@@ -362,8 +307,8 @@ void TfrmArchivio::buildFields()
         edit->setFont(prezzo ? fPrezzo : fCampo);
         edit->setMaxLength(tracciato.larghezza(tracciato.indice(campo)));
         edit->setReadOnly(kind == FieldKind::Date);
-        edit->setStyleSheet(fieldStyle(prezzo ? QStringLiteral("#FFFFFF") : QStringLiteral("#F0F8FF"),
-            prezzo || marrone ? Brown.name() : QStringLiteral("#000000")));
+        edit->setStyleSheet(fieldStyle(
+            prezzo ? QColor(Qt::white) : Palette::AliceBlue, prezzo || marrone ? Palette::Brown : QColor(Qt::black)));
         edit->setFrame(false);
         edit->setAttribute(Qt::WA_NoMousePropagation);
         edit->setContextMenuPolicy(kind == FieldKind::Date ? Qt::NoContextMenu : Qt::DefaultContextMenu);
@@ -391,7 +336,7 @@ void TfrmArchivio::buildFields()
             lbl->setGeometry(p.x, p.y - 18, qMax(p.width, 196), 16);
             lbl->setFont(fEtichetta);
             lbl->setStyleSheet(
-                QStringLiteral("QLabel { color: %1; }").arg(marrone ? Brown.name() : QStringLiteral("#1E3A5C")));
+                QStringLiteral("QLabel { color: %1; }").arg((marrone ? Palette::Brown : Palette::DeepBlue).name()));
             lbl->setAttribute(Qt::WA_NoMousePropagation);
         }
 
@@ -405,7 +350,7 @@ void TfrmArchivio::buildFields()
 
 void TfrmArchivio::buildStatusBar()
 {
-    auto* barra = new ShapeBox(panel(), QColor(0x30, 0x30, 0xDD));
+    auto* barra = new ShapeBox(panel(), Palette::StatusBlue);
     barra->setObjectName(QStringLiteral("shpStato"));
     barra->setGeometry(16, 642, 962, 32);
     // Not decorative: the mouse over the bar, its margins around the text
@@ -817,33 +762,19 @@ void TfrmArchivio::openDatePicker(const LiveField& c)
 
 bool TfrmArchivio::fieldKey(const LiveField& c, QKeyEvent* e)
 {
-    if (isServiceKey(e))
+    switch (fieldKeyAction(c.kind, e->key(), e->text())) {
+    case KeyAction::PassOn:
         return false;
-    switch (c.kind) {
-    case FieldKind::Date:
-        if (isDelete(e))
-            c.edit->clear();
-        else
-            openDatePicker(c);
+    case KeyAction::Swallow:
         return true;
-    case FieldKind::Amount:
-    case FieldKind::TaxCode:
-        if (isEnter(e))
-            break;
-        if (isDelete(e) || e->key() == Qt::Key_Left || e->key() == Qt::Key_Right)
-            return false;
-        {
-            const QString t = e->text();
-            const bool ammesso
-                = t.size() == 1 && (c.kind == FieldKind::Amount ? isAmountChar(t[0]) : isTaxCodeChar(t[0]));
-            return !ammesso;
-        }
-    case FieldKind::Text:
-        break;
-    }
-    if (isEnter(e)) {
-        const qsizetype dopo = (&c - fields_.constData() + 1) % fields_.size();
-        fields_.at(dopo).edit->setFocus();
+    case KeyAction::Clear:
+        c.edit->clear();
+        return true;
+    case KeyAction::PickDate:
+        openDatePicker(c);
+        return true;
+    case KeyAction::NextField:
+        fields_.at((&c - fields_.constData() + 1) % fields_.size()).edit->setFocus();
         return true;
     }
     return false;

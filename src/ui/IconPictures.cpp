@@ -248,7 +248,7 @@ void webcam(QPainter& p, const QRectF& r)
 void euro(QPainter& p, const QRectF& r)
 {
     p.setFont(Fonts::verdana(int(r.height() * 0.95), true));
-    p.setPen(QColor(0xA5, 0x2A, 0x2A));
+    p.setPen(Palette::Brown);
     p.drawText(r, Qt::AlignCenter, QString(QChar(0x20AC)));
 }
 

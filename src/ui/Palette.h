@@ -23,6 +23,14 @@ inline const QColor Crimson(0xDC, 0x14, 0x3C); // warnings, the help title
 inline const QColor DarkCyan(0x00, 0x8B, 0x8B); // "in progress" notes
 inline const QColor LinkBlue(0x1F, 0x5F, 0xAF); // the maker's web address
 
+// The archive screen.
+inline const QColor PanelBlue(0xC8, 0xD6, 0xE3); // the work area behind the field boxes
+inline const QColor Peach(0xFD, 0xD3, 0xA0); // behind "Da pagare"
+inline const QColor StatusBlue(0x30, 0x30, 0xDD); // the status bar
+inline const QColor SkyBlue(0x87, 0xCE, 0xEB); // field edges
+inline const QColor AliceBlue(0xF0, 0xF8, 0xFF); // field backgrounds
+inline const QColor FocusYellow(0xFF, 0xFF, 0x00); // the field being edited
+inline const QColor Brown(0xA5, 0x2A, 0x2A); // the due date and the amount, the euro sign
 // Accents.
 inline const QColor Orange(0xF0, 0x8A, 0x24); // "3.0"
 inline const QColor Amber(0xF0, 0xA7, 0x3A); // light rays

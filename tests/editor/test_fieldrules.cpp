@@ -3,12 +3,14 @@
 #include "editor/CardFields.h"
 #include "editor/CardPhoto.h"
 #include "editor/FieldInput.h"
+#include "editor/FieldKeys.h"
 #include "editor/Navigation.h"
 
 Q_DECLARE_METATYPE(RecordArrow)
 Q_DECLARE_METATYPE(Step::Action)
 Q_DECLARE_METATYPE(Tipo)
 Q_DECLARE_METATYPE(FieldKind)
+Q_DECLARE_METATYPE(KeyAction)
 
 // The rules behind the archive screen's fields and record arrows.
 class TestFieldRules : public QObject {
@@ -94,6 +96,53 @@ private Q_SLOTS:
             QVERIFY(!isTaxCodeChar(c));
         QCOMPARE(normalizeTaxCode(QStringLiteral("rssmra")), QStringLiteral("RSSMRA"));
         QCOMPARE(normalizeTaxCode(QStringLiteral(" rss80a01h501u ")), QStringLiteral("RSS80A01H501U"));
+    }
+
+    // Enter moves on from every kind of field; a date takes no typing; the
+    // amount and the tax code take only their own characters.
+    void keys_data()
+    {
+        QTest::addColumn<FieldKind>("kind");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<KeyAction>("action");
+        const struct {
+            const char* name;
+            FieldKind kind;
+            int key;
+            const char* text;
+            KeyAction action;
+        } cases[] = {
+            {"text, letter", FieldKind::Text, Qt::Key_A, "a", KeyAction::PassOn},
+            {"text, Enter", FieldKind::Text, Qt::Key_Return, "\r", KeyAction::NextField},
+            {"text, keypad Enter", FieldKind::Text, Qt::Key_Enter, "\r", KeyAction::NextField},
+            {"date, digit", FieldKind::Date, Qt::Key_1, "1", KeyAction::PickDate},
+            {"date, Enter", FieldKind::Date, Qt::Key_Return, "\r", KeyAction::PickDate},
+            {"date, Delete", FieldKind::Date, Qt::Key_Delete, "", KeyAction::Clear},
+            {"date, Backspace", FieldKind::Date, Qt::Key_Backspace, "", KeyAction::Clear},
+            {"date, Tab", FieldKind::Date, Qt::Key_Tab, "\t", KeyAction::PassOn},
+            {"date, Shift", FieldKind::Date, Qt::Key_Shift, "", KeyAction::PassOn},
+            {"amount, digit", FieldKind::Amount, Qt::Key_5, "5", KeyAction::PassOn},
+            {"amount, comma", FieldKind::Amount, Qt::Key_Comma, ",", KeyAction::PassOn},
+            {"amount, point", FieldKind::Amount, Qt::Key_Period, ".", KeyAction::Swallow},
+            {"amount, letter", FieldKind::Amount, Qt::Key_A, "a", KeyAction::Swallow},
+            {"amount, Enter", FieldKind::Amount, Qt::Key_Return, "\r", KeyAction::NextField},
+            {"amount, Left", FieldKind::Amount, Qt::Key_Left, "", KeyAction::PassOn},
+            {"amount, Home", FieldKind::Amount, Qt::Key_Home, "", KeyAction::Swallow},
+            {"tax code, letter", FieldKind::TaxCode, Qt::Key_A, "a", KeyAction::PassOn},
+            {"tax code, blank", FieldKind::TaxCode, Qt::Key_Space, " ", KeyAction::Swallow},
+            {"tax code, Backspace", FieldKind::TaxCode, Qt::Key_Backspace, "", KeyAction::PassOn},
+        };
+        for (const auto& c : cases)
+            QTest::newRow(c.name) << c.kind << c.key << QString::fromUtf8(c.text) << c.action;
+    }
+
+    void keys()
+    {
+        QFETCH(FieldKind, kind);
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QTEST(fieldKeyAction(kind, key, text), "action");
     }
 
     void navigation_data()
