@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 
 #include <QByteArray>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <climits>
@@ -18,6 +19,7 @@ constexpr qint64 bloccoScansione = qint64(512) << 10;
 
 constexpr QIODevice::OpenMode modoEsistente = QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered;
 constexpr QIODevice::OpenMode modoNuovo = QIODevice::ReadWrite | QIODevice::NewOnly | QIODevice::Unbuffered;
+constexpr QIODevice::OpenMode modoSoloLettura = QIODevice::ReadOnly | QIODevice::ExistingOnly | QIODevice::Unbuffered;
 
 // Reads exactly n bytes at the current position; false on a short read.
 bool leggiEsatti(QFile& file, char* dati, qint64 n)
@@ -65,11 +67,18 @@ void TArchivioSchede::Apri(Accesso accesso)
     // existing file, so an existing file is never replaced. Another
     // workstation may create it between our first two tries; the third then
     // opens theirs.
-    const bool aperto = file_.open(modoEsistente) || file_.open(modoNuovo) || file_.open(modoEsistente);
+    const bool aperto = accesso == Accesso::SoloLettura
+        ? file_.open(modoSoloLettura)
+        : file_.open(modoEsistente) || file_.open(modoNuovo) || file_.open(modoEsistente);
     if (!aperto)
         fallisci(QStringLiteral("cannot open: ") + file_.errorString());
     if (accesso == Accesso::Scrittura)
         prendiBlocco(blocco_, FileLock::Kind::Exclusive, "Apri");
+}
+
+bool TArchivioSchede::esiste(const Categoria& categoria)
+{
+    return QFileInfo::exists(ProgramFolder::file(categoria.FileArchivio()));
 }
 
 int TArchivioSchede::Conta()

@@ -63,6 +63,11 @@ public:
         // appends; reads go under it. Waits up to about ten seconds for
         // other writers and readers, then fails.
         Scrittura,
+        // Reading only, for the windows that look at every archive and write
+        // nothing: the file is opened read-only and never created, so a
+        // missing file is a failure (the caller treats it as an empty
+        // archive beforehand). Each read takes the lock shared.
+        SoloLettura,
     };
 
     explicit TArchivioSchede(const Categoria& categoria);
@@ -71,7 +76,8 @@ public:
     TArchivioSchede& operator=(const TArchivioSchede&) = delete;
 
     // Opens the category's file in the program folder for reading and
-    // writing; when there is no file, creates an empty one. An existing file
+    // writing (or only reading, with SoloLettura); when there is no file,
+    // creates an empty one, except with SoloLettura. An existing file
     // that cannot be opened is a failure and is never created anew. Opening
     // an open store first closes it.
     void Apri(Accesso accesso = Accesso::Lettura);
@@ -100,6 +106,8 @@ public:
     void Scorri(const Visitatore& visita);
 
     bool aperto() const { return file_.isOpen(); }
+    // Whether the category's record file is in the program folder.
+    static bool esiste(const Categoria& categoria);
     const Categoria& categoria() const { return categoria_; }
     const Tracciato& tracciato() const { return tracciato_; }
     // A blank record of this category's layout.
