@@ -10,6 +10,7 @@
 #include "help/TfrmGuida.h"
 #include "help/TfrmInfo.h"
 #include "help/TfrmSplash.h"
+#include "household/ChosenCard.h"
 #include "output/TfrmExp.h"
 #include "output/TfrmStampa.h"
 #include "search/TfrmSospesi.h"
@@ -91,6 +92,16 @@ void AppWindows::showArchive(const Categoria& categoria)
 {
     if (TfrmArchivio* a = archive(categoria))
         handOver(menu_.get(), a, true);
+}
+
+void AppWindows::showCard(const ChosenCard& chosen)
+{
+    TfrmArchivio* a = archive(*chosen.categoria);
+    if (!a)
+        return;
+    // The screen empties itself when it is shown, so the card goes in after.
+    handOver(menu_.get(), a, true);
+    a->MostraScheda(chosen.scheda, chosen.n);
 }
 
 void AppWindows::handOver(QWidget* from, QWidget* to, bool maximised)

@@ -6,6 +6,7 @@
 #include <vector>
 
 struct Categoria;
+struct ChosenCard;
 class TfrmArchivio;
 class TfrmAvvio;
 class TfrmCambiaPassword;
@@ -35,6 +36,11 @@ public:
     TfrmAvvio* menu() const { return menu_.get(); }
     TfrmCambiaPassword* changePassword() const { return changePassword_.get(); }
     TfrmArchivio* archive(const Categoria& categoria) const;
+
+    // Hands over from whichever window is showing (the menu) to the card's
+    // archive screen, as a tile does, and shows the card there, photo
+    // included: what a household window's choice of a card leads to.
+    void showCard(const ChosenCard& chosen);
 
 signals:
     // The program is over: "Esci" on the login window, the exit icon or the
