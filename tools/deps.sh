@@ -6,7 +6,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build pkg-config
+  g++ cmake ninja-build pkg-config patchelf
   qt6-base-dev qt6-multimedia-dev libgl-dev
   fonts-dejavu-core fonts-liberation
 )
