@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# test_bundle.sh BUILD SOURCE
+# test_bundle.sh BUILD SOURCE QT_PLUGIN_DIR
 # The installed program folder is self-sufficient and a reinstall keeps the
 # user's files: installs BUILD into a temporary folder, starts the program
 # from it offscreen with no library or plugin path set and reads what it
@@ -10,6 +10,7 @@ set -euo pipefail
 
 build=$(realpath "$1")
 source=$(realpath "$2")
+qt_plugins=$3
 work=$(mktemp -d)
 folder="$work/Programmi e dati/Tessaria"
 pids=()
@@ -82,6 +83,9 @@ for f in tessaria qt.conf tessaria.png Guida.pdf unins000.dll plugins/platforms/
   [ -f "$folder/$f" ] || fail "the folder has no $f"
 done
 [ -e "$folder/.tessaria-install" ] && fail "the staging folder was left behind"
+if [ -f "$qt_plugins/platforms/libqwayland-generic.so" ] && [ ! -f "$folder/plugins/platforms/libqwayland-generic.so" ]; then
+  fail "the machine has the Wayland platform plugin, the folder does not"
+fi
 runpath=$(patchelf --print-rpath "$folder/tessaria")
 [ "$runpath" = '$ORIGIN/lib' ] || fail "the executable's RUNPATH is '$runpath'"
 grep -qx 'Prefix = .' "$folder/qt.conf" && grep -qx 'Plugins = plugins' "$folder/qt.conf" ||
