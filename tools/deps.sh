@@ -6,8 +6,8 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev libgl-dev
+  g++ cmake ninja-build pkg-config patchelf
+  qt6-base-dev qt6-multimedia-dev qt6-wayland libgl-dev
   fonts-dejavu-core fonts-liberation
 )
 if [ "${1:-}" = test ]; then

@@ -501,6 +501,28 @@ QPixmap ProgramPictures::logo(const QSize& size)
     return pm;
 }
 
+QPixmap ProgramPictures::icon(const QSize& size)
+{
+    Drawing::Canvas pm(size);
+    QPainter& p = pm.painter();
+    const qreal side = qMin(size.width(), size.height());
+    const QRectF square(
+        (size.width() - side) / 2 + side * 0.03, (size.height() - side) / 2 + side * 0.03, side * 0.92, side * 0.92);
+    const qreal radius = side * 0.16;
+    p.setPen(Qt::NoPen);
+    p.setBrush(Palette::shadow(30));
+    p.drawRoundedRect(square.translated(0, side * 0.02), radius, radius);
+    QLinearGradient g(square.topLeft(), square.bottomLeft());
+    g.setColorAt(0, Qt::white);
+    g.setColorAt(1, QColor(0xEE, 0xF4, 0xFB));
+    p.setPen(QPen(Palette::Frame, qMax(1.0, side / 128)));
+    p.setBrush(g);
+    p.drawRoundedRect(square, radius, radius);
+    const qreal markSide = square.width() * 0.72;
+    mark(p, QRectF(square.center().x() - markSide / 2, square.center().y() - markSide / 2, markSide, markSide));
+    return pm;
+}
+
 QPixmap ProgramPictures::title(const QSize& size)
 {
     Drawing::Canvas pm(size);

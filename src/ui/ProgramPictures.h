@@ -21,6 +21,9 @@ public:
     // The program's mark and name on a white card (login 328 x 160,
     // change password 353 x 148).
     static QPixmap logo(const QSize& size);
+    // The mark alone on a rounded white square: the icon the desktop shows
+    // for the program.
+    static QPixmap icon(const QSize& size);
     // Main menu top band.
     static QPixmap title(const QSize& size); // the name "Tessaria 3.0"
     static QPixmap versionBadge(const QSize& size); // "3.0"
