@@ -78,6 +78,10 @@ void PanelScaler::adopt(QWidget* w)
     part.geometry = w->geometry();
     part.ownFont = w->testAttribute(Qt::WA_SetFont);
     part.font = w->font();
+    // A style sheet fixes a widget's font when it is polished, so a styled
+    // part does not follow its box either.
+    part.classFont = !part.ownFont
+        && (!w->styleSheet().isEmpty() || (w->parentWidget() && w->font() != w->parentWidget()->font()));
     if (auto* b = qobject_cast<QAbstractButton*>(w))
         part.iconSize = b->iconSize();
     if (auto* l = qobject_cast<QLabel*>(w))
@@ -109,9 +113,13 @@ void PanelScaler::place(Part& part)
         return;
     part.shownGeometry = WindowScale::scaled(part.geometry, factor_);
     w->setGeometry(part.shownGeometry);
-    if (part.ownFont) {
+    if (part.ownFont || (part.classFont && factor_ != 1.0)) {
         part.shownFont = scaledFont(part.font, w);
         w->setFont(part.shownFont);
+    } else if (part.classFont) {
+        // Back to the font of its class.
+        w->setFont(QFont());
+        part.shownFont = w->font();
     }
     if (auto* b = qobject_cast<QAbstractButton*>(w); b && part.iconSize.isValid())
         b->setIconSize(WindowScale::scaled(part.iconSize, factor_));
@@ -190,6 +198,7 @@ bool PanelScaler::eventFilter(QObject* watched, QEvent* event)
             if (it != parts_.end() && it->widget && it->widget->testAttribute(Qt::WA_SetFont)
                 && it->widget->font() != it->shownFont) {
                 it->ownFont = true;
+                it->classFont = false;
                 it->font = it->widget->font();
                 applying_ = true;
                 place(*it);

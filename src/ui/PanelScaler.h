@@ -35,6 +35,9 @@ private:
         QRect geometry;
         QFont font;
         bool ownFont = false;
+        // Not its box's font, though not set on it: a font of its class or
+        // of its style sheet.
+        bool classFont = false;
         QSize iconSize;
         bool stretchesPicture = false;
         // What this scaler last gave the part, to tell its own changes from
