@@ -1,6 +1,7 @@
 #include "ui/GradientDialog.h"
 
 #include "ui/Drawing.h"
+#include "ui/ScreenFit.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -10,15 +11,51 @@ GradientDialog::GradientDialog(
     QWidget* owner, const QColor& top, const QColor& bottom, const QSize& clientSize, const QSize& panelSize)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , panel_(new QWidget(this))
+    , fit_(new ScreenFit(this, panel_, panelSize))
     , top_(top)
     , bottom_(bottom)
 {
     setModal(true);
     setFixedSize(clientSize);
     panel_->setObjectName(QStringLiteral("panPannello"));
-    panel_->setGeometry(
-        QRect(QPoint((clientSize.width() - panelSize.width()) / 2, (clientSize.height() - panelSize.height()) / 2),
-            panelSize));
+    panelDesign_
+        = QRect(QPoint((clientSize.width() - panelSize.width()) / 2, (clientSize.height() - panelSize.height()) / 2),
+            panelSize);
+    panel_->setGeometry(panelDesign_);
+    fit_->setDesign(clientSize);
+    connect(fit_, &ScreenFit::changed, this, &GradientDialog::fitToScreen);
+}
+
+qreal GradientDialog::scaleFactor() const
+{
+    return fit_->factor();
+}
+
+void GradientDialog::fitToScreen()
+{
+    if (fitting_)
+        return;
+    fitting_ = true;
+    if (fit_->refit()) {
+        setFixedSize(fit_->clientSize());
+        placePanel();
+        if (isVisible())
+            fit_->keepOnScreen();
+    }
+    fitting_ = false;
+}
+
+void GradientDialog::placePanel()
+{
+    fit_->place(WindowScale::scaled(panelDesign_, fit_->factor()), rect());
+}
+
+void GradientDialog::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    // The frame's size is known only once the window is on screen.
+    if (isVisible())
+        fitToScreen();
 }
 
 void GradientDialog::paintEvent(QPaintEvent*)
@@ -32,6 +69,7 @@ void GradientDialog::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
+    fitToScreen();
     QRect area;
     if (QWidget* w = parentWidget())
         area = w->window()->frameGeometry();
@@ -39,6 +77,7 @@ void GradientDialog::showEvent(QShowEvent* event)
         area = s->availableGeometry();
     if (area.isValid())
         move(area.center() - QPoint(width() / 2, height() / 2));
+    fit_->keepOnScreen();
 }
 
 void GradientDialog::keyPressEvent(QKeyEvent* event)

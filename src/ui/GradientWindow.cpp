@@ -1,6 +1,7 @@
 #include "ui/GradientWindow.h"
 
 #include "ui/Drawing.h"
+#include "ui/ScreenFit.h"
 
 #include <QPainter>
 #include <QScreen>
@@ -35,12 +36,19 @@ private:
 GradientWindow::GradientWindow(const QColor& top, const QColor& bottom, const QSize& panelSize, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , panel_(new Panel(top, bottom, this))
+    , fit_(new ScreenFit(this, panel_, panelSize))
     , top_(top)
     , bottom_(bottom)
 {
     panel_->setObjectName(QStringLiteral("panPannello"));
     panel_->setFixedSize(panelSize);
     resize(panelSize);
+    connect(fit_, &ScreenFit::changed, this, &GradientWindow::fitToScreen);
+}
+
+qreal GradientWindow::scaleFactor() const
+{
+    return fit_->factor();
 }
 
 void GradientWindow::makeFixed(const QSize& clientSize)
@@ -49,6 +57,7 @@ void GradientWindow::makeFixed(const QSize& clientSize)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(clientSize);
     designSize_ = clientSize;
+    fit_->setDesign(clientSize);
 }
 
 void GradientWindow::setDesignSize(const QSize& size)
@@ -72,6 +81,9 @@ void GradientWindow::paintEvent(QPaintEvent*)
 void GradientWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    // The frame's size is known only once the window is on screen.
+    if (isVisible())
+        fitToScreen();
     centrePanel();
     update();
 }
@@ -79,6 +91,8 @@ void GradientWindow::resizeEvent(QResizeEvent* event)
 void GradientWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    if (!event->spontaneous())
+        fitToScreen();
     centrePanel();
     if (fixed_ && !centredOnce_ && !event->spontaneous()) {
         centredOnce_ = true;
@@ -86,7 +100,26 @@ void GradientWindow::showEvent(QShowEvent* event)
             const QRect area = s->availableGeometry();
             move(area.center() - QPoint(width() / 2, height() / 2));
         }
+        fit_->keepOnScreen();
     }
+}
+
+void GradientWindow::fitToScreen()
+{
+    if (fitting_)
+        return;
+    fitting_ = true;
+    if (fit_->refit()) {
+        if (fixed_)
+            setFixedSize(fit_->clientSize());
+        else if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+            resize(WindowScale::scaled(designSize_.isValid() ? designSize_ : size(), fit_->factor())
+                       .boundedTo(fit_->room()));
+        centrePanel();
+        if (isVisible())
+            fit_->keepOnScreen();
+    }
+    fitting_ = false;
 }
 
 void GradientWindow::centrePanel()
@@ -94,5 +127,5 @@ void GradientWindow::centrePanel()
     // A screen smaller than the panel keeps its top left corner in view.
     const int x = qMax(0, (width() - panel_->width()) / 2);
     const int y = qMax(0, (height() - panel_->height()) / 2);
-    panel_->move(x, y);
+    fit_->place(QRect(QPoint(x, y), panel_->size()), rect());
 }

@@ -1,5 +1,7 @@
 #include "ui/ShapeBox.h"
 
+#include "ui/PanelScaler.h"
+
 #include <QPainter>
 
 ShapeBox::ShapeBox(QWidget* parent, const QColor& fill, const QColor& border, int borderWidth, qreal radius)
@@ -14,11 +16,15 @@ ShapeBox::ShapeBox(QWidget* parent, const QColor& fill, const QColor& border, in
 
 void ShapeBox::paintEvent(QPaintEvent*)
 {
+    // The border and the corners keep their proportion in a smaller window.
+    const qreal factor = PanelScaler::factorOf(this);
+    const qreal width = borderWidth_ * factor;
+    const qreal radius = radius_ * factor;
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, radius_ > 0);
     const bool bordered = border_.isValid() && borderWidth_ > 0;
-    const qreal inset = bordered ? borderWidth_ / 2.0 : 0;
-    p.setPen(bordered ? QPen(border_, borderWidth_) : QPen(Qt::NoPen));
+    const qreal inset = bordered ? width / 2.0 : 0;
+    p.setPen(bordered ? QPen(border_, width) : QPen(Qt::NoPen));
     p.setBrush(fill_);
-    p.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), radius_, radius_);
+    p.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), radius, radius);
 }

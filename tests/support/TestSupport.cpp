@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QTimer>
 
 TempProgramFolder::TempProgramFolder()
@@ -14,6 +15,17 @@ TempProgramFolder::TempProgramFolder()
 TempProgramFolder::~TempProgramFolder()
 {
     ProgramFolder::set(QString());
+}
+
+void useOffscreenScreens(const char* screens)
+{
+    // The platform reads the file when the application starts.
+    static QTemporaryFile file;
+    if (!file.open())
+        return;
+    file.write(QByteArray(R"({"screens":[)") + screens + "]}");
+    file.flush();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(file.fileName()));
 }
 
 void onNextModal(std::function<void(QWidget*)> fn, int timeoutMs)

@@ -47,11 +47,19 @@ QStringList& openedByShell();
 bool hasPdfToText();
 QString pdfText(const QString& path);
 
-#define TESSARIA_TEST_MAIN(Suite)                                                                                      \
+// The offscreen screens a suite runs on, a JSON array's items, the first one
+// primary: by default a 1920 x 1080 desktop, where every window has its
+// design size. Called before the application object exists.
+inline constexpr const char* DesktopScreen
+    = R"({"name":"desktop","x":0,"y":0,"width":1920,"height":1080,"logicalDpi":96,"dpr":1})";
+void useOffscreenScreens(const char* screens);
+
+#define TESSARIA_TEST_MAIN_ON(Suite, screens)                                                                          \
     int main(int argc, char** argv)                                                                                    \
     {                                                                                                                  \
-        qputenv("QT_QPA_PLATFORM", "offscreen");                                                                       \
+        useOffscreenScreens(screens);                                                                                  \
         QApplication app(argc, argv);                                                                                  \
         Suite suite;                                                                                                   \
         return runTessariaTest(argc, argv, &suite);                                                                    \
     }
+#define TESSARIA_TEST_MAIN(Suite) TESSARIA_TEST_MAIN_ON(Suite, DesktopScreen)

@@ -3,7 +3,20 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPixmap>
+#include <QTemporaryFile>
 #include <QWidget>
+
+void WindowCamera::useScreens(const char* screens)
+{
+    // The platform reads the file when the application starts; it lives as
+    // long as the program.
+    static QTemporaryFile file;
+    if (!file.open())
+        return;
+    file.write(QByteArray(R"({"screens":[)") + screens + "]}");
+    file.flush();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(file.fileName()));
+}
 
 void WindowCamera::settle()
 {

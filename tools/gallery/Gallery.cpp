@@ -3,7 +3,9 @@
 #include "WindowCamera.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QImage>
+#include <QScreen>
 
 #include <cstdio>
 
@@ -11,6 +13,14 @@ QList<GalleryEntry>& galleryGroups()
 {
     static QList<GalleryEntry> groups;
     return groups;
+}
+
+QScreen* GalleryScreens::screen(const char* name)
+{
+    for (QScreen* s : QGuiApplication::screens())
+        if (s->name() == QLatin1String(name))
+            return s;
+    return QGuiApplication::primaryScreen();
 }
 
 GalleryGroup::GalleryGroup(const char* name, GalleryShots shots)

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class QImage;
+class QScreen;
 class QWidget;
 
 // The window gallery: every window of the program, built offscreen at its
@@ -15,6 +16,17 @@ class QWidget;
 //
 //     static void editorShots(GalleryCamera& camera) { ... camera.shoot("archivio_luce", window); }
 //     static const GalleryGroup group("editor", &editorShots);
+
+// The smaller screens beside the desktop, right of it: a laptop that leaves
+// 1280 x 660 to the windows, and a 1024 x 600 netbook.
+namespace GalleryScreens {
+inline constexpr const char* Laptop
+    = R"({"name":"laptop","x":1920,"y":0,"width":1280,"height":660,"logicalDpi":96,"dpr":1})";
+inline constexpr const char* Netbook
+    = R"({"name":"netbook","x":3200,"y":0,"width":1024,"height":600,"logicalDpi":96,"dpr":1})";
+// The screen of that name; the primary one when there is none.
+QScreen* screen(const char* name);
+} // namespace GalleryScreens
 
 class GalleryCamera {
 public:

@@ -5,6 +5,7 @@
 
 #include "DeliveredStore.h"
 #include "Gallery.h"
+#include "WindowCamera.h"
 #include "dialogs/Dialogs.h"
 #include "platform/Platform.h"
 
@@ -38,7 +39,11 @@ private:
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The desktop first, where every window has its design size; then the
+    // smaller screens the scaled shots are taken on.
+    WindowCamera::useScreens(
+        (QByteArray(WindowCamera::DesktopScreen) + ',' + GalleryScreens::Laptop + ',' + GalleryScreens::Netbook)
+            .constData());
     QApplication app(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "usage: tessaria_gallery <outdir> [group...]\n");

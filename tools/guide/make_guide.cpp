@@ -595,7 +595,7 @@ bool scriviGuida(QIODevice& out, const Pictures& immagini)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    WindowCamera::useScreens(WindowCamera::DesktopScreen);
     QApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: tessaria_make_guide <Guida.pdf>\n");

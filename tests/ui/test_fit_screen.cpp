@@ -1,0 +1,301 @@
+// Every window on one offscreen screen, chosen when the suite is built (see
+// CMakeLists.txt): on the desktop each part is exactly where it is built; on
+// smaller screens each window lies inside the screen's available area, and
+// each part is where the design puts it, at the window's factor, whole and
+// readable. The archive screen and its date picker work the same when drawn
+// smaller.
+
+#include "TestSupport.h"
+#include "app/TfrmAvvio.h"
+#include "app/TfrmCambiaPassword.h"
+#include "app/TfrmPassword.h"
+#include "archive/Categoria.h"
+#include "checkers/TfrmCodFisc.h"
+#include "checkers/TfrmPartitaIva.h"
+#include "editor/TfrmAllegaCartella.h"
+#include "editor/TfrmArchivio.h"
+#include "editor/TfrmCalendario.h"
+#include "help/TfrmGuida.h"
+#include "help/TfrmInfo.h"
+#include "help/TfrmSplash.h"
+#include "output/TfrmExp.h"
+#include "output/TfrmStampa.h"
+#include "search/TfrmSospesi.h"
+#include "search/TfrmTrova.h"
+#include "ui/GradientDialog.h"
+#include "ui/GradientWindow.h"
+
+#include <QCalendarWidget>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include <functional>
+#include <memory>
+
+// The screens of each build of the suite, the first one primary.
+#if defined(FIT_ON_DESKTOP)
+#define FIT_SCREENS DesktopScreen
+#elif defined(FIT_ON_LAPTOP)
+// A laptop that leaves 1280 x 660, and a desktop right of it.
+#define FIT_SCREENS                                                                                                    \
+    R"({"name":"laptop","x":0,"y":0,"width":1280,"height":660,"logicalDpi":96,"dpr":1},)"                              \
+    R"({"name":"desktop","x":1280,"y":0,"width":1920,"height":1080,"logicalDpi":96,"dpr":1})"
+#elif defined(FIT_ON_SCALED)
+// 1920 x 1000 pixels at 150 %. The offscreen platform takes the size in
+// device-independent pixels: 1280 x 667 for the windows, drawn at 1.5.
+#define FIT_SCREENS R"({"name":"scaled","x":0,"y":0,"width":1280,"height":667,"logicalDpi":96,"dpr":1.5})"
+#elif defined(FIT_ON_NETBOOK)
+#define FIT_SCREENS R"({"name":"netbook","x":0,"y":0,"width":1024,"height":600,"logicalDpi":96,"dpr":1})"
+#else
+#error "the suite is built for one set of screens"
+#endif
+
+namespace {
+
+const Categoria& cat(const char* chiave)
+{
+    return *Catalogo::PerChiave(QString::fromLatin1(chiave));
+}
+
+using Maker = std::function<QWidget*(TfrmArchivio& owner)>;
+
+struct Window {
+    const char* name;
+    Maker make;
+};
+
+const QList<Window>& windows()
+{
+    static const QList<Window> all = {
+        {"menu", [](TfrmArchivio&) -> QWidget* { return new TfrmAvvio; }},
+        {"archivio_rifiuti", [](TfrmArchivio&) -> QWidget* { return new TfrmArchivio(cat("Rifiuti")); }},
+        {"archivio_acquisti", [](TfrmArchivio&) -> QWidget* { return new TfrmArchivio(cat("Acquisti")); }},
+        {"login", [](TfrmArchivio&) -> QWidget* { return new TfrmPassword; }},
+        {"cambia_password", [](TfrmArchivio&) -> QWidget* { return new TfrmCambiaPassword; }},
+        {"calendario", [](TfrmArchivio& o) -> QWidget* { return new TfrmCalendario(&o); }},
+        {"trova", [](TfrmArchivio& o) -> QWidget* { return new TfrmTrova(o); }},
+        {"sospesi", [](TfrmArchivio& o) -> QWidget* { return new TfrmSospesi(o); }},
+        {"esporta", [](TfrmArchivio& o) -> QWidget* { return new TfrmExp(cat("Luce"), &o); }},
+        {"stampa", [](TfrmArchivio& o) -> QWidget* { return new TfrmStampa(o); }},
+        {"codice_fiscale", [](TfrmArchivio& o) -> QWidget* { return new TfrmCodFisc(&o); }},
+        {"partita_iva", [](TfrmArchivio& o) -> QWidget* { return new TfrmPartitaIva(&o); }},
+        {"allegati", [](TfrmArchivio& o) -> QWidget* { return new TfrmAllegaCartella(&o); }},
+        {"guida", [](TfrmArchivio& o) -> QWidget* { return new TfrmGuida(&o); }},
+        {"info", [](TfrmArchivio& o) -> QWidget* { return new TfrmInfo(&o); }},
+        {"presentazione", [](TfrmArchivio& o) -> QWidget* { return new TfrmSplash(&o); }},
+    };
+    return all;
+}
+
+bool isDesktop(const QScreen* s)
+{
+    return s->availableGeometry().size() == QSize(1920, 1080);
+}
+
+qreal factorOf(const QWidget* w)
+{
+    if (auto* g = qobject_cast<const GradientWindow*>(w))
+        return g->scaleFactor();
+    if (auto* d = qobject_cast<const GradientDialog*>(w))
+        return d->scaleFactor();
+    return -1;
+}
+
+QWidget* panelOf(QWidget* w)
+{
+    if (auto* g = qobject_cast<GradientWindow*>(w))
+        return g->panel();
+    return qobject_cast<GradientDialog*>(w)->panel();
+}
+
+// The named parts of a window's panel, in the order they were built.
+QList<QWidget*> parts(QWidget* window)
+{
+    QList<QWidget*> out;
+    for (QWidget* w : panelOf(window)->findChildren<QWidget*>()) {
+        if (!w->isWindow() && !w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")))
+            out << w;
+    }
+    return out;
+}
+
+// Shown as the program shows it: the menu and the archive screens maximised.
+void showAsTheProgram(QWidget* w)
+{
+    auto* g = qobject_cast<GradientWindow*>(w);
+    if (g && g->designSize() != g->minimumSize())
+        w->showMaximized();
+    else
+        w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+}
+
+bool textFits(const QLabel* l)
+{
+    if (l->wordWrap() || l->text().isEmpty() || Qt::mightBeRichText(l->text()))
+        return true;
+    return l->fontMetrics().horizontalAdvance(l->text()) <= l->contentsRect().width() + 1;
+}
+
+void near(qreal actual, qreal expected, const QString& what)
+{
+    if (qAbs(actual - expected) > 1.0)
+        QTest::qFail(qPrintable(QStringLiteral("%1: %2 instead of %3").arg(what).arg(actual).arg(expected)), __FILE__,
+            __LINE__);
+}
+
+} // namespace
+
+class TestFitScreen : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { testDialogs().reset(); }
+    void cleanup() { QVERIFY(testDialogs().verify()); }
+
+    void everyWindow_data()
+    {
+        QTest::addColumn<int>("which");
+        for (int i = 0; i < windows().size(); ++i)
+            QTest::newRow(windows().at(i).name) << i;
+    }
+    void everyWindow()
+    {
+        QFETCH(int, which);
+        TempProgramFolder folder;
+        TfrmArchivio owner(cat("Rifiuti"));
+        owner.showMaximized();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+        std::unique_ptr<QWidget> design(windows().at(which).make(owner));
+        std::unique_ptr<QWidget> shown(windows().at(which).make(owner));
+        showAsTheProgram(shown.get());
+
+        QScreen* screen = shown->screen();
+        const QRect area = screen->availableGeometry();
+        QVERIFY2(area.contains(shown->frameGeometry()),
+            qPrintable(QStringLiteral("frame %1,%2 %3x%4")
+                           .arg(shown->frameGeometry().x())
+                           .arg(shown->frameGeometry().y())
+                           .arg(shown->frameGeometry().width())
+                           .arg(shown->frameGeometry().height())));
+        const qreal f = factorOf(shown.get());
+        const QString name = QString::fromLatin1(windows().at(which).name);
+        if (isDesktop(screen))
+            QCOMPARE(f, 1.0);
+        else if (name == QLatin1String("menu") || name.startsWith(QLatin1String("archivio")))
+            QVERIFY2(f < 1.0, qPrintable(QStringLiteral("%1x%2 dpr %3").arg(area.width()).arg(area.height()).arg(screen->devicePixelRatio())));
+        QVERIFY(f >= 0.6);
+
+        const QList<QWidget*> built = parts(design.get());
+        const QList<QWidget*> seen = parts(shown.get());
+        QCOMPARE(seen.size(), built.size());
+        QWidget* panel = panelOf(shown.get());
+        for (int i = 0; i < built.size(); ++i) {
+            const QWidget* b = built.at(i);
+            const QWidget* s = seen.at(i);
+            QCOMPARE(s->objectName(), b->objectName());
+            const QString what = name + QLatin1Char('/') + s->objectName();
+            if (f == 1.0) {
+                QCOMPARE(s->geometry(), b->geometry());
+                QCOMPARE(s->font(), b->font());
+                continue;
+            }
+            const QRect g = b->geometry();
+            near(s->x(), g.x() * f, what + QStringLiteral(" x"));
+            near(s->y(), g.y() * f, what + QStringLiteral(" y"));
+            near(s->width(), g.width() * f, what + QStringLiteral(" width"));
+            near(s->height(), g.height() * f, what + QStringLiteral(" height"));
+            near(QFontInfo(s->font()).pixelSize(), QFontInfo(b->font()).pixelSize() * f, what + QStringLiteral(" font"));
+            if (!b->isVisibleTo(panelOf(design.get())))
+                continue;
+            // Whole inside its box and inside the window, as at the design size.
+            if (b->parentWidget()->rect().contains(b->geometry()))
+                QVERIFY2(s->parentWidget()->rect().contains(s->geometry()), qPrintable(what));
+            const QRect inWindow(s->mapTo(shown.get(), QPoint(0, 0)), s->size());
+            QVERIFY2(shown->rect().contains(inWindow) || panel->parentWidget() != shown.get(), qPrintable(what));
+            if (auto* l = qobject_cast<const QLabel*>(b); l && textFits(l))
+                QVERIFY2(textFits(qobject_cast<const QLabel*>(s)), qPrintable(what + QStringLiteral(" text")));
+        }
+        // Parts apart at the design size stay apart.
+        for (int i = 0; i < built.size(); ++i)
+            for (int j = i + 1; j < built.size(); ++j)
+                if (built.at(i)->parentWidget() == built.at(j)->parentWidget()
+                    && !built.at(i)->geometry().intersects(built.at(j)->geometry()))
+                    QVERIFY2(!seen.at(i)->geometry().intersects(seen.at(j)->geometry()),
+                        qPrintable(seen.at(i)->objectName() + QLatin1Char('+') + seen.at(j)->objectName()));
+    }
+
+    // Typing, the date picker and a save, with the mouse where the user sees
+    // the commands.
+    void workAtTheScreensScale()
+    {
+        TempProgramFolder folder;
+        TfrmArchivio s(cat("Rifiuti"));
+        s.showMaximized();
+        QVERIFY(QTest::qWaitForWindowExposed(&s));
+        QApplication::setActiveWindow(&s);
+        (void)QTest::qWaitForWindowActive(&s);
+        const struct {
+            const char* field;
+            const char* text;
+        } typed[] = {{"txtNumero", "F-2024/77"}, {"txtBeneficiario", "Comune di Ravenna"},
+            {"txtCausale", "Tassa rifiuti"}, {"txtPagatore", "Maria Rossi"}, {"txtPrezzo", "187,40"}};
+        for (const auto& t : typed) {
+            auto* e = child<QLineEdit>(&s, QString::fromLatin1(t.field));
+            QTest::mouseClick(e, Qt::LeftButton, {}, e->rect().center());
+            e->selectAll();
+            QTest::keyClicks(e, QString::fromLatin1(t.text));
+            QCOMPARE(e->text(), QString::fromLatin1(t.text));
+        }
+
+        auto* sca = child<QLineEdit>(&s, QStringLiteral("txtDataSca"));
+        sca->setFocus();
+        qreal pickerFactor = 0;
+        onNextModal([&pickerFactor](QWidget* w) {
+            pickerFactor = factorOf(w);
+            auto* cal = w->findChild<QCalendarWidget*>(QStringLiteral("calAppuntamenti"));
+            cal->setSelectedDate(QDate(2024, 3, 31));
+            auto* importa = w->findChild<QPushButton*>(QStringLiteral("btnImportaData"));
+            QTest::mouseClick(importa, Qt::LeftButton, {}, importa->rect().center());
+        });
+        QTest::keyClick(sca, Qt::Key_A);
+        QVERIFY(pickerFactor >= 0.6);
+        QCOMPARE(sca->text(), QStringLiteral("31/03/2024"));
+
+        testDialogs().expectMessage(Dialogs::Kind::Information, QStringLiteral("La scheda corrente è stata inserita in archivio."));
+        auto* salva = child<QPushButton>(&s, QStringLiteral("cmdSalva"));
+        QTest::mouseClick(salva, Qt::LeftButton, {}, salva->rect().center());
+        QCOMPARE(child<QLabel>(&s, QStringLiteral("lblPosizione"))->text(), QStringLiteral("1"));
+        QVERIFY(QFile::exists(folder.file(QStringLiteral("Archivio_Rifiuti.pro"))));
+    }
+
+    // Going to another screen, or the screen changing its size, decides the
+    // factor again.
+    void otherScreen()
+    {
+        const QList<QScreen*> screens = QGuiApplication::screens();
+        if (screens.size() < 2)
+            QSKIP("one screen");
+        TfrmAvvio menu;
+        menu.showMaximized();
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        const qreal first = menu.scaleFactor();
+        auto* esci = child<QWidget>(&menu, QStringLiteral("imgEsci"));
+        const QRect place = esci->geometry();
+        for (QScreen* other : {screens.at(1), screens.at(0)}) {
+            menu.windowHandle()->setScreen(other);
+            menu.setGeometry(QRect(other->availableGeometry().topLeft() + QPoint(2, 2), menu.size()));
+            menu.showNormal();
+            menu.showMaximized();
+            QTRY_COMPARE(menu.screen(), other);
+            const qreal expected = isDesktop(other) ? 1.0 : first;
+            QTRY_COMPARE(menu.scaleFactor(), expected);
+            QCOMPARE(esci->geometry(), expected == 1.0 ? QRect(921, 625, 48, 48) : place);
+        }
+    }
+};
+
+TESSARIA_TEST_MAIN_ON(TestFitScreen, FIT_SCREENS)
+#include "test_fit_screen.moc"
