@@ -69,8 +69,7 @@ SpendingBars::SpendingBars(const SpendingSummary& summary, int year, const QSize
         largest = std::max(largest, bar);
     }
     std::array<qint64, 12> previous {};
-    const bool withPrevious
-        = year != SpendingSummary::AllYears && summary.years().contains(year - 1);
+    const bool withPrevious = year != SpendingSummary::AllYears && summary.years().contains(year - 1);
     if (withPrevious) {
         previous = summary.monthTotals(year - 1);
         for (qint64 v : previous)

@@ -6,7 +6,8 @@
 #include <QHeaderView>
 #include <QTableWidget>
 
-QTableWidget* SpendingLook::table(QWidget* parent, const QString& name, const QRect& geometry, const QStringList& header)
+QTableWidget* SpendingLook::table(
+    QWidget* parent, const QString& name, const QRect& geometry, const QStringList& header)
 {
     auto* t = new QTableWidget(parent);
     t->setObjectName(name);

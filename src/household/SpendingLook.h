@@ -19,8 +19,7 @@ QTableWidget* table(QWidget* parent, const QString& name, const QRect& geometry,
 // Fills the table with `rows` of texts (as many as the header), aligned to
 // the right from column `firstNumber` on (-1: none); the last row bold when
 // `totals`.
-void fill(QTableWidget* table, const QStringList& header, const QList<QStringList>& rows, int firstNumber,
-    bool totals);
+void fill(QTableWidget* table, const QStringList& header, const QList<QStringList>& rows, int firstNumber, bool totals);
 
 QComboBox* comboBox(QWidget* parent, const QString& name, const QRect& geometry);
 

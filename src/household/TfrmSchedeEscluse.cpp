@@ -32,8 +32,8 @@ TfrmSchedeEscluse::TfrmSchedeEscluse(TfrmSpese& spese)
     lines.setStyleHint(QFont::Monospace);
     lines.setPixelSize(12);
     grdEscluse->setFont(lines);
-    btnChiudi = Widgets::iconButton(p, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), Icon::Esci,
-        {760, 416, 112, 36});
+    btnChiudi = Widgets::iconButton(
+        p, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), Icon::Esci, {760, 416, 112, 36});
     connect(grdEscluse, &QTableWidget::cellDoubleClicked, this, &TfrmSchedeEscluse::grdEscluseDblClick);
     connect(btnChiudi, &QPushButton::clicked, this, &TfrmSchedeEscluse::btnChiudiClick);
     fillList();

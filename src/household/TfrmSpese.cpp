@@ -39,19 +39,19 @@ TfrmSpese::TfrmSpese(QWidget* owner)
     Widgets::box(p, QStringLiteral("shpSpese"), p->rect(), Palette::Snow, Palette::BoxBorder, 6);
     Widgets::label(p, QStringLiteral("lblAnno"), QStringLiteral("Anno:"), {12, 12, 48, 26}, 12, true);
     cmbAnno = SpendingLook::comboBox(p, QStringLiteral("cmbAnno"), {62, 12, 150, 26});
-    lblAvvisi = Widgets::paragraph(p, QStringLiteral("lblAvvisi"), QString(), {232, 6, 876, 40}, 11, true,
-        Palette::Crimson);
+    lblAvvisi
+        = Widgets::paragraph(p, QStringLiteral("lblAvvisi"), QString(), {232, 6, 876, 40}, 11, true, Palette::Crimson);
     grdSpese = SpendingLook::table(p, QStringLiteral("grdSpese"), {12, 48, 1096, 248}, {});
     lblEscluse = Widgets::label(p, QStringLiteral("lblEscluse"), QString(), {12, 304, 360, 26}, 12, false);
     btnEscluse = Widgets::plainButton(p, QStringLiteral("btnEscluse"), QStringLiteral("Mostra"), {376, 303, 90, 28});
     imgGrafico = new SpendingChart(p);
     imgGrafico->setGeometry(12, 340, 1096, 316);
-    btnStampa = Widgets::iconButton(p, QStringLiteral("btnStampa"), QStringLiteral("Stampa"), Icon::Stampa,
-        {760, 668, 112, 36});
-    btnEsporta = Widgets::iconButton(p, QStringLiteral("btnEsporta"), QStringLiteral("Esporta"), Icon::Esporta,
-        {878, 668, 112, 36});
-    btnChiudi = Widgets::iconButton(p, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), Icon::Esci,
-        {996, 668, 112, 36});
+    btnStampa = Widgets::iconButton(
+        p, QStringLiteral("btnStampa"), QStringLiteral("Stampa"), Icon::Stampa, {760, 668, 112, 36});
+    btnEsporta = Widgets::iconButton(
+        p, QStringLiteral("btnEsporta"), QStringLiteral("Esporta"), Icon::Esporta, {878, 668, 112, 36});
+    btnChiudi = Widgets::iconButton(
+        p, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), Icon::Esci, {996, 668, 112, 36});
 
     connect(btnEscluse, &QPushButton::clicked, this, &TfrmSpese::btnEscluseClick);
     connect(btnStampa, &QPushButton::clicked, this, &TfrmSpese::btnStampaClick);
@@ -88,8 +88,8 @@ void TfrmSpese::fillYears(int wanted)
 void TfrmSpese::readAgain()
 {
     summary_ = SpendingSummary::read();
-    fillYears(year_ != SpendingSummary::AllYears && summary_.years().contains(year_) ? year_
-                                                                                      : summary_.openingYear(year_));
+    fillYears(
+        year_ != SpendingSummary::AllYears && summary_.years().contains(year_) ? year_ : summary_.openingYear(year_));
     showYear();
 }
 

@@ -107,8 +107,8 @@ void speseShots(GalleryCamera& camera)
         anno->setCurrentIndex(anno->count() - 1);
         camera.shoot(QStringLiteral("spese_tutti_gli_anni"), spese);
     }
-    camera.save(QStringLiteral("spese_stampa"),
-        Reports::renderPage(SpendingReport::prepare(SpendingSummary::read(), 2025), 0));
+    camera.save(
+        QStringLiteral("spese_stampa"), Reports::renderPage(SpendingReport::prepare(SpendingSummary::read(), 2025), 0));
 
     Clock::pin({});
     ProgramFolder::set(earlier);
