@@ -4,6 +4,9 @@
 #include "household/BillDates.h"
 #include "household/Money.h"
 #include "search/ResultLine.h"
+#include "search/Scan.h"
+
+#include "archive/FieldText.h"
 
 #include <QStringView>
 
@@ -26,17 +29,45 @@ std::vector<int> dateFields(const Categoria& categoria)
     return {};
 }
 
-// The first valid date of `fields`; `buffer` is reused from card to card so
-// that a whole-file scan allocates nothing per card.
-std::optional<QDate> firstDate(const VistaScheda& card, const std::vector<int>& fields, QString& buffer)
+// A field's trimmed text decoded into a small buffer on the stack, so that
+// a whole-file scan allocates nothing per card. Date and amount fields are
+// short; a longer text is no date and no amount the rules read, and is cut.
+class ShortText {
+public:
+    ShortText(const VistaScheda& card, int field)
+    {
+        const FieldText::FieldBytes b = card.bytes(field);
+        size_ = std::min(b.size, Room);
+        FieldText::decodeInto(b.data, size_, units_);
+        whole_ = b.size <= Room;
+    }
+    QStringView view() const { return QStringView(units_, size_); }
+    bool whole() const { return whole_; }
+
+private:
+    static constexpr int Room = 32;
+    char16_t units_[Room];
+    int size_ = 0;
+    bool whole_ = true;
+};
+
+// The first valid date of `fields`.
+std::optional<QDate> firstDate(const VistaScheda& card, const std::vector<int>& fields)
 {
     for (int i : fields) {
-        buffer.clear();
-        card.appendText(i, buffer);
-        if (const auto d = BillDates::parse(buffer))
+        const ShortText text(card, i);
+        if (!text.whole())
+            continue;
+        if (const auto d = BillDates::parse(text.view()))
             return d;
     }
     return std::nullopt;
+}
+
+std::optional<qint64> amountOf(const VistaScheda& card, int field)
+{
+    const ShortText text(card, field);
+    return text.whole() ? Money::parseCents(text.view()) : std::nullopt;
 }
 
 } // namespace
@@ -91,16 +122,13 @@ void SpendingSummary::readArchive(int index, const Categoria& categoria)
     const Tracciato& t = Tracciato::di(categoria.tipo);
     const std::vector<int> dates = dateFields(categoria);
     const int prezzo = t.indice("Prezzo");
-    const int segnala = t.indice("Segnala");
     std::map<int, std::array<MonthSum, 12>> years;
     QList<ExcludedCard> excluded;
     std::optional<ResultLine> line; // built only when a card is left out
-    QString buffer;
+    const Scan::UnpaidTest unpaid(t);
     const bool ok = AllArchives::scan(categoria, [&](int n, const VistaScheda& card) {
-        const std::optional<QDate> date = firstDate(card, dates, buffer);
-        buffer.clear();
-        card.appendText(prezzo, buffer);
-        const std::optional<qint64> cents = Money::parseCents(buffer);
+        const std::optional<QDate> date = firstDate(card, dates);
+        const std::optional<qint64> cents = amountOf(card, prezzo);
         if (!date || !cents) {
             if (!line)
                 line.emplace(categoria, ListKind::Search);
@@ -109,9 +137,7 @@ void SpendingSummary::readArchive(int index, const Categoria& categoria)
         }
         MonthSum& m = years[date->year()][size_t(date->month() - 1)];
         m.total += *cents;
-        buffer.clear();
-        card.appendText(segnala, buffer);
-        if (buffer == Flag::Yes)
+        if (unpaid(card))
             m.unpaid += *cents;
         return true;
     });
@@ -125,8 +151,7 @@ void SpendingSummary::readArchive(int index, const Categoria& categoria)
 
 std::optional<QDate> SpendingSummary::dateOf(const Categoria& categoria, const VistaScheda& card)
 {
-    QString buffer;
-    return firstDate(card, dateFields(categoria), buffer);
+    return firstDate(card, dateFields(categoria));
 }
 
 QList<int> SpendingSummary::years() const

@@ -116,8 +116,7 @@ private Q_SLOTS:
         const int luce = int(CategoryId::Luce);
         const int acquisti = int(CategoryId::Acquisti);
         auto row = [](const char* name, int a, const char* e, const char* s, const char* p, std::optional<QDate> d) {
-            QTest::newRow(name) << a << QString::fromLatin1(e) << QString::fromLatin1(s) << QString::fromLatin1(p)
-                                << d;
+            QTest::newRow(name) << a << QString::fromLatin1(e) << QString::fromLatin1(s) << QString::fromLatin1(p) << d;
         };
         row("payment first", luce, "01/01/2025", "15/01/2025", "20/02/2025", QDate(2025, 2, 20));
         row("issue without payment", luce, "01/01/2025", "15/03/2025", "", QDate(2025, 1, 1));
@@ -397,10 +396,9 @@ private Q_SLOTS:
             QSKIP("pdftotext is not installed; the PDF text cannot be read back");
         const QString text = pdfText(pdf);
         QCOMPARE(text.count(QLatin1Char('\f')), 1);
-        for (const QString& expected :
-            {QStringLiteral("Riepilogo delle spese 2025"), QStringLiteral("di cui da pagare"),
-                QStringLiteral("Telefono e Web"), QStringLiteral("1.123,50"), QStringLiteral("1.529,05"),
-                QStringLiteral("Stampa eseguita in data 20/06/2025")})
+        for (const QString& expected : {QStringLiteral("Riepilogo delle spese 2025"),
+                 QStringLiteral("di cui da pagare"), QStringLiteral("Telefono e Web"), QStringLiteral("1.123,50"),
+                 QStringLiteral("1.529,05"), QStringLiteral("Stampa eseguita in data 20/06/2025")})
             QVERIFY2(text.contains(expected), qPrintable(expected));
     }
 
