@@ -11,7 +11,9 @@
 // resident memory at its peak while the search window lists every card. Once
 // per run it also times the thirteen windows the program creates at start-up.
 // Every time is printed beside its ratio to the floor, then how each one grew
-// from the smallest archive to the largest.
+// from the smallest archive to the largest. Last, the spending overview over
+// ten archives of up to 10,000 cards each, against reading those ten files,
+// and a year change in its window.
 //
 // Not a test: it prints figures. It fails only when a result is wrong.
 
@@ -20,6 +22,8 @@
 #include "archive/Categoria.h"
 #include "archive/TArchivioSchede.h"
 #include "editor/TfrmArchivio.h"
+#include "household/SpendingSummary.h"
+#include "household/TfrmSpese.h"
 #include "output/CardGrid.h"
 #include "output/ExportColumns.h"
 #include "output/Spreadsheet.h"
@@ -32,6 +36,7 @@
 #include "search/TfrmTrova.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
@@ -371,6 +376,76 @@ double startUpWindows()
     });
 }
 
+// The spending overview over ten archives of `cards` each: the floor is
+// reading the ten files; the overview reads and sums them; a year change in
+// its window works on what was read and repaints.
+struct SpendingResult {
+    int cards = 0;
+    double mb = 0;
+    double floor = 0;
+    double overview = 0;
+    double yearChange = 0;
+};
+
+SpendingResult measureSpending(int cards, int runs)
+{
+    SpendingResult r;
+    r.cards = cards;
+    QTemporaryDir folder;
+    ProgramFolder::set(folder.path());
+    QStringList paths;
+    for (const Categoria& c : Catalogo::Tutte()) {
+        QFile f(ProgramFolder::file(c.FileArchivio()));
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+            check(false, "spending archives written");
+            return r;
+        }
+        QRandomGenerator rng(2025);
+        QByteArray block;
+        for (int n = 1; n <= cards; ++n) {
+            const Scheda bill = bolletta(rng, n);
+            if (c.tipo == Tipo::TSchedaBolletta) {
+                block += bill.byte();
+            } else {
+                Scheda s(c.tipo);
+                for (const char* field : {"Numero", "DataEmi", "Modalita", "Pagatore", "CodFisc", "Prezzo", "Segnala"})
+                    s.imposta(field, bill.testo(field));
+                s.imposta("Attivita", bill.testo("Beneficiario"));
+                s.imposta("Prodotti", bill.testo("Causale"));
+                block += s.byte();
+            }
+            if (block.size() > (8 << 20) || n == cards) {
+                check(f.write(block) == block.size(), "spending archive write");
+                block.clear();
+            }
+        }
+        paths.append(f.fileName());
+        r.mb += double(f.size()) / 1e6;
+    }
+
+    r.floor = timed(runs, [&] {
+        for (const QString& p : std::as_const(paths))
+            check(readWholeFile(p) > 0, "spending floor read");
+    });
+    int years = 0;
+    r.overview = timed(runs, [&] { years = int(SpendingSummary::read().years().size()); });
+    check(years == std::min(cards, 25), "spending years");
+
+    TfrmSpese window(nullptr);
+    window.show();
+    QApplication::processEvents();
+    QComboBox* anno = window.findChild<QComboBox*>(QStringLiteral("cmbAnno"));
+    int next = 0;
+    r.yearChange = timed(runs, [&] {
+        next = (next + 1) % anno->count();
+        anno->setCurrentIndex(next);
+        (void)window.grab();
+    });
+    window.hide();
+    ProgramFolder::set(QString());
+    return r;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -450,5 +525,13 @@ int main(int argc, char** argv)
             std::printf("  %-34s x%.1f\n", qPrintable(small.rows[i].name), a > 0 ? b / a : 0.0);
         }
     }
+
+    // The spending overview: ten archives of at most 10,000 cards each.
+    const SpendingResult spending = measureSpending(std::min(sizes.last(), 10000), runs);
+    std::printf("\nspending overview, ten archives of %d cards (%.1f MB):\n", spending.cards, spending.mb);
+    std::printf("  %-34s %9.1f ms\n", "floor: read the ten files", spending.floor);
+    std::printf("  %-34s %9.1f ms %9.2f x floor\n", "overview read and summed", spending.overview,
+        spending.floor > 0 ? spending.overview / spending.floor : 0.0);
+    std::printf("  %-34s %9.1f ms   nothing read again\n", "year change, window repainted", spending.yearChange);
     return right ? 0 : 1;
 }

@@ -11,6 +11,7 @@
 #include "help/TfrmInfo.h"
 #include "help/TfrmSplash.h"
 #include "household/ChosenCard.h"
+#include "household/TfrmSpese.h"
 #include "output/TfrmExp.h"
 #include "output/TfrmStampa.h"
 #include "search/TfrmSospesi.h"
@@ -54,6 +55,10 @@ void AppWindows::connectMenu()
     connect(m, &TfrmAvvio::infoRequested, m, [m] { TfrmInfo::Mostra(m); });
     connect(m, &TfrmAvvio::helpRequested, m, [m] { TfrmGuida::Mostra(m, HelpTopics::menu()); });
     connect(m, &TfrmAvvio::presentationRequested, m, [m] { TfrmSplash::Mostra(m); });
+    connect(m, &TfrmAvvio::spendingRequested, m, [this, m] {
+        if (const std::optional<ChosenCard> chosen = TfrmSpese::Mostra(m))
+            showCard(*chosen);
+    });
 }
 
 void AppWindows::connectArchive(TfrmArchivio& archivio)

@@ -1,6 +1,7 @@
 #include "app/TfrmAvvio.h"
 
 #include "archive/Categoria.h"
+#include "household/SpendingPictures.h"
 #include "platform/Platform.h"
 #include "ui/Formats.h"
 #include "ui/Maker.h"
@@ -65,6 +66,11 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
     connect(copyright, &PictureButton::clicked, this, &TfrmAvvio::imgCopyrightClick);
     connect(sito, &PictureButton::clicked, this, &TfrmAvvio::imgSitoClick);
     connect(esci, &PictureButton::clicked, this, &TfrmAvvio::imgEsciClick);
+
+    // The spending overview, in the top band between the version and help.
+    auto* spese = addPicture(QStringLiteral("imgSpese"), SpendingPictures::menuIcon({52, 52}), {786, 20, 52, 52});
+    spese->setToolTip(QStringLiteral("Riepilogo delle spese"));
+    connect(spese, &PictureButton::clicked, this, &TfrmAvvio::imgSpeseClick);
 }
 
 PictureButton* TfrmAvvio::addPicture(const QString& name, const QPixmap& picture, const QRect& where)
@@ -109,4 +115,9 @@ void TfrmAvvio::imgSitoClick()
 void TfrmAvvio::imgEsciClick()
 {
     emit quitRequested();
+}
+
+void TfrmAvvio::imgSpeseClick()
+{
+    emit spendingRequested();
 }

@@ -23,6 +23,8 @@ signals:
     void infoRequested();
     void helpRequested();
     void presentationRequested();
+    // The spending overview's icon.
+    void spendingRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override; // FormClose
@@ -36,6 +38,7 @@ private:
     void imgCopyrightClick();
     void imgSitoClick();
     void imgEsciClick();
+    void imgSpeseClick();
 
     PictureButton* addPicture(const QString& name, const QPixmap& picture, const QRect& where);
 };
