@@ -32,7 +32,8 @@ inline bool writeBill(const QString& path, int pages = 1)
         f.setPixelSize(18);
         p.setFont(f);
         for (int row = 0; row < 12; ++row)
-            p.drawText(QPointF(60, 220 + row * 40), QStringLiteral("Bolletta, pagina %1, riga %2: euro 12,50").arg(n).arg(row + 1));
+            p.drawText(QPointF(60, 220 + row * 40),
+                QStringLiteral("Bolletta, pagina %1, riga %2: euro 12,50").arg(n).arg(row + 1));
     }
     return p.end();
 }
