@@ -115,7 +115,8 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), foto);
         // The menu key reaches the focused widget as a keyboard context-menu
         // event.
-        QContextMenuEvent tasto(QContextMenuEvent::Keyboard, foto->rect().center(), foto->mapToGlobal(foto->rect().center()));
+        QContextMenuEvent tasto(
+            QContextMenuEvent::Keyboard, foto->rect().center(), foto->mapToGlobal(foto->rect().center()));
         QCoreApplication::sendEvent(foto, &tasto);
         QTRY_VERIFY(menu->isVisible());
         voci.at(0)->hover();
