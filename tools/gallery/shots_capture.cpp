@@ -51,7 +51,8 @@ void writeBill(const QString& path)
     p.drawText(QPointF(30, 380), QStringLiteral("Totale da pagare: euro 78,01"));
     p.setFont(testo);
     for (int i = 0; i < 14; ++i)
-        p.drawText(QPointF(30, 430 + i * 22), QStringLiteral("Informazioni per il cliente, riga %1 del riepilogo.").arg(i + 1));
+        p.drawText(QPointF(30, 430 + i * 22),
+            QStringLiteral("Informazioni per il cliente, riga %1 del riepilogo.").arg(i + 1));
 }
 
 void captureShots(GalleryCamera& camera)
