@@ -2,17 +2,18 @@
 # Installs the Debian 12 packages that building and running need, skipping
 # those already present. `deps.sh test` adds what only the tests use: the
 # formatter, the PDF text extractor, the fuzzing compiler and a headless
-# spreadsheet program that opens the exported file.
+# spreadsheet program that opens the exported file, and the SANE drivers whose
+# "test" scanner the scanner window's tests use.
 set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config patchelf
-  qt6-base-dev qt6-multimedia-dev qt6-wayland libgl-dev
+  qt6-base-dev qt6-multimedia-dev qt6-pdf-dev qt6-wayland libgl-dev libsane-dev
   fonts-dejavu-core fonts-liberation
 )
 if [ "${1:-}" = test ]; then
   packages+=(
-    poppler-utils clang-format
+    poppler-utils clang-format libsane1
     clang libclang-rt-14-dev llvm-14
     libreoffice-calc-nogui
   )

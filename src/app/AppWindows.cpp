@@ -4,6 +4,7 @@
 #include "app/TfrmCambiaPassword.h"
 #include "app/TfrmPassword.h"
 #include "archive/Categoria.h"
+#include "capture/PdfPhoto.h"
 #include "checkers/CodeCheck.h"
 #include "editor/TfrmArchivio.h"
 #include "help/HelpTopics.h"
@@ -75,6 +76,8 @@ void AppWindows::connectArchive(TfrmArchivio& archivio)
     connect(a, &TfrmArchivio::printRequested, a, [a] { TfrmStampa::Mostra(*a); });
     connect(a, &TfrmArchivio::helpRequested, a, [a] { TfrmGuida::Mostra(a, HelpTopics::archive()); });
     connect(a, &TfrmArchivio::codeCheckRequested, a, [a](const QString& codice) { openCodeCheck(a, codice); });
+    connect(a, &TfrmArchivio::pdfPhotoRequested, a, [a] { PdfPhoto::choose(*a); });
+    connect(a, &TfrmArchivio::pdfDropped, a, [a](const QString& percorso) { PdfPhoto::load(*a, percorso); });
 }
 
 AppWindows::~AppWindows() = default;

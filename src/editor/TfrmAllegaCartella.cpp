@@ -1,4 +1,5 @@
 #include "editor/TfrmAllegaCartella.h"
+#include "editor/AttachmentCopy.h"
 
 #include "archive/Attachments.h"
 #include "archive/FieldText.h"
@@ -175,24 +176,9 @@ void TfrmAllegaCartella::btnSfogliaClick(int slot)
     const QString scelto = Dialogs::current().openFile(this, spec);
     if (scelto.isEmpty())
         return;
-    const QString nome = Attachments::storableName(scelto);
-    if (!nome.isEmpty() && Attachments::exists(nome)) {
-        const auto risposta = Dialogs::current().question(this,
-            QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso "
-                           "nome.\r\n\r\nSi vuole sovrascrivere il file esistente?"));
-        // On No nothing is copied, and the name refers to the file already there.
-        if (risposta == Dialogs::Answer::No) {
-            slot_[slot - 1].txtFile->setText(nome);
-            return;
-        }
-    }
-    if (nome.isEmpty() || !Attachments::copy(scelto, nome)) {
-        // The slot keeps what it had: a card must never name a file that
-        // is not in the attachments folder.
-        Dialogs::current().message(this, Dialogs::Kind::Warning,
-            QStringLiteral("Attenzione: non è stato possibile copiare il file nella cartella dei documenti allegati."));
+    const QString nome = AttachmentCopy::copyChosen(this, scelto);
+    if (nome.isEmpty())
         return;
-    }
     slot_[slot - 1].txtFile->setText(nome);
 }
 

@@ -26,10 +26,14 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QValidator>
 
@@ -223,6 +227,7 @@ void TfrmArchivio::buildWorkArea()
     imgFoto->setObjectName(QStringLiteral("imgFoto"));
     imgFoto->setGeometry(QRect(QPoint(38, 102), ProgramPictures::PlaceholderSize));
     makeDecorative(imgFoto);
+    buildPhotoMenu();
 
     auto* icoTitolo = new QLabel(panel());
     icoTitolo->setObjectName(QStringLiteral("icoTitolo"));
@@ -366,6 +371,123 @@ void TfrmArchivio::buildStatusBar()
     panInfo->setFont(f);
     panInfo->setStyleSheet(QStringLiteral("QLabel { color: white; background: transparent; }"));
     panInfo->setAttribute(Qt::WA_NoMousePropagation);
+}
+
+// ---- The photo's context menu and drops ------------------------------------
+// Ways in beside the photo panel's buttons. A PDF document and the scanner
+// belong to another room: the screen only says what the user asked for.
+
+namespace {
+
+bool isPdf(const QString& path)
+{
+    return QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0;
+}
+
+bool isDroppable(const QString& path)
+{
+    static const QStringList suffixes {QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("bmp"),
+        QStringLiteral("png"), QStringLiteral("pdf")};
+    return suffixes.contains(QFileInfo(path).suffix(), Qt::CaseInsensitive);
+}
+
+// The local files a drag carries, in their order.
+QStringList draggedFiles(const QMimeData* data)
+{
+    QStringList files;
+    if (!data || !data->hasUrls())
+        return files;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            files.append(url.toLocalFile());
+    }
+    return files;
+}
+
+} // namespace
+
+void TfrmArchivio::buildPhotoMenu()
+{
+    // The photo takes the focus on a click, so that the menu key reaches it,
+    // and never by Tab: the screen's tab order stays as it is.
+    imgFoto->setFocusPolicy(Qt::ClickFocus);
+    imgFoto->setContextMenuPolicy(Qt::CustomContextMenu);
+    imgFoto->setAcceptDrops(true);
+    connect(imgFoto, &QWidget::customContextMenuRequested, this, &TfrmArchivio::showPhotoMenu);
+
+    mnuFoto = new QMenu(this);
+    mnuFoto->setObjectName(QStringLiteral("mnuFoto"));
+    auto voce
+        = [this](const char* nome, const QString& testo, const QString& suggerimento, void (TfrmArchivio::*segnale)()) {
+              QAction* a = mnuFoto->addAction(testo);
+              a->setObjectName(QString::fromLatin1(nome));
+              a->setStatusTip(suggerimento);
+              connect(a, &QAction::hovered, this, [this, suggerimento] { panInfo->setText(suggerimento); });
+              connect(a, &QAction::triggered, this, segnale);
+          };
+    voce("actCaricaPdf", QStringLiteral("Carica da documento PDF..."),
+        QStringLiteral("Carica come foto la prima pagina di un documento PDF."), &TfrmArchivio::pdfPhotoRequested);
+    voce("actScanner", QStringLiteral("Acquisisci da scanner..."),
+        QStringLiteral("Acquisisci la foto della ricevuta con lo scanner."), &TfrmArchivio::scannerRequested);
+    // Greyed until the scanner window is built: an item that does nothing
+    // would look broken.
+    findChild<QAction*>(QStringLiteral("actScanner"))->setEnabled(false);
+    mnuFoto->addSeparator();
+    // Once closed, the menu's hints leave the status bar.
+    connect(mnuFoto, &QMenu::aboutToHide, this, [this] { panInfo->setText(QString()); });
+}
+
+void TfrmArchivio::showPhotoMenu(const QPoint& pos)
+{
+    mnuFoto->popup(imgFoto->mapToGlobal(pos));
+}
+
+void TfrmArchivio::MostraStato(const QString& testo)
+{
+    panInfo->setText(testo);
+}
+
+bool TfrmArchivio::photoDrag(QDragMoveEvent* event)
+{
+    const QStringList files = draggedFiles(event->mimeData());
+    // Refused, the drag shows the "not allowed" cursor.
+    if (files.isEmpty() || !isDroppable(files.first())) {
+        event->ignore();
+        return true;
+    }
+    event->acceptProposedAction();
+    return true;
+}
+
+void TfrmArchivio::photoDrop(QDropEvent* event)
+{
+    const QStringList files = draggedFiles(event->mimeData());
+    if (files.isEmpty() || !isDroppable(files.first())) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    // Taken once the drop is over: the file manager it came from must not
+    // wait on a question asked here.
+    QMetaObject::invokeMethod(
+        this, [this, files] { takeDropped(files); }, Qt::QueuedConnection);
+}
+
+void TfrmArchivio::takeDropped(const QStringList& files)
+{
+    const QString& file = files.first();
+    if (files.size() > 1)
+        MostraStato(QStringLiteral("È stato usato il primo dei %1 file trascinati.").arg(files.size()));
+    if (isPdf(file)) {
+        Q_EMIT pdfDropped(file);
+        return;
+    }
+    const QImage immagine = PhotoFiles::read(file);
+    if (immagine.isNull()) {
+        Dialogs::current().message(this, Dialogs::Kind::Warning, PhotoDialogs::fileIllegibile());
+        return;
+    }
+    ImpostaFoto(immagine);
 }
 
 // ---- The card on display ---------------------------------------------------
@@ -790,6 +912,17 @@ bool TfrmArchivio::eventFilter(QObject* watched, QEvent* event)
     case QEvent::FocusOut:
         if (const LiveField* c = liveFieldOf(watched); c && c->kind == FieldKind::Amount)
             normaliseAmount(c->edit);
+        break;
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+        if (watched == imgFoto)
+            return photoDrag(static_cast<QDragMoveEvent*>(event));
+        break;
+    case QEvent::Drop:
+        if (watched == imgFoto) {
+            photoDrop(static_cast<QDropEvent*>(event));
+            return true;
+        }
         break;
     case QEvent::MouseMove: {
         auto* w = qobject_cast<QWidget*>(watched);

@@ -18,6 +18,9 @@ class QAbstractButton;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QDropEvent;
+class QDragMoveEvent;
 class QPushButton;
 class ShapeBox;
 
@@ -79,6 +82,9 @@ public:
     QString DescrizioneAllegato(int slot) const;
     void ImpostaAllegato(int slot, const QString& file, const QString& descrizione);
 
+    // Shows a passing message in the status bar (until the mouse's next hint).
+    void MostraStato(const QString& testo);
+
     // Writes a picked date into one of the date fields ("DataEmi", "DataSca",
     // "DataPag"); false when this screen has no such date field.
     bool ScriviData(const QString& campo, const QString& data);
@@ -118,6 +124,12 @@ Q_SIGNALS:
     void printRequested();
     void helpRequested();
     void codeCheckRequested(const QString& codice);
+    // The photo's context menu and drops on the photo: page 1 of a PDF
+    // document as the photo (chosen by the user, or the dropped file), and
+    // the scanner window.
+    void pdfPhotoRequested();
+    void pdfDropped(const QString& percorso);
+    void scannerRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -135,6 +147,11 @@ private:
     void buildWorkArea();
     void buildFields();
     void buildStatusBar();
+    void buildPhotoMenu();
+    void showPhotoMenu(const QPoint& pos);
+    bool photoDrag(QDragMoveEvent* event);
+    void photoDrop(QDropEvent* event);
+    void takeDropped(const QStringList& files);
     QPushButton* commandButton(const QString& nome, const QRect& geometria, void (TfrmArchivio::*handler)());
     ShapeBox* panelBox(const QRect& geometria, const QColor& fondo, const QColor& bordo = QColor());
     void setHint(QWidget* w, const QString& testo);
@@ -157,6 +174,7 @@ private:
     QLabel* panInfo = nullptr;
     QCheckBox* chkSegnala = nullptr;
     ImageBox* imgFoto = nullptr;
+    QMenu* mnuFoto = nullptr;
     QLabel* lblFile[3] = {};
     QLabel* lblDesc[3] = {};
     QPushButton* btnFocus = nullptr;

@@ -143,8 +143,8 @@ bool textFits(const QLabel* l)
 void near(qreal actual, qreal expected, const QString& what)
 {
     if (qAbs(actual - expected) > 1.0)
-        QTest::qFail(qPrintable(QStringLiteral("%1: %2 instead of %3").arg(what).arg(actual).arg(expected)), __FILE__,
-            __LINE__);
+        QTest::qFail(
+            qPrintable(QStringLiteral("%1: %2 instead of %3").arg(what).arg(actual).arg(expected)), __FILE__, __LINE__);
 }
 
 } // namespace
@@ -185,7 +185,11 @@ private Q_SLOTS:
         if (isDesktop(screen))
             QCOMPARE(f, 1.0);
         else if (name == QLatin1String("menu") || name.startsWith(QLatin1String("archivio")))
-            QVERIFY2(f < 1.0, qPrintable(QStringLiteral("%1x%2 dpr %3").arg(area.width()).arg(area.height()).arg(screen->devicePixelRatio())));
+            QVERIFY2(f < 1.0,
+                qPrintable(QStringLiteral("%1x%2 dpr %3")
+                               .arg(area.width())
+                               .arg(area.height())
+                               .arg(screen->devicePixelRatio())));
         QVERIFY(f >= 0.6);
 
         const QList<QWidget*> built = parts(design.get());
@@ -207,7 +211,8 @@ private Q_SLOTS:
             near(s->y(), g.y() * f, what + QStringLiteral(" y"));
             near(s->width(), g.width() * f, what + QStringLiteral(" width"));
             near(s->height(), g.height() * f, what + QStringLiteral(" height"));
-            near(QFontInfo(s->font()).pixelSize(), QFontInfo(b->font()).pixelSize() * f, what + QStringLiteral(" font"));
+            near(
+                QFontInfo(s->font()).pixelSize(), QFontInfo(b->font()).pixelSize() * f, what + QStringLiteral(" font"));
             if (!b->isVisibleTo(panelOf(design.get())))
                 continue;
             // Whole inside its box and inside the window, as at the design size.
@@ -264,7 +269,8 @@ private Q_SLOTS:
         QVERIFY(pickerFactor >= 0.6);
         QCOMPARE(sca->text(), QStringLiteral("31/03/2024"));
 
-        testDialogs().expectMessage(Dialogs::Kind::Information, QStringLiteral("La scheda corrente è stata inserita in archivio."));
+        testDialogs().expectMessage(
+            Dialogs::Kind::Information, QStringLiteral("La scheda corrente è stata inserita in archivio."));
         auto* salva = child<QPushButton>(&s, QStringLiteral("cmdSalva"));
         QTest::mouseClick(salva, Qt::LeftButton, {}, salva->rect().center());
         QCOMPARE(child<QLabel>(&s, QStringLiteral("lblPosizione"))->text(), QStringLiteral("1"));
