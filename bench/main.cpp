@@ -449,33 +449,34 @@ SpendingResult measureSpending(int cards, int runs)
     window.hide();
     ProgramFolder::set(QString());
     return r;
+}
 
-    // Page 1 of a one-page A4 bill (a frame and rows of text) drawn as a card's
-    // photo, from the file to the opaque picture. A negative time when the
-    // document could not be made or read.
-    double pdfPage(int runs)
+// Page 1 of a one-page A4 bill (a frame and rows of text) drawn as a card's
+// photo, from the file to the opaque picture. A negative time when the
+// document could not be made or read.
+double pdfPage(int runs)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("bolletta.pdf"));
     {
-        QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("bolletta.pdf"));
-        {
-            QPdfWriter writer(path);
-            writer.setPageSize(QPageSize(QPageSize::A4));
-            writer.setResolution(72);
-            QPainter p(&writer);
-            p.setPen(QPen(Qt::black, 3));
-            p.drawRect(QRectF(40, 40, 515, 120));
-            for (int row = 0; row < 30; ++row)
-                p.drawText(QPointF(60, 200 + row * 20),
-                    QStringLiteral("Fornitura di energia elettrica, riga %1: euro 12,50").arg(row + 1));
-        }
-        bool read = true;
-        const double ms = timed(runs, [&] {
-            const auto picture = PdfPage::firstPage(path);
-            read = read && picture && picture->image.size() == QSize(1240, 1754);
-        });
-        check(read, "PDF page drawn");
-        return read ? ms : -1;
+        QPdfWriter writer(path);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setResolution(72);
+        QPainter p(&writer);
+        p.setPen(QPen(Qt::black, 3));
+        p.drawRect(QRectF(40, 40, 515, 120));
+        for (int row = 0; row < 30; ++row)
+            p.drawText(QPointF(60, 200 + row * 20),
+                QStringLiteral("Fornitura di energia elettrica, riga %1: euro 12,50").arg(row + 1));
     }
+    bool read = true;
+    const double ms = timed(runs, [&] {
+        const auto picture = PdfPage::firstPage(path);
+        read = read && picture && picture->image.size() == QSize(1240, 1754);
+    });
+    check(read, "PDF page drawn");
+    return read ? ms : -1;
+}
 
 } // namespace
 
