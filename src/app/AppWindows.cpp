@@ -12,11 +12,32 @@
 #include "help/TfrmInfo.h"
 #include "help/TfrmSplash.h"
 #include "household/ChosenCard.h"
+#include "household/DuePayments.h"
+#include "household/TfrmScadenze.h"
 #include "household/TfrmSpese.h"
+#include "household/TfrmTrovaTutto.h"
 #include "output/TfrmExp.h"
 #include "output/TfrmStampa.h"
+#include "platform/Platform.h"
 #include "search/TfrmSospesi.h"
 #include "search/TfrmTrova.h"
+
+#include <QTimer>
+
+#include <optional>
+
+namespace {
+
+// Opens a household window modally over `owner` and returns the card its
+// user chose, once the window is gone.
+template <typename Window> std::optional<ChosenCard> chooseIn(QWidget* owner)
+{
+    Window window(owner);
+    window.exec();
+    return window.chosen();
+}
+
+} // namespace
 
 AppWindows::AppWindows()
 {
@@ -33,11 +54,16 @@ AppWindows::AppWindows()
             if (a->isVisible()) {
                 menu_->showMaximized();
                 menu_->activateWindow();
+                refreshPending();
             }
         });
     }
 
-    connect(login_.get(), &TfrmPassword::accessGranted, this, [this] { handOver(login_.get(), menu_.get(), true); });
+    connect(login_.get(), &TfrmPassword::accessGranted, this, [this] {
+        handOver(login_.get(), menu_.get(), true);
+        // Counted once the menu is on screen, so that it shows no later.
+        QTimer::singleShot(0, this, &AppWindows::remindOnce);
+    });
     connect(login_.get(), &TfrmPassword::changePasswordRequested, this,
         [this] { handOver(login_.get(), changePassword_.get(), false); });
     connect(login_.get(), &TfrmPassword::quitRequested, this, &AppWindows::ended);
@@ -60,6 +86,9 @@ void AppWindows::connectMenu()
         if (const std::optional<ChosenCard> chosen = TfrmSpese::Mostra(m))
             showCard(*chosen);
     });
+
+    connect(m, &TfrmAvvio::scadenzeRequested, this, &AppWindows::openScadenze);
+    connect(m, &TfrmAvvio::searchAllRequested, this, &AppWindows::openSearchAll);
 }
 
 void AppWindows::connectArchive(TfrmArchivio& archivio)
@@ -120,4 +149,34 @@ void AppWindows::handOver(QWidget* from, QWidget* to, bool maximised)
         to->show();
     to->activateWindow();
     from->hide();
+}
+
+DuePayments::Counts AppWindows::refreshPending()
+{
+    const DuePayments::Counts counts = DuePayments::counts(Clock::today());
+    menu_->MostraScadenze(DuePayments::stripText(counts), counts.late > 0);
+    return counts;
+}
+
+void AppWindows::remindOnce()
+{
+    if (!menu_->isVisible())
+        return;
+    const DuePayments::Counts counts = refreshPending();
+    if (reminded_ || counts.late + counts.near == 0)
+        return;
+    reminded_ = true;
+    openScadenze();
+}
+
+void AppWindows::openScadenze()
+{
+    if (const std::optional<ChosenCard> chosen = chooseIn<TfrmScadenze>(menu_.get()))
+        showCard(*chosen);
+}
+
+void AppWindows::openSearchAll()
+{
+    if (const std::optional<ChosenCard> chosen = chooseIn<TfrmTrovaTutto>(menu_.get()))
+        showCard(*chosen);
 }

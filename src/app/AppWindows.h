@@ -1,5 +1,7 @@
 #pragma once
 
+#include "household/DuePayments.h"
+
 #include <QObject>
 
 #include <memory>
@@ -52,6 +54,14 @@ private:
     void connectMenu();
     static void connectArchive(TfrmArchivio& archivio);
     static void handOver(QWidget* from, QWidget* to, bool maximised);
+
+    // What is due: the menu's strip counted again, and the list opened by
+    // itself once per run, after login, when something is late or near.
+    DuePayments::Counts refreshPending();
+    void remindOnce();
+    void openScadenze();
+    void openSearchAll();
+    bool reminded_ = false;
 
     std::unique_ptr<TfrmPassword> login_;
     std::unique_ptr<TfrmAvvio> menu_;

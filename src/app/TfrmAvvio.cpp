@@ -1,8 +1,10 @@
 #include "app/TfrmAvvio.h"
 
 #include "archive/Categoria.h"
+#include "household/HouseholdPictures.h"
 #include "household/SpendingPictures.h"
 #include "platform/Platform.h"
+#include "ui/Fonts.h"
 #include "ui/Formats.h"
 #include "ui/Maker.h"
 #include "ui/Palette.h"
@@ -13,6 +15,7 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMouseEvent>
 
 namespace {
 // Tile columns and rows; the caption strip sits one unit further left,
@@ -20,6 +23,9 @@ namespace {
 constexpr int TileX[] = {26, 218, 410, 602, 794};
 constexpr int TileY[] = {154, 392};
 constexpr int CaptionDrop = 166;
+// The strip of what is due, in the free band under the second row of
+// captions (which end at 594) and above the bottom band (from 625).
+constexpr QRect PendingStrip {198, 598, 600, 24};
 } // namespace
 
 TfrmAvvio::TfrmAvvio(QWidget* parent)
@@ -61,6 +67,17 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
         = addPicture(QStringLiteral("imgCopyright"), ProgramPictures::copyright({34, 34}), {26, 632, 34, 34});
     auto* sito = addPicture(QStringLiteral("imgSito"), ProgramPictures::makerStrip({600, 36}), {198, 631, 600, 36});
     auto* esci = addPicture(QStringLiteral("imgEsci"), ProgramPictures::exit({48, 48}), {921, 625, 48, 48});
+
+    // Search in every archive, in the top band between the version badge and
+    // help; what is still to be paid, between the tiles and the bottom band.
+    auto* trovaTutto
+        = addPicture(QStringLiteral("imgTrovaTutto"), HouseholdPictures::searchAll({52, 52}), {852, 20, 52, 52});
+    lblScadenze = Widgets::label(p, QStringLiteral("lblScadenze"), QString(), PendingStrip, 13, true);
+    lblScadenze->setAlignment(Qt::AlignCenter);
+    lblScadenze->setCursor(Qt::PointingHandCursor);
+    lblScadenze->installEventFilter(this);
+    connect(trovaTutto, &PictureButton::clicked, this, &TfrmAvvio::imgTrovaTuttoClick);
+
     connect(info, &PictureButton::clicked, this, &TfrmAvvio::imgInfoClick);
     connect(guida, &PictureButton::clicked, this, &TfrmAvvio::imgGuidaClick);
     connect(copyright, &PictureButton::clicked, this, &TfrmAvvio::imgCopyrightClick);
@@ -79,6 +96,23 @@ PictureButton* TfrmAvvio::addPicture(const QString& name, const QPixmap& picture
     b->setObjectName(name);
     b->setGeometry(where);
     return b;
+}
+
+void TfrmAvvio::MostraScadenze(const QString& text, bool late)
+{
+    lblScadenze->setText(text);
+    const QColor colour = late ? Palette::Crimson : Palette::DeepBlue;
+    lblScadenze->setStyleSheet(QStringLiteral("QLabel { color: %1; background: transparent; }").arg(colour.name()));
+}
+
+bool TfrmAvvio::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == lblScadenze && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        lblScadenzeClick();
+        return true;
+    }
+    return GradientWindow::eventFilter(watched, event);
 }
 
 void TfrmAvvio::closeEvent(QCloseEvent* event)
@@ -120,4 +154,14 @@ void TfrmAvvio::imgEsciClick()
 void TfrmAvvio::imgSpeseClick()
 {
     emit spendingRequested();
+}
+
+void TfrmAvvio::lblScadenzeClick()
+{
+    emit scadenzeRequested();
+}
+
+void TfrmAvvio::imgTrovaTuttoClick()
+{
+    emit searchAllRequested();
 }

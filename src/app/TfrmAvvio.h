@@ -4,6 +4,7 @@
 
 struct Categoria;
 class PictureButton;
+class QLabel;
 
 // The main menu: one tile per category, in catalogue order, and the icons of
 // the top and bottom bands. Closing it ends the program.
@@ -15,6 +16,10 @@ public:
 
     explicit TfrmAvvio(QWidget* parent = nullptr);
 
+    // The strip under the tiles that says what is still to be paid; crimson
+    // when something is late.
+    void MostraScadenze(const QString& text, bool late);
+
 signals:
     // A tile was clicked: its picture or its caption strip.
     void archiveRequested(const Categoria& categoria);
@@ -25,9 +30,13 @@ signals:
     void presentationRequested();
     // The spending overview's icon.
     void spendingRequested();
+    // The strip of what is due, and the icon of the search in every archive.
+    void scadenzeRequested();
+    void searchAllRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override; // FormClose
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // img + Riquadro + Click: the handler of both parts of a tile (imgLuceClick,
@@ -39,6 +48,10 @@ private:
     void imgSitoClick();
     void imgEsciClick();
     void imgSpeseClick();
+    void lblScadenzeClick();
+    void imgTrovaTuttoClick();
 
     PictureButton* addPicture(const QString& name, const QPixmap& picture, const QRect& where);
+
+    QLabel* lblScadenze;
 };

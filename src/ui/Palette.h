@@ -19,7 +19,8 @@ inline const QColor Navy(0x1E, 0x4E, 0x8C); // titles, the wordmark
 inline const QColor Ink(0x2B, 0x3A, 0x4D); // body text
 inline const QColor Slate(0x5A, 0x6E, 0x86); // quiet text
 inline const QColor DeepBlue(0x1E, 0x3A, 0x5C); // labels of the dialogs and the export grid
-inline const QColor Crimson(0xDC, 0x14, 0x3C); // warnings, the help title
+inline const QColor Crimson(0xDC, 0x14, 0x3C); // warnings, the help title, late payments
+inline const QColor DarkOrange(0xFF, 0x8C, 0x00); // payments due soon
 inline const QColor DarkCyan(0x00, 0x8B, 0x8B); // "in progress" notes
 inline const QColor LinkBlue(0x1F, 0x5F, 0xAF); // the maker's web address
 
