@@ -95,7 +95,8 @@ QString countText(const Result& result)
     const auto cards = result.cards.size();
     if (cards == 0)
         return QStringLiteral("Nessuna scheda trovata.");
-    const QString found = cards == 1 ? QStringLiteral("Trovata 1 scheda") : QStringLiteral("Trovate %1 schede").arg(cards);
+    const QString found
+        = cards == 1 ? QStringLiteral("Trovata 1 scheda") : QStringLiteral("Trovate %1 schede").arg(cards);
     const QString in = result.archives == 1 ? QStringLiteral(" in 1 archivio.")
                                             : QStringLiteral(" in %1 archivi.").arg(result.archives);
     return found + in;
