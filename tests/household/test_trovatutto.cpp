@@ -65,19 +65,26 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("found");
         QTest::addColumn<QStringList>("rows");
-        QTest::newRow("two archives") << "ricevut" << "Trovate 3 schede in 2 archivi."
+        QTest::newRow("two archives") << "ricevut"
+                                      << "Trovate 3 schede in 2 archivi."
                                       << QStringList {"Luce L1", "Luce L3", "Acquisti A2"};
-        QTest::newRow("one card") << "forno" << "Trovata 1 scheda in 1 archivio." << QStringList {"Acquisti A2"};
-        QTest::newRow("capital typed") << "L" << "Trovate 4 schede in 2 archivi."
+        QTest::newRow("one card") << "forno"
+                                  << "Trovata 1 scheda in 1 archivio." << QStringList {"Acquisti A2"};
+        QTest::newRow("capital typed") << "L"
+                                       << "Trovate 4 schede in 2 archivi."
                                        << QStringList {"Luce L1", "Luce L2", "Luce L3", "Acquisti A2"};
-        QTest::newRow("one archive") << "raccoglitore" << "Trovata 1 scheda in 1 archivio."
-                                     << QStringList {"Luce L1"};
-        QTest::newRow("across fields") << "ricevuta" << "Trovate 2 schede in 2 archivi."
-                                       << QStringList {"Luce L1", "Acquisti A2"};
-        QTest::newRow("nothing") << "bolletta del gas" << "Nessuna scheda trovata." << QStringList {};
-        QTest::newRow("empty") << "" << "Scrivere una o più parole da cercare." << QStringList {};
-        QTest::newRow("blanks") << "   " << "Scrivere una o più parole da cercare." << QStringList {};
-        QTest::newRow("not in a record") << "ricevuta \u20AC\u4E2D" << "Nessuna scheda trovata." << QStringList {};
+        QTest::newRow("one archive") << "raccoglitore"
+                                     << "Trovata 1 scheda in 1 archivio." << QStringList {"Luce L1"};
+        QTest::newRow("across fields") << "ricevuta"
+                                       << "Trovate 2 schede in 2 archivi." << QStringList {"Luce L1", "Acquisti A2"};
+        QTest::newRow("nothing") << "bolletta del gas"
+                                 << "Nessuna scheda trovata." << QStringList {};
+        QTest::newRow("empty") << ""
+                               << "Scrivere una o più parole da cercare." << QStringList {};
+        QTest::newRow("blanks") << "   "
+                                << "Scrivere una o più parole da cercare." << QStringList {};
+        QTest::newRow("not in a record") << "ricevuta \u20AC\u4E2D"
+                                         << "Nessuna scheda trovata." << QStringList {};
     }
     void counts()
     {
@@ -127,8 +134,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("archive");
         QTest::addColumn<QString>("numero");
         QTest::addColumn<QString>("position");
-        QTest::newRow("a note in Luce") << 0 << "Luce" << "L1" << "1";
-        QTest::newRow("an attachment in Acquisti") << 1 << "Acquisti" << "A2" << "2";
+        QTest::newRow("a note in Luce") << 0 << "Luce"
+                                        << "L1"
+                                        << "1";
+        QTest::newRow("an attachment in Acquisti") << 1 << "Acquisti"
+                                                   << "A2"
+                                                   << "2";
     }
     void opensEachFoundCard()
     {
@@ -160,12 +171,12 @@ private Q_SLOTS:
         w.show();
         search(&w, QStringLiteral("forno"));
         rewrite(cat("Acquisti"), 2, card(cat("Acquisti"), {{"Numero", "A2"}, {"Desc01", "Il forno nuovo"}}));
-        testDialogs().expectMessage(Dialogs::Kind::Warning,
-            QStringLiteral("Attenzione: la scheda è stata modificata da un'altra postazione."));
+        testDialogs().expectMessage(
+            Dialogs::Kind::Warning, QStringLiteral("Attenzione: la scheda è stata modificata da un'altra postazione."));
         doubleClickRow(child<QTableView>(&w, QStringLiteral("grdRisultati")), 0);
         QVERIFY(!w.chosen());
-        QCOMPARE(child<QLabel>(&w, QStringLiteral("lblTrovate"))->text(),
-            QStringLiteral("Trovata 1 scheda in 1 archivio."));
+        QCOMPARE(
+            child<QLabel>(&w, QStringLiteral("lblTrovate"))->text(), QStringLiteral("Trovata 1 scheda in 1 archivio."));
     }
 };
 
