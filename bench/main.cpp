@@ -24,6 +24,8 @@
 #include "archive/TArchivioSchede.h"
 #include "capture/PdfPage.h"
 #include "editor/TfrmArchivio.h"
+#include "household/AllCardsSearch.h"
+#include "household/DuePayments.h"
 #include "household/SpendingSummary.h"
 #include "household/TfrmSpese.h"
 #include "output/CardGrid.h"
@@ -107,6 +109,22 @@ Scheda bolletta(QRandomGenerator& rng, int n)
     return s;
 }
 
+// One purchase, for the purchases archive of the ten-archive rows.
+Scheda acquisto(QRandomGenerator& rng, int n)
+{
+    Scheda s(Tipo::TSchedaAcquisto);
+    s.imposta("Numero", QStringLiteral("SC-%1").arg(n, 7, 10, QLatin1Char('0')));
+    s.imposta("DataEmi", QStringLiteral("%1/03/2024").arg(1 + int(rng.bounded(28)), 2, 10, QLatin1Char('0')));
+    s.imposta("Attivita", QStringLiteral("Elettrodomestici Sud"));
+    s.imposta("Prodotti", QStringLiteral("Lavatrice 8 kg"));
+    s.imposta("Pagatore", QStringLiteral("Maria Rossi"));
+    if (n % 7 == 0)
+        s.imposta("Desc01", QStringLiteral("Ricevuta e garanzia"));
+    s.imposta("Prezzo", QStringLiteral("%1,00").arg(rng.bounded(900)));
+    s.imposta("Segnala", rng.bounded(3) == 0 ? Flag::Yes : Flag::No);
+    return s;
+}
+
 // The archive in one go: a store append syncs every card, which is right
 // for a user's save and far too slow for 100,000 of them. Returns how many
 // cards are still to be paid, or -1 when the file could not be written.
@@ -119,7 +137,7 @@ int writeArchive(const Categoria& c, int cards)
     QByteArray block;
     int unpaid = 0;
     for (int n = 1; n <= cards; ++n) {
-        const Scheda s = bolletta(rng, n);
+        const Scheda s = c.tipo == Tipo::TSchedaBolletta ? bolletta(rng, n) : acquisto(rng, n);
         unpaid += s.testo("Segnala") == Flag::Yes;
         block += s.byte();
         if (block.size() > (8 << 20) || n == cards) {
@@ -368,6 +386,83 @@ SizeResult measure(int cards, int runs)
     return r;
 }
 
+// The windows that read all ten archives, over ten archives of `cards`
+// cards each: the floor (reading the ten files), the list of what is due,
+// the search in every archive; and the menu's strip over ten archives of
+// 1,000 cards, which is counted once the menu is on screen.
+struct TenResult {
+    int cards = 0;
+    double mb = 0;
+    QList<Row> rows; // the floor first
+    double stripMs = 0;
+};
+
+bool writeTen(int cards)
+{
+    for (const Categoria& c : Catalogo::Tutte()) {
+        if (writeArchive(c, cards) < 0)
+            return false;
+    }
+    return true;
+}
+
+TenResult measureTen(int cards, int runs)
+{
+    TenResult r;
+    r.cards = cards;
+    QTemporaryDir folder;
+    if (!folder.isValid()) {
+        check(false, "temporary folder");
+        return r;
+    }
+    ProgramFolder::set(folder.path());
+    if (!writeTen(cards)) {
+        check(false, "ten archives written");
+        ProgramFolder::set(QString());
+        return r;
+    }
+    qint64 bytes = 0;
+    for (const Categoria& c : Catalogo::Tutte())
+        bytes += QFile(ProgramFolder::file(c.FileArchivio())).size();
+    r.mb = double(bytes) / 1e6;
+    const double floor = timed(runs, [&] {
+        qint64 read = 0;
+        for (const Categoria& c : Catalogo::Tutte())
+            read += readWholeFile(ProgramFolder::file(c.FileArchivio()));
+        check(read == bytes, "floor read of ten");
+    });
+    r.rows.append({QStringLiteral("floor: read the ten files"), floor, {}});
+    size_t due = 0;
+    r.rows.append({QStringLiteral("due payments, listed and summed"),
+        timed(runs,
+            [&] {
+                const DuePayments::List list = DuePayments::list();
+                (void)DuePayments::total(list.rows);
+                due = list.rows.size();
+            }),
+        QStringLiteral("%1 rows").arg(due)});
+    check(due > 0, "due payments");
+    size_t found = 0;
+    r.rows.append({QStringLiteral("search in every archive"),
+        timed(runs,
+            [&] {
+                const AllCardsSearch::Result result = AllCardsSearch::find(u"ricevuta");
+                found = result.cards.size();
+            }),
+        QStringLiteral("%1 cards").arg(found)});
+    check(found > 0, "search in every archive");
+
+    // The strip at login, over ten archives of 1,000 cards.
+    QTemporaryDir small;
+    ProgramFolder::set(small.path());
+    check(writeTen(1000), "ten small archives written");
+    DuePayments::Counts counts;
+    r.stripMs = timed(runs, [&] { counts = DuePayments::counts(Clock::today()); });
+    check(counts.late > 0, "strip counts");
+    ProgramFolder::set(QString());
+    return r;
+}
+
 // The thirteen windows of the start-up, up to the login window painted.
 // Closing them is not counted.
 double startUpWindows()
@@ -520,6 +615,9 @@ int main(int argc, char** argv)
     QList<SizeResult> results;
     for (int cards : std::as_const(sizes))
         results.append(measure(cards, runs));
+    // Ten archives of 10,000 cards, or of the largest size asked for when
+    // that is smaller.
+    const TenResult ten = measureTen(std::min(10000, sizes.last()), runs);
 
     std::printf("Median of %d runs after a warm-up; x floor = time / time to read the file.\n\n", runs);
     std::printf("%-34s", "operation");
@@ -545,6 +643,14 @@ int main(int argc, char** argv)
     if (!results.isEmpty()) {
         std::printf("   peak; %.1f MB before the search, %.1f MB after\n", results.last().baseMb, results.last().rssMb);
     }
+    std::printf("\nall ten archives, %d cards each (%.1f MB)   x floor\n", ten.cards, ten.mb);
+    for (const Row& row : ten.rows) {
+        const double floor = ten.rows.value(0).ms;
+        std::printf("%-34s %12.1f ms %9.2f   %s\n", qPrintable(row.name), row.ms, floor > 0 ? row.ms / floor : 0.0,
+            qPrintable(row.note));
+    }
+    std::printf("%-34s %12.1f ms   after the menu is painted; at most 100 ms\n", "menu at login, ten x 1,000: strip",
+        ten.stripMs);
     std::printf("\nthe 13 start-up windows: %.1f ms the first time, %.1f ms after\n", coldStart, warmStart);
     std::printf("page 1 of an A4 PDF at 150 dpi: %.1f ms\n", pdfMs);
 
