@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -18,11 +19,27 @@ struct Row {
     const Categoria* categoria; // one of Catalogo::Tutte()
     int n; // the card's position in its archive
     quint64 print; // AllArchives::fingerprint of the card as listed
-    QString scadenza; // "DataSca" as stored; empty for purchases
     std::optional<QDate> due; // the due date, when it is a valid one
-    QString beneficiario; // "Beneficiario", or "Attivita" for purchases
-    QString causale; // "Causale", or "Prodotti" for purchases
-    QString importo; // "Prezzo" as stored
+
+    // The card's texts as stored, trimmed.
+    QStringView scadenza() const { return text(Scadenza); } // "DataSca"; empty for purchases
+    QStringView beneficiario() const { return text(Beneficiario); } // "Beneficiario", or "Attivita" for purchases
+    QStringView causale() const { return text(Causale); } // "Causale", or "Prodotti" for purchases
+    QStringView importo() const { return text(Importo); } // "Prezzo"
+
+    enum Text { Scadenza, Beneficiario, Causale, Importo, Texts };
+    // The four texts one after the other, ends_[k] where text k ends: one
+    // string a row rather than four, since a list can hold every card of
+    // ten large archives.
+    QString texts_;
+    std::array<quint16, Texts> ends_ {};
+
+private:
+    QStringView text(Text k) const
+    {
+        const qsizetype start = k == 0 ? 0 : ends_[size_t(k) - 1];
+        return QStringView(texts_).mid(start, ends_[size_t(k)] - start);
+    }
 };
 
 struct List {

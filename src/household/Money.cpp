@@ -2,8 +2,6 @@
 
 #include "archive/FieldText.h"
 
-#include <QList>
-
 namespace {
 
 bool isDigit(QChar c)
@@ -39,38 +37,44 @@ QStringView withoutCurrency(QStringView s)
 }
 
 // An integer part: plain digits, or groups of three after a first group of
-// one to three, separated by points.
+// one to three, separated by points. Read without building any string: the
+// due-payments list sums every unpaid card of ten archives.
 std::optional<qint64> integerPart(QStringView s, bool allowGroups)
 {
-    QString digits;
-    if (s.contains(QLatin1Char('.'))) {
-        if (!allowGroups)
-            return std::nullopt;
-        const auto groups = s.split(QLatin1Char('.'));
-        for (qsizetype i = 0; i < groups.size(); ++i) {
-            const QStringView g = groups.at(i);
-            if (!allDigits(g) || (i == 0 ? g.size() > 3 : g.size() != 3))
-                return std::nullopt;
-            digits += g;
-        }
-    } else {
-        if (!allDigits(s))
-            return std::nullopt;
-        digits = s.toString();
-    }
-    // Sixteen digits of euro are far more than any household amount and keep
-    // every sum of a few million of them inside 64 bits.
-    if (digits.size() > 16)
+    if (s.isEmpty())
         return std::nullopt;
-    return digits.toLongLong();
+    qint64 value = 0;
+    int digits = 0;
+    int group = 0; // digits since the last point
+    bool grouped = false;
+    for (QChar c : s) {
+        if (c == QLatin1Char('.')) {
+            if (!allowGroups || group == 0 || (grouped ? group != 3 : group > 3))
+                return std::nullopt;
+            grouped = true;
+            group = 0;
+            continue;
+        }
+        if (!isDigit(c))
+            return std::nullopt;
+        // Sixteen digits of euro are far more than any household amount and
+        // keep every sum of a few million of them inside 64 bits.
+        if (++digits > 16)
+            return std::nullopt;
+        ++group;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    if (group == 0 || (grouped && group != 3))
+        return std::nullopt;
+    return value;
 }
 
 std::optional<qint64> fraction(QStringView s)
 {
     if (s.isEmpty() || s.size() > 2 || !allDigits(s))
         return std::nullopt;
-    const qint64 v = s.toString().toLongLong();
-    return s.size() == 1 ? v * 10 : v;
+    const qint64 first = s[0].unicode() - u'0';
+    return s.size() == 1 ? first * 10 : first * 10 + (s[1].unicode() - u'0');
 }
 
 QString formatWith(qint64 cents, bool thousands)

@@ -91,15 +91,15 @@ public:
         case Archivio:
             return r.categoria->Nome;
         case Scadenza:
-            return r.scadenza;
+            return r.scadenza().toString();
         case Stato:
             return BillDates::dueText(r.due, today_);
         case Beneficiario:
-            return r.beneficiario;
+            return r.beneficiario().toString();
         case Causale:
-            return r.causale;
+            return r.causale().toString();
         case Importo:
-            return r.importo;
+            return r.importo().toString();
         case Numero:
             return r.n;
         case Columns:
