@@ -63,12 +63,14 @@ inline QStringList cells(const QAbstractItemModel* m)
     return rows;
 }
 
-// A double-click on a row, as the table reports it to its window.
+// A double-click of the mouse on a row's first cell.
 inline void doubleClickRow(QTableView* table, int row)
 {
     const QModelIndex cell = table->model()->index(row, 0);
-    table->setCurrentIndex(cell);
-    Q_EMIT table->doubleClicked(cell);
+    table->scrollTo(cell);
+    const QPoint at = table->visualRect(cell).center();
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
 }
 
 } // namespace fixtures
