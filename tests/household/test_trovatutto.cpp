@@ -30,7 +30,8 @@ class TestTrovaTutto : public QObject {
     {
         append(cat("Luce"),
             {card(cat("Luce"), {{"Numero", "L1"}, {"Note", "Ricevuta nel raccoglitore"}}),
-                card(cat("Luce"), {{"Numero", "L2"}, {"Causale", "ricev"}, {"Consumi", "uta"}}),
+                card(cat("Luce"),
+                    {{"Numero", "L2"}, {"Causale", "ricev"}, {"Consumi", "uta"}, {"Periodo", "raccoglitore blu"}}),
                 card(cat("Luce"), {{"Numero", "L3"}, {"File01", "C:\\Ricevute\\luce.pdf"}})});
         append(cat("Acquisti"),
             {card(cat("Acquisti"), {{"Numero", "A1"}}),
@@ -74,7 +75,7 @@ private Q_SLOTS:
                                        << "Trovate 4 schede in 2 archivi."
                                        << QStringList {"Luce L1", "Luce L2", "Luce L3", "Acquisti A2"};
         QTest::newRow("one archive") << "raccoglitore"
-                                     << "Trovata 1 scheda in 1 archivio." << QStringList {"Luce L1"};
+                                     << "Trovate 2 schede in 1 archivio." << QStringList {"Luce L1", "Luce L2"};
         QTest::newRow("across fields") << "ricevuta"
                                        << "Trovate 2 schede in 2 archivi." << QStringList {"Luce L1", "Acquisti A2"};
         QTest::newRow("nothing") << "bolletta del gas"
