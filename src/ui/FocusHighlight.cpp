@@ -1,5 +1,7 @@
 #include "ui/FocusHighlight.h"
 
+#include "ui/PanelScaler.h"
+
 #include <QEvent>
 #include <QLinearGradient>
 #include <QPainter>
@@ -38,9 +40,16 @@ bool FocusHighlight::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+int FocusHighlight::margin() const
+{
+    // In a panel drawn smaller the margin and the line shrink with it.
+    return qRound(margin_ * PanelScaler::factorOf(this));
+}
+
 void FocusHighlight::follow()
 {
-    setGeometry(field_->geometry().adjusted(-margin_, -margin_, margin_, margin_));
+    const int m = margin();
+    setGeometry(field_->geometry().adjusted(-m, -m, m, m));
 }
 
 void FocusHighlight::paintEvent(QPaintEvent*)
@@ -52,7 +61,9 @@ void FocusHighlight::paintEvent(QPaintEvent*)
     QLinearGradient border(0, 0, 0, height());
     border.setColorAt(0, yellow);
     border.setColorAt(1, Qt::white);
-    p.setPen(QPen(QBrush(border), 2));
+    const qreal factor = PanelScaler::factorOf(this);
+    const qreal line = 2 * factor;
+    p.setPen(QPen(QBrush(border), line));
     p.setBrush(yellow);
-    p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 3, 3);
+    p.drawRoundedRect(QRectF(rect()).adjusted(line / 2, line / 2, -line / 2, -line / 2), 3 * factor, 3 * factor);
 }

@@ -4,7 +4,8 @@
 
 // The yellow rectangle behind an edit box, a few pixels larger than it, shown
 // only while the box has the keyboard focus. It follows the box when the box
-// moves or changes size.
+// moves or changes size, and keeps its margin and line in proportion to the
+// panel's factor.
 class FocusHighlight : public QWidget {
     Q_OBJECT
 public:
@@ -12,6 +13,9 @@ public:
     FocusHighlight(QWidget* field, const QString& objectName, int margin = 4);
 
     QWidget* field() const { return field_; }
+    // How far it reaches beyond the field: its design margin, at the factor
+    // the panel is drawn at.
+    int margin() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,6 +1,7 @@
 #include "ui/PanelScaler.h"
 
 #include "ui/FocusHighlight.h"
+#include "ui/ScaledPicture.h"
 #include "ui/WindowScale.h"
 
 #include <QAbstractButton>
@@ -85,7 +86,7 @@ void PanelScaler::adopt(QWidget* w)
     if (auto* b = qobject_cast<QAbstractButton*>(w))
         part.iconSize = b->iconSize();
     if (auto* l = qobject_cast<QLabel*>(w))
-        part.stretchesPicture = !l->hasScaledContents() && !l->pixmap().isNull();
+        part.stretchesPicture = !l->hasScaledContents() && !l->pixmap().isNull() && !ScaledPicture::redraws(l);
     part.shownGeometry = part.geometry;
     part.shownFont = part.font;
     parts_.insert(w, part);
@@ -125,12 +126,14 @@ void PanelScaler::place(Part& part)
         b->setIconSize(WindowScale::scaled(part.iconSize, factor_));
     if (auto* l = qobject_cast<QLabel*>(w); l && part.stretchesPicture)
         l->setScaledContents(factor_ != 1.0);
+    ScaledPicture::refresh(w, part.geometry.size(), factor_, dpr_);
 }
 
-void PanelScaler::apply(qreal factor)
+void PanelScaler::apply(qreal factor, qreal dpr)
 {
-    if (factor == factor_)
+    if (factor == factor_ && (dpr == dpr_ || factor == 1.0))
         return;
+    dpr_ = dpr;
     if (!collected_) {
         collected_ = true;
         panelOwnFont_ = panel_->testAttribute(Qt::WA_SetFont);
