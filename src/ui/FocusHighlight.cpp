@@ -1,6 +1,7 @@
 #include "ui/FocusHighlight.h"
 
 #include "ui/PanelScaler.h"
+#include "ui/WindowScale.h"
 
 #include <QEvent>
 #include <QLinearGradient>
@@ -40,16 +41,16 @@ bool FocusHighlight::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-int FocusHighlight::margin() const
-{
-    // In a panel drawn smaller the margin and the line shrink with it.
-    return qRound(margin_ * PanelScaler::factorOf(this));
-}
-
 void FocusHighlight::follow()
 {
-    const int m = margin();
-    setGeometry(field_->geometry().adjusted(-m, -m, m, m));
+    // In a panel drawn smaller the rectangle is the design's, drawn smaller
+    // as the field is: its margin shrinks with it.
+    const QRect design = PanelScaler::designGeometryOf(field_);
+    if (design.isValid())
+        setGeometry(
+            WindowScale::scaled(design.adjusted(-margin_, -margin_, margin_, margin_), PanelScaler::factorOf(this)));
+    else
+        setGeometry(field_->geometry().adjusted(-margin_, -margin_, margin_, margin_));
 }
 
 void FocusHighlight::paintEvent(QPaintEvent*)

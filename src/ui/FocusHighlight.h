@@ -13,9 +13,6 @@ public:
     FocusHighlight(QWidget* field, const QString& objectName, int margin = 4);
 
     QWidget* field() const { return field_; }
-    // How far it reaches beyond the field: its design margin, at the factor
-    // the panel is drawn at.
-    int margin() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

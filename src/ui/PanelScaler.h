@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QSet>
 
+class QLabel;
 class QWidget;
 
 // Draws a fixed-size panel's parts at a factor of their design size: their
@@ -28,6 +29,9 @@ public:
 
     // The factor the panel holding `w` is drawn at; 1 outside a scaled panel.
     static qreal factorOf(const QWidget* w);
+    // Where a part of a panel drawn at a factor other than 1 is at the design
+    // size; invalid for anything else.
+    static QRect designGeometryOf(const QWidget* w);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -49,11 +53,14 @@ private:
         // the program's.
         QRect shownGeometry;
         QFont shownFont;
+        // A line of text given a font smaller than the factor's to fit.
+        bool fitted = false;
     };
 
     void collect(QWidget* container);
     void adopt(QWidget* w);
     void place(Part& part);
+    void fitText(Part& part, QLabel* label);
     QFont scaledFont(const QFont& design, const QWidget* w) const;
 
     QWidget* panel_;

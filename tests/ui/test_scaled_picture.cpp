@@ -139,30 +139,69 @@ private Q_SLOTS:
         QCOMPARE(box->image().size(), QSize(200, 100));
     }
 
+    // The highlight is the design's rectangle around the field, drawn at the
+    // panel's factor as the field is: its margin shrinks with it.
     void focusHighlight_data()
     {
         QTest::addColumn<qreal>("factor");
-        QTest::addColumn<int>("margin");
-        QTest::newRow("design") << 1.0 << 4;
-        QTest::newRow("laptop") << 660.0 / 692 << 4;
-        QTest::newRow("netbook") << 600.0 / 692 << 3;
-        QTest::newRow("smallest") << 0.6 << 2;
+        QTest::newRow("design") << 1.0;
+        QTest::newRow("laptop") << 660.0 / 692;
+        QTest::newRow("netbook") << 600.0 / 692;
+        QTest::newRow("smallest") << 0.6;
     }
     void focusHighlight()
     {
         QFETCH(qreal, factor);
-        QFETCH(int, margin);
         QWidget panel;
         panel.resize(400, 200);
         auto* edit = new QLineEdit(&panel);
-        edit->setGeometry(100, 50, 200, 24);
+        edit->setGeometry(101, 53, 203, 23);
         auto* highlight = new FocusHighlight(edit, QStringLiteral("effEdit"));
         panel.show();
         QVERIFY(QTest::qWaitForWindowExposed(&panel));
         PanelScaler scaler(&panel, panel.size());
         scaler.apply(factor, 1.0);
-        QCOMPARE(highlight->margin(), margin);
-        QCOMPARE(highlight->geometry(), edit->geometry().adjusted(-margin, -margin, margin, margin));
+        const QRect design(97, 49, 211, 31);
+        const QRect shown = highlight->geometry();
+        for (const auto& [edge, expected] :
+            {std::pair(shown.left(), design.left()), std::pair(shown.top(), design.top()),
+                std::pair(shown.right() + 1, design.right() + 1), std::pair(shown.bottom() + 1, design.bottom() + 1)})
+            QVERIFY2(qAbs(edge - expected * factor) <= 0.5, qPrintable(QString::number(edge)));
+        // Around the field, at least one pixel on each side.
+        QVERIFY(shown.adjusted(1, 1, -1, -1).contains(edit->geometry()));
+        scaler.apply(1.0, 1.0);
+        QCOMPARE(highlight->geometry(), design);
+    }
+
+    // A line that fits its label at the design size fits it drawn smaller,
+    // though fonts do not shrink exactly in proportion; back at the design
+    // size it has its own font again.
+    void textFits_data()
+    {
+        QTest::addColumn<qreal>("factor");
+        for (const qreal f : {0.95, 0.87, 0.75, 0.6})
+            QTest::newRow(qPrintable(QString::number(f))) << f;
+    }
+    void textFits()
+    {
+        QFETCH(qreal, factor);
+        QWidget panel;
+        panel.resize(600, 100);
+        const QString text = QStringLiteral("Immettere una o più parole consecutive presenti nella scheda");
+        QLabel* own = Widgets::label(&panel, QStringLiteral("lblOwn"), text, {10, 10, 0, 18}, 11, true);
+        auto* inherited = new QLabel(text, &panel);
+        // Each exactly as wide as its line at the design size.
+        own->resize(own->fontMetrics().horizontalAdvance(text), 18);
+        inherited->setGeometry(10, 40, inherited->fontMetrics().horizontalAdvance(text), 18);
+        const QFont designFont = own->font();
+        PanelScaler scaler(&panel, panel.size());
+        scaler.apply(factor, 1.0);
+        for (const QLabel* l : {own, inherited})
+            QVERIFY2(
+                l->fontMetrics().horizontalAdvance(text) <= l->contentsRect().width() + 1, qPrintable(l->objectName()));
+        scaler.apply(1.0, 1.0);
+        QCOMPARE(own->font(), designFont);
+        QVERIFY(!inherited->testAttribute(Qt::WA_SetFont));
     }
 };
 
