@@ -43,35 +43,75 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
 
     // Top band: information at the left, help at the right, between them the
     // bulb, the name and the version; the subtitle below.
-    auto* info = addPicture(QStringLiteral("imgInfo"), ProgramPictures::info({52, 52}), {24, 20, 52, 52});
-    auto* guida = addPicture(QStringLiteral("imgGuida"), ProgramPictures::help({52, 52}), {919, 20, 52, 52});
-    Widgets::picture(p, QStringLiteral("imgLampadina"), ProgramPictures::lightBulb({66, 66}), {236, 12, 66, 66});
-    Widgets::picture(p, QStringLiteral("imgTitolo"), ProgramPictures::title({380, 66}), {308, 12, 380, 66});
-    Widgets::picture(p, QStringLiteral("imgVersione"), ProgramPictures::versionBadge({66, 66}), {694, 12, 66, 66});
-    Widgets::picture(p, QStringLiteral("imgSottotitolo"), ProgramPictures::subtitle({944, 38}), {26, 96, 944, 38});
+    auto* info = addPicture(QStringLiteral("imgInfo"),
+        [] {
+            return ProgramPictures::info({52, 52});
+        },
+        {24, 20, 52, 52});
+    auto* guida = addPicture(QStringLiteral("imgGuida"),
+        [] {
+            return ProgramPictures::help({52, 52});
+        },
+        {919, 20, 52, 52});
+    Widgets::picture(p, QStringLiteral("imgLampadina"),
+        [] {
+            return ProgramPictures::lightBulb({66, 66});
+        },
+        {236, 12, 66, 66});
+    Widgets::picture(p, QStringLiteral("imgTitolo"),
+        [] {
+            return ProgramPictures::title({380, 66});
+        },
+        {308, 12, 380, 66});
+    Widgets::picture(p, QStringLiteral("imgVersione"),
+        [] {
+            return ProgramPictures::versionBadge({66, 66});
+        },
+        {694, 12, 66, 66});
+    Widgets::picture(p, QStringLiteral("imgSottotitolo"),
+        [] {
+            return ProgramPictures::subtitle({944, 38});
+        },
+        {26, 96, 944, 38});
 
     const QList<Categoria>& all = Catalogo::Tutte();
     for (int i = 0; i < all.size(); ++i) {
         const Categoria& c = all.at(i);
         const QPoint at(TileX[i % 5], TileY[i / 5]);
         PictureButton* img = addPicture(
-            QStringLiteral("img") + c.Riquadro, ProgramPictures::tile(c), QRect(at, ProgramPictures::TileSize));
-        PictureButton* btn = addPicture(QStringLiteral("btn") + c.Riquadro, ProgramPictures::tileCaption(c),
+            QStringLiteral("img") + c.Riquadro, [&categoria = c] { return ProgramPictures::tile(categoria); },
+            QRect(at, ProgramPictures::TileSize));
+        PictureButton* btn = addPicture(
+            QStringLiteral("btn") + c.Riquadro, [&categoria = c] { return ProgramPictures::tileCaption(categoria); },
             QRect(at + QPoint(-1, CaptionDrop), ProgramPictures::TileCaptionSize));
         for (PictureButton* b : {img, btn})
             connect(b, &PictureButton::clicked, this, [this, &c] { imgRiquadroClick(c); });
     }
 
     // Bottom band: presentation at the left, the maker's strip, exit at the right.
-    auto* copyright
-        = addPicture(QStringLiteral("imgCopyright"), ProgramPictures::copyright({34, 34}), {26, 632, 34, 34});
-    auto* sito = addPicture(QStringLiteral("imgSito"), ProgramPictures::makerStrip({600, 36}), {198, 631, 600, 36});
-    auto* esci = addPicture(QStringLiteral("imgEsci"), ProgramPictures::exit({48, 48}), {921, 625, 48, 48});
+    auto* copyright = addPicture(QStringLiteral("imgCopyright"),
+        [] {
+            return ProgramPictures::copyright({34, 34});
+        },
+        {26, 632, 34, 34});
+    auto* sito = addPicture(QStringLiteral("imgSito"),
+        [] {
+            return ProgramPictures::makerStrip({600, 36});
+        },
+        {198, 631, 600, 36});
+    auto* esci = addPicture(QStringLiteral("imgEsci"),
+        [] {
+            return ProgramPictures::exit({48, 48});
+        },
+        {921, 625, 48, 48});
 
     // Search in every archive, in the top band between the version badge and
     // help; what is still to be paid, between the tiles and the bottom band.
-    auto* trovaTutto
-        = addPicture(QStringLiteral("imgTrovaTutto"), HouseholdPictures::searchAll({52, 52}), {852, 20, 52, 52});
+    auto* trovaTutto = addPicture(QStringLiteral("imgTrovaTutto"),
+        [] {
+            return HouseholdPictures::searchAll({52, 52});
+        },
+        {852, 20, 52, 52});
     lblScadenze = Widgets::label(p, QStringLiteral("lblScadenze"), QString(), PendingStrip, 13, true);
     lblScadenze->setAlignment(Qt::AlignCenter);
     lblScadenze->setCursor(Qt::PointingHandCursor);
@@ -85,12 +125,16 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
     connect(esci, &PictureButton::clicked, this, &TfrmAvvio::imgEsciClick);
 
     // The spending overview, in the top band between the version and help.
-    auto* spese = addPicture(QStringLiteral("imgSpese"), SpendingPictures::menuIcon({52, 52}), {786, 20, 52, 52});
+    auto* spese = addPicture(QStringLiteral("imgSpese"),
+        [] {
+            return SpendingPictures::menuIcon({52, 52});
+        },
+        {786, 20, 52, 52});
     spese->setToolTip(QStringLiteral("Riepilogo delle spese"));
     connect(spese, &PictureButton::clicked, this, &TfrmAvvio::imgSpeseClick);
 }
 
-PictureButton* TfrmAvvio::addPicture(const QString& name, const QPixmap& picture, const QRect& where)
+PictureButton* TfrmAvvio::addPicture(const QString& name, const PicturePainter& picture, const QRect& where)
 {
     auto* b = new PictureButton(picture, panel());
     b->setObjectName(name);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/GradientWindow.h"
+#include "ui/ScaledPicture.h"
 
 struct Categoria;
 class PictureButton;
@@ -51,7 +52,7 @@ private:
     void lblScadenzeClick();
     void imgTrovaTuttoClick();
 
-    PictureButton* addPicture(const QString& name, const QPixmap& picture, const QRect& where);
+    PictureButton* addPicture(const QString& name, const PicturePainter& picture, const QRect& where);
 
     QLabel* lblScadenze;
 };

@@ -8,6 +8,7 @@
 #include "ui/Fonts.h"
 #include "ui/Palette.h"
 #include "ui/ProgramPictures.h"
+#include "ui/ScaledPicture.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -36,7 +37,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget* parent)
 
     imgLogo = new QLabel(p);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setPixmap(ProgramPictures::logo(QSize(353, 148)));
+    ScaledPicture::show(imgLogo, [] { return ProgramPictures::logo(QSize(353, 148)); });
     imgLogo->setGeometry(16, 6, 353, 148);
 
     QFont labelFont = Fonts::verdanaPoints(9, true);

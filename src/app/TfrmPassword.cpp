@@ -7,6 +7,7 @@
 #include "ui/Fonts.h"
 #include "ui/Palette.h"
 #include "ui/ProgramPictures.h"
+#include "ui/ScaledPicture.h"
 #include "ui/ShapeBox.h"
 
 #include <QCloseEvent>
@@ -36,7 +37,7 @@ TfrmPassword::TfrmPassword(QWidget* parent)
 
     imgLogo = new QLabel(p);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setPixmap(ProgramPictures::logo(QSize(328, 160)));
+    ScaledPicture::show(imgLogo, [] { return ProgramPictures::logo(QSize(328, 160)); });
     imgLogo->setGeometry(16, 10, 328, 160);
 
     lblMessaggio = new QLabel(QStringLiteral("Immetti la password e premi OK."), p);

@@ -2,6 +2,7 @@
 
 #include "ui/Drawing.h"
 #include "ui/Fonts.h"
+#include "ui/PanelScaler.h"
 #include "ui/Widgets.h"
 
 #include <QFontMetrics>
@@ -30,7 +31,9 @@ protected:
     {
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
-        Drawing::plate(p, Drawing::inside(rect()), colore_, colore_.lighter(150), colore_.darker(130), 6);
+        // The corners keep their proportion in a window drawn smaller.
+        const qreal radius = 6 * PanelScaler::factorOf(this);
+        Drawing::plate(p, Drawing::inside(rect()), colore_, colore_.lighter(150), colore_.darker(130), radius);
     }
 
 private:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/GradientDialog.h"
+#include "ui/ScaledPicture.h"
 
 class QLabel;
 class QLineEdit;
@@ -34,7 +35,7 @@ protected:
         QColor area; // the box that holds banner, instructions and band
         QColor bordoArea; // its outline, or invalid for none
         QColor fascia; // the band's colour
-        QPixmap banner;
+        PicturePainter banner;
         QString istruzioni;
         const char* nomeCampo; // the edit's object name
         int lunghezza; // the most characters the user can type or paste

@@ -18,7 +18,7 @@ TfrmCodFisc::TfrmCodFisc(QWidget* owner)
     : CheckWindow(owner,
         {"frmCodFisc", QStringLiteral(" Controllo codice fiscale"), QSize(478, 254), QColor(0x3C, 0xA0, 0x50),
             QColor(0xF3, 0xF1, 0xF1), QColor(0xD6, 0xD2, 0xD2), QColor(0x2E, 0x9A, 0x48),
-            CheckerPictures::codFiscBanner(QSize(421, 73)),
+            [] { return CheckerPictures::codFiscBanner(QSize(421, 73)); },
             QStringLiteral("Immettere il codice fiscale e premere il pulsante di controllo."), "txtCodFisc",
             TaxCode::Length, false})
 { }

@@ -21,7 +21,8 @@ const QString Errata = QStringLiteral("Attenzione: il numero di partita IVA digi
 TfrmPartitaIva::TfrmPartitaIva(QWidget* owner)
     : CheckWindow(owner,
         {"frmPartitaIva", QStringLiteral(" Controllo partita IVA"), QSize(480, 254), Palette::SteelBlue, Qt::white,
-            QColor(0xFF, 0xE4, 0xC4), Palette::SteelBlue, CheckerPictures::partitaIvaBanner(QSize(421, 73)),
+            QColor(0xFF, 0xE4, 0xC4), Palette::SteelBlue,
+            [] { return CheckerPictures::partitaIvaBanner(QSize(421, 73)); },
             QStringLiteral("Immettere il numero di partita IVA e premere il pulsante di controllo."), "txtPartitaIva",
             VatNumber::Length, true})
 { }

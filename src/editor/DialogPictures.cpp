@@ -15,7 +15,8 @@ namespace {
 
 QImage canvas(const QSize& size)
 {
-    QImage img(size, QImage::Format_ARGB32_Premultiplied);
+    QImage img(Drawing::pixelsFor(size), QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(Drawing::resolution());
     img.fill(Qt::transparent);
     return img;
 }
@@ -82,6 +83,7 @@ QImage webcam(const QSize& size)
 {
     QImage img = canvas(size);
     QPainter p(&img);
+    Drawing::scaleToResolution(p);
     Drawing::smooth(p);
     const QRectF r(QPointF(0, 0), QSizeF(size));
     backdrop(p, r, QColor(0xDD, 0xE7, 0xF0));
@@ -140,6 +142,7 @@ QImage photoCamera(const QSize& size)
 {
     QImage img = canvas(size);
     QPainter p(&img);
+    Drawing::scaleToResolution(p);
     Drawing::smooth(p);
     const QRectF r(QPointF(0, 0), QSizeF(size));
     backdrop(p, r, QColor(0xE9, 0xE4, 0xDA));
@@ -202,6 +205,7 @@ QImage attachSteps(const QSize& size)
 {
     QImage img = canvas(size);
     QPainter p(&img);
+    Drawing::scaleToResolution(p);
     Drawing::smooth(p);
     const QRectF r = QRectF(QPointF(0, 0), QSizeF(size)).adjusted(0.5, 0.5, -0.5, -0.5);
     QLinearGradient g(0, 0, 0, size.height());

@@ -10,6 +10,7 @@
 #include "ui/Fonts.h"
 #include "ui/IconPictures.h"
 #include "ui/Palette.h"
+#include "ui/PanelScaler.h"
 #include "ui/PictureButton.h"
 #include "ui/ShapeBox.h"
 #include "ui/Widgets.h"
@@ -41,7 +42,9 @@ protected:
         g.setColorAt(1, Qt::white);
         p.setPen(QPen(QColor(0x9B, 0xBD, 0xDA), 1));
         p.setBrush(g);
-        p.drawRoundedRect(Drawing::inside(rect()), 5, 5);
+        // The corners keep their proportion in a window drawn smaller.
+        const qreal radius = 5 * PanelScaler::factorOf(this);
+        p.drawRoundedRect(Drawing::inside(rect()), radius, radius);
     }
 };
 
@@ -61,7 +64,8 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* owner)
     Widgets::box(
         panel(), QStringLiteral("shpFondo"), QRect(QPoint(0, 0), PanelSize), Qt::white, QColor(0xC5, 0xD3, 0xE0), 6);
 
-    Widgets::picture(panel(), QStringLiteral("imgIstruzioni"), QPixmap::fromImage(DialogPictures::attachSteps()),
+    Widgets::picture(
+        panel(), QStringLiteral("imgIstruzioni"), [] { return QPixmap::fromImage(DialogPictures::attachSteps()); },
         QRect(QPoint((PanelSize.width() - DialogPictures::AttachSteps.width()) / 2, 12), DialogPictures::AttachSteps));
 
     for (int n = 1; n <= Slots; ++n)
@@ -128,7 +132,7 @@ void TfrmAllegaCartella::creaSlot(int n, int y)
     for (QLineEdit* e : {s.txtFile, s.txtDesc})
         e->setFont(Fonts::verdana(12, true));
 
-    auto* cancella = new PictureButton(IconPictures::draw(Icon::CancFoto, QSize(22, 22)), banda);
+    auto* cancella = new PictureButton([] { return IconPictures::draw(Icon::CancFoto, QSize(22, 22)); }, banda);
     cancella->setObjectName(nome("imgCancella", n));
     cancella->setGeometry(356, 27, 22, 22);
     cancella->setToolTip(QStringLiteral("Cancella il nome del file"));

@@ -22,6 +22,7 @@
 #include "ui/ImageBox.h"
 #include "ui/Palette.h"
 #include "ui/ProgramPictures.h"
+#include "ui/ScaledPicture.h"
 #include "ui/ShapeBox.h"
 
 #include <QCheckBox>
@@ -188,7 +189,7 @@ void TfrmArchivio::buildToolBar()
     };
     for (const auto& p : pulsanti) {
         QPushButton* b = commandButton(QString::fromLatin1(p.nome), QRect(QPoint(p.x, 26), icona), p.handler);
-        b->setIcon(IconPictures::draw(p.icona, QSize(30, 30)));
+        ScaledPicture::show(b, [icona = p.icona] { return IconPictures::draw(icona, QSize(30, 30)); });
         b->setIconSize(QSize(30, 30));
         b->setFlat(true);
         setHint(b, p.suggerimento ? QString::fromUtf8(p.suggerimento) : categoria_.SuggerimentoRiepilogo);
@@ -196,12 +197,12 @@ void TfrmArchivio::buildToolBar()
 
     QPushButton* file = commandButton(QStringLiteral("cmdFile"), QRect(200, 28, 148, 32), &TfrmArchivio::cmdFileClick);
     file->setText(QStringLiteral("Allega file"));
-    file->setIcon(IconPictures::draw(Icon::Allega, QSize(22, 22)));
+    ScaledPicture::show(file, [] { return IconPictures::draw(Icon::Allega, QSize(22, 22)); });
     setHint(file, QStringLiteral("Allega file alla scheda."));
     QPushButton* stampa
         = commandButton(QStringLiteral("cmdStampa"), QRect(368, 28, 148, 32), &TfrmArchivio::cmdStampaClick);
     stampa->setText(QStringLiteral("Stampa"));
-    stampa->setIcon(IconPictures::draw(Icon::Stampa, QSize(22, 22)));
+    ScaledPicture::show(stampa, [] { return IconPictures::draw(Icon::Stampa, QSize(22, 22)); });
     setHint(stampa, QStringLiteral("Stampa la scheda."));
 
     lblPosizione = new QLabel(panel());
@@ -231,7 +232,7 @@ void TfrmArchivio::buildWorkArea()
 
     auto* icoTitolo = new QLabel(panel());
     icoTitolo->setObjectName(QStringLiteral("icoTitolo"));
-    icoTitolo->setPixmap(ProgramPictures::titleStrip(categoria_));
+    ScaledPicture::show(icoTitolo, [&c = categoria_] { return ProgramPictures::titleStrip(c); });
     icoTitolo->setGeometry(QRect(QPoint(618, 96), ProgramPictures::TitleStripSize));
     makeDecorative(icoTitolo);
 
@@ -239,7 +240,7 @@ void TfrmArchivio::buildWorkArea()
     QPushButton* carica
         = commandButton(QStringLiteral("btnCaricaFoto"), QRect(38, 502, 157, 40), &TfrmArchivio::btnCaricaFotoClick);
     carica->setText(QStringLiteral("Carica foto"));
-    carica->setIcon(IconPictures::draw(Icon::CaricaFoto, QSize(26, 26)));
+    ScaledPicture::show(carica, [] { return IconPictures::draw(Icon::CaricaFoto, QSize(26, 26)); });
     carica->setIconSize(QSize(26, 26));
     setHint(carica, QStringLiteral("Carica una foto esistente."));
     struct Piccolo {
@@ -258,7 +259,7 @@ void TfrmArchivio::buildWorkArea()
     };
     for (const auto& p : piccoli) {
         QPushButton* b = commandButton(QString::fromLatin1(p.nome), QRect(p.x, 502, 42, 40), p.handler);
-        b->setIcon(IconPictures::draw(p.icona, QSize(28, 28)));
+        ScaledPicture::show(b, [icona = p.icona] { return IconPictures::draw(icona, QSize(28, 28)); });
         b->setIconSize(QSize(28, 28));
         setHint(b, QString::fromUtf8(p.suggerimento));
     }
@@ -266,12 +267,12 @@ void TfrmArchivio::buildWorkArea()
     // The euro sign beside the amount, the "Da pagare" box and its icon.
     auto* euro = new QLabel(panel());
     euro->setObjectName(QStringLiteral("imgEuro"));
-    euro->setPixmap(IconPictures::draw(Icon::Euro, QSize(26, 26)));
+    ScaledPicture::show(euro, [] { return IconPictures::draw(Icon::Euro, QSize(26, 26)); });
     euro->setGeometry(424, 510, 26, 26);
     makeDecorative(euro);
     auto* sveglia = new QLabel(panel());
     sveglia->setObjectName(QStringLiteral("imgSegnala"));
-    sveglia->setPixmap(IconPictures::draw(Icon::DaPagare, QSize(26, 26)));
+    ScaledPicture::show(sveglia, [] { return IconPictures::draw(Icon::DaPagare, QSize(26, 26)); });
     sveglia->setGeometry(448, 560, 26, 26);
     makeDecorative(sveglia);
 
@@ -285,7 +286,7 @@ void TfrmArchivio::buildWorkArea()
 
     QPushButton* codFisc
         = commandButton(QStringLiteral("btnCodFisc"), QRect(787, 596, 22, 22), &TfrmArchivio::btnCodFiscClick);
-    codFisc->setIcon(IconPictures::draw(Icon::Spunta, QSize(20, 20)));
+    ScaledPicture::show(codFisc, [] { return IconPictures::draw(Icon::Spunta, QSize(20, 20)); });
     codFisc->setIconSize(QSize(20, 20));
     codFisc->setFlat(true);
     setHint(codFisc, QStringLiteral("Controlla il codice fiscale."));
@@ -560,7 +561,12 @@ QImage TfrmArchivio::Foto() const
 
 void TfrmArchivio::showPhoto()
 {
-    imgFoto->setImage(photo_.image());
+    // The placeholder is a picture of ours, drawn again where the screen is
+    // drawn smaller; a photo is a stored bitmap.
+    if (photo_.isPlaceholder() && !photo_.image().isNull())
+        imgFoto->setImage(photo_.image(), [&c = categoria_] { return ProgramPictures::placeholder(c); });
+    else
+        imgFoto->setImage(photo_.image());
 }
 
 void TfrmArchivio::normaliseAmount(QLineEdit* prezzo)

@@ -26,17 +26,18 @@ TfrmWebCam::TfrmWebCam(QWidget* owner)
     setObjectName(QStringLiteral("frmWebCam"));
     setWindowTitle(QStringLiteral(" Cattura foto con webcam"));
 
-    auto immagine = [this](const char* pannello, const char* nome, int x, const QImage& figura) {
+    auto immagine = [this](const char* pannello, const char* nome, int x, QImage (*figura)(const QSize&)) {
         ShapeBox* pan = Widgets::box(panel(), QString::fromLatin1(pannello), QRect(QPoint(x, 14), PanelSize),
             QColor(0xF4, 0xF7, 0xFA), QColor(0x2E, 0x4A, 0x66), 4);
         auto* img = new ImageBox(pan);
         img->setObjectName(QString::fromLatin1(nome));
         img->setGeometry(QRect(QPoint(8, 8), DialogPictures::WebcamSize));
-        img->setImage(figura);
+        img->setImage(figura(DialogPictures::WebcamSize),
+            [figura] { return QPixmap::fromImage(figura(DialogPictures::WebcamSize)); });
         return img;
     };
-    imgCamera = immagine("panCamera", "imgCamera", 14, DialogPictures::webcam());
-    imgTarget = immagine("panTarget", "imgTarget", 411, DialogPictures::photoCamera());
+    imgCamera = immagine("panCamera", "imgCamera", 14, &DialogPictures::webcam);
+    imgTarget = immagine("panTarget", "imgTarget", 411, &DialogPictures::photoCamera);
 
     QPushButton* accendi = pulsante(QStringLiteral("btnAccendi"), QStringLiteral("Accendi webcam"),
         QRect(14, 312, 382, 34), &TfrmWebCam::btnAccendiClick);

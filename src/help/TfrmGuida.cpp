@@ -18,7 +18,8 @@ TfrmGuida::TfrmGuida(QWidget* owner)
     QWidget* p = panel();
 
     Widgets::box(p, QStringLiteral("shpIntestazione"), QRect(0, 0, 642, 84), Qt::white, Palette::Frame, 8);
-    Widgets::picture(p, QStringLiteral("imgLogo"), HelpPictures::guideHeader(QSize(622, 72)), QRect(10, 6, 622, 72));
+    Widgets::picture(
+        p, QStringLiteral("imgLogo"), [] { return HelpPictures::guideHeader(QSize(622, 72)); }, QRect(10, 6, 622, 72));
 
     // Some titles are longer than one line at this size: they wrap.
     lblTitolo = new QLabel(p);
@@ -42,8 +43,8 @@ TfrmGuida::TfrmGuida(QWidget* owner)
     txtGuida->setGeometry(8, 150, 625, 350);
     txtGuida->document()->setDocumentMargin(8);
 
-    QLabel* imgPDF
-        = Widgets::picture(p, QStringLiteral("imgPDF"), HelpPictures::pdfIcon(QSize(32, 32)), QRect(8, 506, 32, 32));
+    QLabel* imgPDF = Widgets::picture(
+        p, QStringLiteral("imgPDF"), [] { return HelpPictures::pdfIcon(QSize(32, 32)); }, QRect(8, 506, 32, 32));
     addLink(QStringLiteral("Visualizza guida in formato PDF"), QRect(46, 508, 360, 28), imgPDF);
 
     addClose(QRect(481, 499, 161, 41));

@@ -19,11 +19,13 @@ TfrmInfo::TfrmInfo(QWidget* owner)
     QWidget* p = panel();
 
     Widgets::box(p, QStringLiteral("shpIntestazione"), QRect(0, 0, 445, 80), Qt::white, Palette::Frame, 8);
-    Widgets::picture(p, QStringLiteral("imgTitolo"), HelpPictures::infoHeader(QSize(429, 68)), QRect(8, 6, 429, 68));
+    Widgets::picture(
+        p, QStringLiteral("imgTitolo"), [] { return HelpPictures::infoHeader(QSize(429, 68)); }, QRect(8, 6, 429, 68));
 
     // What the program is, on a white card.
     Widgets::box(p, QStringLiteral("shpScheda"), QRect(0, 92, 445, 392), Palette::glaze(235), Palette::SoftFrame, 10);
-    Widgets::picture(p, QStringLiteral("imgLogo"), ProgramPictures::logo(QSize(300, 146)), QRect(72, 106, 300, 146));
+    Widgets::picture(
+        p, QStringLiteral("imgLogo"), [] { return ProgramPictures::logo(QSize(300, 146)); }, QRect(72, 106, 300, 146));
 
     auto* descrizione = new QLabel(p);
     descrizione->setObjectName(QStringLiteral("lblDescrizione"));
@@ -45,7 +47,7 @@ TfrmInfo::TfrmInfo(QWidget* owner)
     descrizione->setGeometry(20, 262, 405, 212);
 
     QLabel* imgEmail = Widgets::picture(
-        p, QStringLiteral("imgEmail"), HelpPictures::emailIcon(QSize(34, 34)), QRect(0, 508, 34, 34));
+        p, QStringLiteral("imgEmail"), [] { return HelpPictures::emailIcon(QSize(34, 34)); }, QRect(0, 508, 34, 34));
     addLink(QString(Maker::Email), QRect(40, 511, 236, 28), imgEmail);
 
     addClose(QRect(284, 505, 161, 41));

@@ -17,12 +17,13 @@ TfrmSplash::TfrmSplash(QWidget* owner)
     QWidget* p = panel();
 
     Widgets::picture(
-        p, QStringLiteral("imgSplash"), HelpPictures::presentation(QSize(625, 380)), QRect(0, 0, 625, 380));
+        p, QStringLiteral("imgSplash"), [] { return HelpPictures::presentation(QSize(625, 380)); },
+        QRect(0, 0, 625, 380));
 
     // The bottom of the window is dark: the link sits on a light plate.
     Widgets::box(p, QStringLiteral("shpWeb"), QRect(0, 392, 372, 38), Palette::glaze(225), Palette::SoftFrame, 8);
-    QLabel* imgWeb
-        = Widgets::picture(p, QStringLiteral("imgWeb"), HelpPictures::webIcon(QSize(30, 30)), QRect(8, 396, 30, 30));
+    QLabel* imgWeb = Widgets::picture(
+        p, QStringLiteral("imgWeb"), [] { return HelpPictures::webIcon(QSize(30, 30)); }, QRect(8, 396, 30, 30));
     addLink(QString(Maker::WebAddress), QRect(46, 397, 320, 28), imgWeb);
 
     addClose(QRect(400, 393, 225, 36));

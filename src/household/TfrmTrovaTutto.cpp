@@ -73,7 +73,8 @@ TfrmTrovaTutto::TfrmTrovaTutto(QWidget* owner)
 
     Widgets::box(p, QStringLiteral("bkgCerca"), QRect(0, 0, 964, 76), Qt::white, Palette::BoxBorder, 6);
     Widgets::picture(
-        p, QStringLiteral("icoCerca"), IconPictures::draw(Icon::Trova, QSize(40, 40)), QRect(14, 18, 40, 40));
+        p, QStringLiteral("icoCerca"), [] { return IconPictures::draw(Icon::Trova, QSize(40, 40)); },
+        QRect(14, 18, 40, 40));
     Widgets::label(p, QStringLiteral("lblRigo01"),
         QStringLiteral("Immettere una o più parole presenti nelle schede da cercare in tutti gli archivi e premere "
                        "il pulsante Cerca."),

@@ -8,6 +8,7 @@
 #include "ui/Fonts.h"
 #include "ui/IconPictures.h"
 #include "ui/PictureButton.h"
+#include "ui/ScaledPicture.h"
 #include "ui/ShapeBox.h"
 
 #include <QAbstractTableModel>
@@ -121,21 +122,24 @@ TfrmExp::TfrmExp(const Categoria& categoria, QWidget* owner)
     banda->setGeometry(8, 8, 846, 66);
     auto* titolo = new QLabel(p);
     titolo->setObjectName(QStringLiteral("imgTitolo"));
-    titolo->setPixmap(ExportPictures::title(QSize(470, 52), categoria));
+    ScaledPicture::show(titolo, [&c = categoria_] { return ExportPictures::title(QSize(470, 52), c); });
     titolo->setGeometry(18, 15, 470, 52);
     titolo->setAttribute(Qt::WA_TransparentForMouseEvents);
     auto* mano = new QLabel(p);
     mano->setObjectName(QStringLiteral("imgMano"));
-    mano->setPixmap(ExportPictures::hand(QSize(62, 43)));
+    ScaledPicture::show(mano, [] { return ExportPictures::hand(QSize(62, 43)); });
     mano->setGeometry(596, 20, 62, 43);
     mano->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    PictureButton* esporta = pulsante(QStringLiteral("cmdEsporta"), ExportPictures::workbook(QSize(52, 52)),
-        QRect(666, 15, 52, 52), QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
-    PictureButton* guida = pulsante(QStringLiteral("cmdGuida"), IconPictures::draw(Icon::Guida, QSize(44, 44)),
+    PictureButton* esporta = pulsante(
+        QStringLiteral("cmdEsporta"), [] { return ExportPictures::workbook(QSize(52, 52)); }, QRect(666, 15, 52, 52),
+        QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
+    PictureButton* guida = pulsante(
+        QStringLiteral("cmdGuida"), [] { return IconPictures::draw(Icon::Guida, QSize(44, 44)); },
         QRect(734, 19, 44, 44), QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
-    PictureButton* esci = pulsante(QStringLiteral("cmdEsci"), IconPictures::draw(Icon::Esci, QSize(44, 44)),
-        QRect(794, 19, 44, 44), QStringLiteral("Esci da questo ambiente di lavoro."));
+    PictureButton* esci = pulsante(
+        QStringLiteral("cmdEsci"), [] { return IconPictures::draw(Icon::Esci, QSize(44, 44)); }, QRect(794, 19, 44, 44),
+        QStringLiteral("Esci da questo ambiente di lavoro."));
     connect(esporta, &PictureButton::clicked, this, &TfrmExp::cmdEsportaClick);
     connect(guida, &PictureButton::clicked, this, &TfrmExp::cmdGuidaClick);
     connect(esci, &PictureButton::clicked, this, &TfrmExp::cmdEsciClick);
@@ -198,7 +202,7 @@ TfrmExp::~TfrmExp()
 }
 
 PictureButton* TfrmExp::pulsante(
-    const QString& nome, const QPixmap& immagine, const QRect& dove, const QString& suggerimento)
+    const QString& nome, const PicturePainter& immagine, const QRect& dove, const QString& suggerimento)
 {
     auto* b = new PictureButton(immagine, panel());
     b->setObjectName(nome);

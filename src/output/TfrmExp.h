@@ -3,6 +3,7 @@
 #include "output/CardGrid.h"
 #include "output/ExportColumns.h"
 #include "ui/GradientDialog.h"
+#include "ui/ScaledPicture.h"
 
 #include <QHash>
 
@@ -49,7 +50,7 @@ private:
     class Modello;
 
     PictureButton* pulsante(
-        const QString& nome, const QPixmap& immagine, const QRect& dove, const QString& suggerimento);
+        const QString& nome, const PicturePainter& immagine, const QRect& dove, const QString& suggerimento);
     void silenzioso(QWidget* w);
 
     const Categoria& categoria_;

@@ -8,6 +8,7 @@
 #include "ui/IconPictures.h"
 #include "ui/Palette.h"
 #include "ui/ProgramPictures.h"
+#include "ui/ScaledPicture.h"
 #include "ui/Widgets.h"
 
 #include <QLabel>
@@ -46,7 +47,8 @@ TfrmStampa::TfrmStampa(TfrmArchivio& schermo)
     // The instructions: a printer and what happens on "Stampa".
     Widgets::box(p, QStringLiteral("shpArea"), QRect(12, 12, 340, 200), Qt::white, Palette::SteelBlue, 8);
     Widgets::picture(
-        p, QStringLiteral("imgStampante"), IconPictures::draw(Icon::Stampa, QSize(64, 64)), QRect(24, 24, 64, 64));
+        p, QStringLiteral("imgStampante"), [] { return IconPictures::draw(Icon::Stampa, QSize(64, 64)); },
+        QRect(24, 24, 64, 64));
     Widgets::paragraph(
         p, QStringLiteral("lblTitolo"), QStringLiteral("Stampa della scheda"), QRect(100, 30, 240, 24), 15, true);
     Widgets::paragraph(
@@ -72,7 +74,7 @@ TfrmStampa::TfrmStampa(TfrmArchivio& schermo)
         = Widgets::plainButton(p, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), QRect(36, 230, 132, 34));
     QPushButton* stampa
         = Widgets::plainButton(p, QStringLiteral("btnStampa"), QStringLiteral("Stampa"), QRect(196, 230, 132, 34));
-    stampa->setIcon(IconPictures::draw(Icon::Stampa, QSize(20, 20)));
+    ScaledPicture::show(stampa, [] { return IconPictures::draw(Icon::Stampa, QSize(20, 20)); });
     connect(annulla, &QPushButton::clicked, this, &TfrmStampa::btnAnnullaClick);
     connect(stampa, &QPushButton::clicked, this, &TfrmStampa::btnStampaClick);
     setTabOrder(stampa, annulla);

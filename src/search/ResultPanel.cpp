@@ -33,7 +33,8 @@ ResultPanel::ResultPanel(QWidget* parent, QString& lastFind, const QString& prin
     // The find box and its instructions.
     box(this, QRect(0, 0, 846, 106), Qt::white);
     Widgets::picture(
-        this, QStringLiteral("icoTrova"), IconPictures::draw(Icon::Trova, QSize(40, 40)), QRect(14, 12, 40, 40));
+        this, QStringLiteral("icoTrova"), [] { return IconPictures::draw(Icon::Trova, QSize(40, 40)); },
+        QRect(14, 12, 40, 40));
     label(this, QStringLiteral("lblRigo01"),
         QStringLiteral("Immettere una o più parole consecutive presenti nella scheda in elenco da cercare e "
                        "premere il pulsante Trova."),

@@ -13,6 +13,7 @@
 #include "ui/Formats.h"
 #include "ui/Palette.h"
 #include "ui/ProgramPictures.h"
+#include "ui/ScaledPicture.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -53,11 +54,11 @@ TfrmTrova::TfrmTrova(TfrmArchivio& schermo)
     box(panAvvio, QRect(0, 0, 846, 140), Qt::white);
     auto* titolo = new QLabel(panAvvio);
     titolo->setObjectName(QStringLiteral("icoTitolo"));
-    titolo->setPixmap(ProgramPictures::titleStrip(categoria_));
+    ScaledPicture::show(titolo, [&c = categoria_] { return ProgramPictures::titleStrip(c); });
     titolo->setGeometry(QRect(QPoint(10, 8), ProgramPictures::TitleStripSize));
     auto* lente = new QLabel(panAvvio);
     lente->setObjectName(QStringLiteral("icoCerca"));
-    lente->setPixmap(IconPictures::draw(Icon::Trova, QSize(40, 40)));
+    ScaledPicture::show(lente, [] { return IconPictures::draw(Icon::Trova, QSize(40, 40)); });
     lente->setGeometry(372, 12, 40, 40);
     auto* didascalia = label(panAvvio, QStringLiteral("lblTitolo"), categoria_.CaptionTrova().trimmed(),
         QRect(422, 20, 414, 24), Palette::DeepBlue, 15);

@@ -8,10 +8,39 @@
 // What every drawn picture of the program starts from.
 namespace Drawing {
 
+// While one is alive, the pictures drawn are for a panel drawn at another
+// size: a canvas of `design` size gets `pixels` device pixels, any other the
+// same number of device pixels per design pixel, and every canvas that device
+// pixel ratio, so the picture's own code paints it in its design coordinates
+// and it comes out sharp at the new size. On the thread that paints only.
+class Resolution {
+public:
+    Resolution(const QSize& design, const QSize& pixels);
+    ~Resolution();
+    Resolution(const Resolution&) = delete;
+    Resolution& operator=(const Resolution&) = delete;
+
+private:
+    QSize previousDesign_;
+    QSize previousPixels_;
+    qreal previousScale_;
+};
+
+// Device pixels per design pixel of the canvases drawn now: 1 but while a
+// Resolution is alive.
+qreal resolution();
+// The device pixels of a canvas of `design` size drawn now.
+QSize pixelsFor(const QSize& design);
+// A painter never draws at fewer device pixels than logical ones, whatever
+// its canvas says: on a canvas drawn smaller than its design this scales the
+// painter by hand. Every picture calls it on the painter of its canvas.
+void scaleToResolution(QPainter& p);
+
 // A transparent picture of `size` to paint on.
 inline QPixmap canvas(const QSize& size)
 {
-    QPixmap pm(size);
+    QPixmap pm(pixelsFor(size));
+    pm.setDevicePixelRatio(resolution());
     pm.fill(Qt::transparent);
     return pm;
 }
@@ -55,15 +84,18 @@ class Canvas {
 public:
     explicit Canvas(const QSize& size)
         : pixmap_(canvas(size))
+        , size_(size)
         , painter_(&pixmap_)
     {
+        scaleToResolution(painter_);
         smooth(painter_);
     }
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
     QPainter& painter() { return painter_; }
-    QRect rect() const { return pixmap_.rect(); }
+    // In the picture's own coordinates, whatever its device pixels.
+    QRect rect() const { return QRect(QPoint(0, 0), size_); }
 
     operator QPixmap()
     {
@@ -74,6 +106,7 @@ public:
 
 private:
     QPixmap pixmap_;
+    QSize size_;
     QPainter painter_;
 };
 

@@ -1,5 +1,8 @@
 #include "ui/FocusHighlight.h"
 
+#include "ui/PanelScaler.h"
+#include "ui/WindowScale.h"
+
 #include <QEvent>
 #include <QLinearGradient>
 #include <QPainter>
@@ -40,7 +43,14 @@ bool FocusHighlight::eventFilter(QObject* watched, QEvent* event)
 
 void FocusHighlight::follow()
 {
-    setGeometry(field_->geometry().adjusted(-margin_, -margin_, margin_, margin_));
+    // In a panel drawn smaller the rectangle is the design's, drawn smaller
+    // as the field is: its margin shrinks with it.
+    const QRect design = PanelScaler::designGeometryOf(field_);
+    if (design.isValid())
+        setGeometry(
+            WindowScale::scaled(design.adjusted(-margin_, -margin_, margin_, margin_), PanelScaler::factorOf(this)));
+    else
+        setGeometry(field_->geometry().adjusted(-margin_, -margin_, margin_, margin_));
 }
 
 void FocusHighlight::paintEvent(QPaintEvent*)
@@ -52,7 +62,9 @@ void FocusHighlight::paintEvent(QPaintEvent*)
     QLinearGradient border(0, 0, 0, height());
     border.setColorAt(0, yellow);
     border.setColorAt(1, Qt::white);
-    p.setPen(QPen(QBrush(border), 2));
+    const qreal factor = PanelScaler::factorOf(this);
+    const qreal line = 2 * factor;
+    p.setPen(QPen(QBrush(border), line));
     p.setBrush(yellow);
-    p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 3, 3);
+    p.drawRoundedRect(QRectF(rect()).adjusted(line / 2, line / 2, -line / 2, -line / 2), 3 * factor, 3 * factor);
 }

@@ -4,7 +4,8 @@
 
 // The yellow rectangle behind an edit box, a few pixels larger than it, shown
 // only while the box has the keyboard focus. It follows the box when the box
-// moves or changes size.
+// moves or changes size, and keeps its margin and line in proportion to the
+// panel's factor.
 class FocusHighlight : public QWidget {
     Q_OBJECT
 public:

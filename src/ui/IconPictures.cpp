@@ -1,5 +1,6 @@
 #include "ui/IconPictures.h"
 
+#include "ui/Drawing.h"
 #include "ui/Fonts.h"
 #include "ui/Palette.h"
 
@@ -311,9 +312,9 @@ namespace {
 
 QPixmap disegnaNuova(Icon icona, const QSize& size)
 {
-    QPixmap pm(size);
-    pm.fill(Qt::transparent);
+    QPixmap pm = Drawing::canvas(size);
     QPainter p(&pm);
+    Drawing::scaleToResolution(p);
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     const qreal m = qMin(size.width(), size.height()) * 0.1;
     const qreal lato = qMin(size.width(), size.height()) - 2 * m;
@@ -398,6 +399,9 @@ QPixmap IconPictures::draw(Icon icona, const QSize& size)
     static QHash<quint64, QPixmap> disegnate;
     if (disegnate.isEmpty())
         QObject::connect(qApp, &QObject::destroyed, [] { disegnate.clear(); });
+    // One drawn for a panel drawn at another size is not kept.
+    if (Drawing::resolution() != 1.0 || Drawing::pixelsFor(size) != size)
+        return disegnaNuova(icona, size);
     const quint64 chiave
         = quint64(icona) << 40 | quint64(quint32(size.width()) & 0xFFFFF) << 20 | (quint32(size.height()) & 0xFFFFF);
     if (const auto it = disegnate.constFind(chiave); it != disegnate.cend())

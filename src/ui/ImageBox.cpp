@@ -1,5 +1,7 @@
 #include "ui/ImageBox.h"
 
+#include "ui/PanelScaler.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -9,7 +11,14 @@ ImageBox::ImageBox(QWidget* parent)
 
 void ImageBox::setImage(const QImage& image)
 {
+    setImage(image, {});
+}
+
+void ImageBox::setImage(const QImage& image, const PicturePainter& paint)
+{
     image_ = image;
+    paint_ = paint;
+    redrawn_ = QPixmap();
     update();
 }
 
@@ -26,8 +35,18 @@ void ImageBox::paintEvent(QPaintEvent*)
     if (image_.isNull())
         return;
     QPainter p(this);
+    const QRect target = drawnRect();
+    if (paint_ && PanelScaler::factorOf(this) != 1.0) {
+        const qreal dpr = devicePixelRatioF();
+        if (redrawn_.isNull() || redrawn_.deviceIndependentSize().toSize() != target.size() || redrawnDpr_ != dpr) {
+            redrawn_ = ScaledPicture::redrawn(paint_, image_.size(), target.size(), dpr);
+            redrawnDpr_ = dpr;
+        }
+        p.drawPixmap(target, redrawn_);
+        return;
+    }
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(drawnRect(), image_);
+    p.drawImage(target, image_);
 }
 
 void ImageBox::mouseReleaseEvent(QMouseEvent* event)

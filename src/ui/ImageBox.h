@@ -1,6 +1,9 @@
 #pragma once
 
+#include "ui/ScaledPicture.h"
+
 #include <QImage>
+#include <QPixmap>
 #include <QWidget>
 
 // A picture drawn scaled to fit the box, proportions kept, centred: the photo
@@ -10,7 +13,11 @@ class ImageBox : public QWidget {
 public:
     explicit ImageBox(QWidget* parent = nullptr);
 
+    // A stored bitmap (a photo, a camera's frame): scaled smoothly to the box.
     void setImage(const QImage& image);
+    // A picture of the program's, `image` as `paint` draws it at its design
+    // size: in a panel drawn smaller it is drawn again at the box's size.
+    void setImage(const QImage& image, const PicturePainter& paint);
     QImage image() const { return image_; }
 
     // Where a picture of `picture` size lands inside a box of `box` size.
@@ -26,4 +33,9 @@ protected:
 
 private:
     QImage image_;
+    PicturePainter paint_;
+    // The picture last drawn again, for the size and the device pixels it
+    // was drawn for.
+    QPixmap redrawn_;
+    qreal redrawnDpr_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "ui/PanelScaler.h"
 
 #include "ui/FocusHighlight.h"
+#include "ui/ScaledPicture.h"
 #include "ui/WindowScale.h"
 
 #include <QAbstractButton>
@@ -10,6 +11,7 @@
 #include <QChildEvent>
 #include <QComboBox>
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
@@ -17,6 +19,7 @@
 namespace {
 
 const char* const FactorProperty = "panelScaleFactor";
+const char* const DesignProperty = "panelDesignGeometry";
 
 // Children the program placed by hand, as opposed to the inner parts of a
 // composite control, which its own layout places.
@@ -57,6 +60,13 @@ qreal PanelScaler::factorOf(const QWidget* w)
     return 1.0;
 }
 
+QRect PanelScaler::designGeometryOf(const QWidget* w)
+{
+    if (factorOf(w) == 1.0)
+        return {};
+    return w->property(DesignProperty).toRect();
+}
+
 void PanelScaler::collect(QWidget* container)
 {
     containers_.insert(container);
@@ -85,7 +95,7 @@ void PanelScaler::adopt(QWidget* w)
     if (auto* b = qobject_cast<QAbstractButton*>(w))
         part.iconSize = b->iconSize();
     if (auto* l = qobject_cast<QLabel*>(w))
-        part.stretchesPicture = !l->hasScaledContents() && !l->pixmap().isNull();
+        part.stretchesPicture = !l->hasScaledContents() && !l->pixmap().isNull() && !ScaledPicture::redraws(l);
     part.shownGeometry = part.geometry;
     part.shownFont = part.font;
     parts_.insert(w, part);
@@ -112,6 +122,8 @@ void PanelScaler::place(Part& part)
     if (!w)
         return;
     part.shownGeometry = WindowScale::scaled(part.geometry, factor_);
+    // Before it moves: what follows it (a focus highlight) reads it then.
+    w->setProperty(DesignProperty, part.geometry);
     w->setGeometry(part.shownGeometry);
     if (part.ownFont || (part.classFont && factor_ != 1.0)) {
         part.shownFont = scaledFont(part.font, w);
@@ -123,14 +135,51 @@ void PanelScaler::place(Part& part)
     }
     if (auto* b = qobject_cast<QAbstractButton*>(w); b && part.iconSize.isValid())
         b->setIconSize(WindowScale::scaled(part.iconSize, factor_));
-    if (auto* l = qobject_cast<QLabel*>(w); l && part.stretchesPicture)
-        l->setScaledContents(factor_ != 1.0);
+    if (auto* l = qobject_cast<QLabel*>(w)) {
+        if (part.stretchesPicture)
+            l->setScaledContents(factor_ != 1.0);
+        fitText(part, l);
+    }
+    ScaledPicture::refresh(w, part.geometry.size(), factor_, dpr_);
 }
 
-void PanelScaler::apply(qreal factor)
+void PanelScaler::fitText(Part& part, QLabel* label)
 {
-    if (factor == factor_)
+    // Fonts do not shrink exactly in proportion: a line that fits its label
+    // at the design size can be a few pixels too long drawn smaller. Such a
+    // line gets a font a little smaller still, so that it is never cut.
+    const bool ownFont = part.ownFont || part.classFont;
+    if (part.fitted && !ownFont)
+        label->setFont(QFont());
+    part.fitted = false;
+    const QString text = label->text();
+    if (factor_ == 1.0 || label->wordWrap() || text.isEmpty() || Qt::mightBeRichText(text))
         return;
+    const int room = label->contentsRect().width();
+    const int designRoom = part.geometry.width() - (label->width() - room);
+    // Within a pixel counts as fitting, as it looks whole.
+    if (QFontMetricsF(part.font).horizontalAdvance(text) > designRoom + 1)
+        return;
+    QFont f = label->font();
+    if (f.pointSizeF() <= 0)
+        return;
+    bool smaller = false;
+    while (QFontMetricsF(f).horizontalAdvance(text) > room && f.pointSizeF() > 2) {
+        f.setPointSizeF(f.pointSizeF() - 0.25);
+        smaller = true;
+    }
+    if (!smaller)
+        return;
+    part.fitted = true;
+    part.shownFont = f;
+    label->setFont(f);
+}
+
+void PanelScaler::apply(qreal factor, qreal dpr)
+{
+    if (factor == factor_ && (dpr == dpr_ || factor == 1.0))
+        return;
+    dpr_ = dpr;
     if (!collected_) {
         collected_ = true;
         panelOwnFont_ = panel_->testAttribute(Qt::WA_SetFont);

@@ -10,6 +10,12 @@ PictureButton::PictureButton(const QPixmap& picture, QWidget* parent)
     setPicture(picture);
 }
 
+PictureButton::PictureButton(const PicturePainter& paint, QWidget* parent)
+    : PictureButton(QPixmap(), parent)
+{
+    ScaledPicture::show(this, paint);
+}
+
 void PictureButton::setPicture(const QPixmap& picture)
 {
     picture_ = picture;

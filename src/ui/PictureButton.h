@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/ScaledPicture.h"
+
 #include <QAbstractButton>
 #include <QPixmap>
 
@@ -10,6 +12,9 @@ class PictureButton : public QAbstractButton {
     Q_OBJECT
 public:
     explicit PictureButton(const QPixmap& picture = {}, QWidget* parent = nullptr);
+    // A picture the program draws, drawn again where the panel is drawn
+    // smaller (see ScaledPicture).
+    PictureButton(const PicturePainter& paint, QWidget* parent);
 
     void setPicture(const QPixmap& picture);
     QPixmap picture() const { return picture_; }

@@ -708,9 +708,8 @@ QPixmap ProgramPictures::tile(const Categoria& categoria)
 {
     const Look look = lookOf(categoria);
     const QColor accent(look.accent);
-    QPixmap pm = Drawing::canvas(TileSize);
-    QPainter p(&pm);
-    Drawing::smooth(p);
+    Drawing::Canvas pm(TileSize);
+    QPainter& p = pm.painter();
     const QRectF r = Drawing::inside(pm.rect());
     Drawing::plate(p, r, tint(accent, 0.86), tint(accent, 0.66), tint(accent, 0.35), 12);
     medal(p, look, QPointF(r.center().x(), r.center().y()), 56);
@@ -719,9 +718,8 @@ QPixmap ProgramPictures::tile(const Categoria& categoria)
 
 QPixmap ProgramPictures::tileCaption(const Categoria& categoria)
 {
-    QPixmap pm = Drawing::canvas(TileCaptionSize);
-    QPainter p(&pm);
-    Drawing::smooth(p);
+    Drawing::Canvas pm(TileCaptionSize);
+    QPainter& p = pm.painter();
     blueBar(p, Drawing::inside(pm.rect()), categoria.TitoloRiquadro, accent(categoria), 14, 10);
     return pm;
 }
@@ -729,9 +727,8 @@ QPixmap ProgramPictures::tileCaption(const Categoria& categoria)
 QPixmap ProgramPictures::titleStrip(const Categoria& categoria)
 {
     const Look look = lookOf(categoria);
-    QPixmap pm = Drawing::canvas(TitleStripSize);
-    QPainter p(&pm);
-    Drawing::smooth(p);
+    Drawing::Canvas pm(TitleStripSize);
+    QPainter& p = pm.painter();
     const QRectF r = Drawing::inside(pm.rect());
     blueBar(p, r, categoria.TitoloRiquadro, QColor(look.accent), 22, r.height() * 1.1);
     // The category's emblem in a white disc at the left end.
@@ -750,11 +747,13 @@ QPixmap ProgramPictures::placeholder(const Categoria& categoria)
 {
     const Look look = lookOf(categoria);
     const QColor accent(look.accent);
-    QPixmap pm(PlaceholderSize);
+    QPixmap pm(Drawing::pixelsFor(PlaceholderSize));
+    pm.setDevicePixelRatio(Drawing::resolution());
     pm.fill(Qt::white);
     QPainter p(&pm);
+    Drawing::scaleToResolution(p);
     Drawing::smooth(p);
-    const QRectF r(pm.rect());
+    const QRectF r(QPointF(0, 0), QSizeF(PlaceholderSize));
     QLinearGradient g(r.topLeft(), r.bottomLeft());
     g.setColorAt(0, tint(accent, 0.9));
     g.setColorAt(1, tint(accent, 0.72));

@@ -50,10 +50,14 @@ bool ScreenFit::refit()
 {
     watch();
     const WindowScale::Fit fit = WindowScale::fit(design_, room());
-    if (fit.factor == fit_.factor && fit.scrolls == fit_.scrolls)
+    QScreen* s = screen();
+    const qreal dpr = s ? s->devicePixelRatio() : 1.0;
+    // Pictures drawn smaller are drawn for the screen's pixels too.
+    if (fit.factor == fit_.factor && fit.scrolls == fit_.scrolls && (dpr == dpr_ || fit.factor == 1.0))
         return false;
     fit_ = fit;
-    scaler_.apply(fit_.factor);
+    dpr_ = dpr;
+    scaler_.apply(fit_.factor, dpr_);
     panel_->setFixedSize(WindowScale::scaled(scaler_.designSize(), fit_.factor));
     setScrolling(fit_.scrolls);
     return true;

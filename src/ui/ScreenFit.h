@@ -54,6 +54,7 @@ private:
     PanelScaler scaler_;
     QSize design_;
     WindowScale::Fit fit_;
+    qreal dpr_ = 1.0;
     QScrollArea* scroll_ = nullptr;
     bool panelFills_ = false;
     bool handleWatched_ = false;

@@ -75,6 +75,15 @@ QLabel* picture(QWidget* parent, const QString& name, const QPixmap& pixmap, con
     return l;
 }
 
+QLabel* picture(QWidget* parent, const QString& name, const PicturePainter& paint, const QRect& geometry)
+{
+    auto* l = new QLabel(parent);
+    l->setObjectName(name);
+    ScaledPicture::show(l, paint);
+    l->setGeometry(geometry);
+    return l;
+}
+
 QLabel* label(QWidget* parent, const QString& name, const QString& text, const QRect& geometry, int pixels, bool bold,
     const QColor& colour)
 {
@@ -140,7 +149,7 @@ QPushButton* closeButton(QWidget* parent, const QRect& geometry)
 QPushButton* iconButton(QWidget* parent, const QString& name, const QString& text, Icon icon, const QRect& geometry)
 {
     QPushButton* b = plainButton(parent, name, text, geometry, 13);
-    b->setIcon(IconPictures::draw(icon, QSize(24, 24)));
+    ScaledPicture::show(b, [icon] { return IconPictures::draw(icon, QSize(24, 24)); });
     b->setIconSize(QSize(24, 24));
     b->setDefault(false);
     b->installEventFilter(new EnterPresses(b));

@@ -2,6 +2,7 @@
 
 #include "ui/IconPictures.h"
 #include "ui/Palette.h"
+#include "ui/ScaledPicture.h"
 
 #include <QColor>
 #include <QPixmap>
@@ -21,8 +22,10 @@ namespace Widgets {
 // A decorative box behind a group of controls.
 ShapeBox* box(QWidget* parent, const QString& name, const QRect& geometry, const QColor& fill, const QColor& border,
     qreal radius);
-// A picture that does not react to the mouse.
+// A picture that does not react to the mouse: a stored bitmap, or one the
+// program draws, which a panel drawn smaller draws again at its new size.
 QLabel* picture(QWidget* parent, const QString& name, const QPixmap& pixmap, const QRect& geometry);
+QLabel* picture(QWidget* parent, const QString& name, const PicturePainter& paint, const QRect& geometry);
 
 // One line of Verdana at `pixels` on a transparent background.
 QLabel* label(QWidget* parent, const QString& name, const QString& text, const QRect& geometry, int pixels, bool bold,

@@ -21,6 +21,7 @@
 // this writer last saved) goes to standard error, and the exit code is 1.
 
 #include "SaveSoak.h"
+#include "TestSupport.h"
 #include "archive/Categoria.h"
 #include "archive/TArchivioSchede.h"
 #include "dialogs/Dialogs.h"
@@ -114,7 +115,9 @@ bool salva(TfrmArchivio& schermo, Risposte& risposte, const QString& esito)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A desktop that holds the archive screen at its design size, as the
+    // suites' own screens do.
+    useOffscreenScreens(DesktopScreen);
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 5 || args[3].size() != 1) {

@@ -301,7 +301,7 @@ private Q_SLOTS:
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenScreens(DesktopScreen);
     QApplication app(argc, argv);
     TestScadenze windows;
     TestScadenzeFlow flow;

@@ -2,8 +2,9 @@
 // CMakeLists.txt): on the desktop each part is exactly where it is built; on
 // smaller screens each window lies inside the screen's available area, and
 // each part is where the design puts it, at the window's factor, whole and
-// readable. The archive screen and its date picker work the same when drawn
-// smaller.
+// readable, its pictures drawn again at their new size. The archive screen
+// and its date picker work the same when drawn smaller, and below the
+// smallest factor the windows keep it and scroll.
 
 #include "TestSupport.h"
 #include "app/TfrmAvvio.h"
@@ -24,6 +25,9 @@
 #include "search/TfrmTrova.h"
 #include "ui/GradientDialog.h"
 #include "ui/GradientWindow.h"
+#include "ui/PictureButton.h"
+#include "ui/ScaledPicture.h"
+#include "ui/WindowScale.h"
 
 #include <QCalendarWidget>
 #include <QFile>
@@ -31,6 +35,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalSpy>
 
 #include <functional>
 #include <memory>
@@ -49,6 +56,10 @@
 #define FIT_SCREENS R"({"name":"scaled","x":0,"y":0,"width":1280,"height":667,"logicalDpi":96,"dpr":1.5})"
 #elif defined(FIT_ON_NETBOOK)
 #define FIT_SCREENS R"({"name":"netbook","x":0,"y":0,"width":1024,"height":600,"logicalDpi":96,"dpr":1})"
+#elif defined(FIT_ON_SMALL)
+// 1280 x 720 pixels at 200 %: 640 x 360 for the windows, less than the
+// smallest factor of the menu and the archive screens needs.
+#define FIT_SCREENS R"({"name":"small","x":0,"y":0,"width":640,"height":360,"logicalDpi":96,"dpr":2})"
 #else
 #error "the suite is built for one set of screens"
 #endif
@@ -147,6 +158,62 @@ void near(qreal actual, qreal expected, const QString& what)
             qPrintable(QStringLiteral("%1: %2 instead of %3").arg(what).arg(actual).arg(expected)), __FILE__, __LINE__);
 }
 
+// The picture a part shows: a label's, a picture button's, a button's icon.
+QPixmap pictureOf(const QWidget* w)
+{
+    if (auto* b = qobject_cast<const PictureButton*>(w))
+        return b->picture();
+    if (auto* l = qobject_cast<const QLabel*>(w))
+        return l->pixmap();
+    if (auto* b = qobject_cast<const QAbstractButton*>(w); b && !b->icon().isNull())
+        return b->icon().pixmap(b->iconSize());
+    return {};
+}
+
+// A picture of the program's in a part drawn at factor f < 1 is drawn again
+// for the part's new size and the screen's pixels, not its design bitmap
+// shrunk: it has as many device pixels as the part shows it on.
+void drawnAgain(const QWidget* design, const QWidget* shown, qreal dpr, const QString& what)
+{
+    const QPixmap before = pictureOf(design);
+    if (before.isNull())
+        return;
+    QVERIFY2(ScaledPicture::redraws(shown), qPrintable(what + QStringLiteral(": not drawn again")));
+    QSize pixels;
+    QSize expected = shown->size();
+    if (auto* b = qobject_cast<const QAbstractButton*>(shown); b && !qobject_cast<const PictureButton*>(b)) {
+        // The icon holds the one picture it was given.
+        const QList<QSize> sizes = b->icon().availableSizes();
+        QCOMPARE(sizes.size(), 1);
+        pixels = sizes.first();
+        expected = b->iconSize();
+    } else {
+        const QPixmap now = pictureOf(shown);
+        QCOMPARE(now.devicePixelRatio(), dpr);
+        pixels = now.size();
+        if (before.size() != design->size())
+            expected = WindowScale::scaled(before.size(), shown->width() / qreal(design->width()));
+    }
+    if (auto* l = qobject_cast<const QLabel*>(shown))
+        QVERIFY2(!l->hasScaledContents(), qPrintable(what + QStringLiteral(": shrunk by the label")));
+    near(pixels.width(), expected.width() * dpr, what + QStringLiteral(" picture width"));
+    near(pixels.height(), expected.height() * dpr, what + QStringLiteral(" picture height"));
+}
+
+// Brings w into view where the window scrolls, then clicks where the user
+// sees it, through the window, as a real click lands on whatever is there.
+void clickAsSeen(QWidget* w)
+{
+    QWidget* window = w->window();
+    if (auto* view = window->findChild<QScrollArea*>(QStringLiteral("scrPannello")))
+        view->ensureWidgetVisible(w, 0, 0);
+    const QPoint at = w->mapTo(window, w->rect().center());
+    QVERIFY2(window->rect().contains(at), qPrintable(w->objectName()));
+    QWidget* hit = window->childAt(at);
+    QVERIFY2(hit == w || w->isAncestorOf(hit), qPrintable(w->objectName()));
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at);
+}
+
 } // namespace
 
 class TestFitScreen : public QObject {
@@ -222,6 +289,7 @@ private Q_SLOTS:
             QVERIFY2(shown->rect().contains(inWindow) || panel->parentWidget() != shown.get(), qPrintable(what));
             if (auto* l = qobject_cast<const QLabel*>(b); l && textFits(l))
                 QVERIFY2(textFits(qobject_cast<const QLabel*>(s)), qPrintable(what + QStringLiteral(" text")));
+            drawnAgain(b, s, screen->devicePixelRatio(), what);
         }
         // Parts apart at the design size stay apart.
         for (int i = 0; i < built.size(); ++i)
@@ -249,7 +317,8 @@ private Q_SLOTS:
             {"txtCausale", "Tassa rifiuti"}, {"txtPagatore", "Maria Rossi"}, {"txtPrezzo", "187,40"}};
         for (const auto& t : typed) {
             auto* e = child<QLineEdit>(&s, QString::fromLatin1(t.field));
-            QTest::mouseClick(e, Qt::LeftButton, {}, e->rect().center());
+            clickAsSeen(e);
+            QTRY_VERIFY(e->hasFocus());
             e->selectAll();
             QTest::keyClicks(e, QString::fromLatin1(t.text));
             QCOMPARE(e->text(), QString::fromLatin1(t.text));
@@ -262,8 +331,7 @@ private Q_SLOTS:
             pickerFactor = factorOf(w);
             auto* cal = w->findChild<QCalendarWidget*>(QStringLiteral("calAppuntamenti"));
             cal->setSelectedDate(QDate(2024, 3, 31));
-            auto* importa = w->findChild<QPushButton*>(QStringLiteral("btnImportaData"));
-            QTest::mouseClick(importa, Qt::LeftButton, {}, importa->rect().center());
+            clickAsSeen(w->findChild<QPushButton*>(QStringLiteral("btnImportaData")));
         });
         QTest::keyClick(sca, Qt::Key_A);
         QVERIFY(pickerFactor >= 0.6);
@@ -271,10 +339,49 @@ private Q_SLOTS:
 
         testDialogs().expectMessage(
             Dialogs::Kind::Information, QStringLiteral("La scheda corrente è stata inserita in archivio."));
-        auto* salva = child<QPushButton>(&s, QStringLiteral("cmdSalva"));
-        QTest::mouseClick(salva, Qt::LeftButton, {}, salva->rect().center());
+        clickAsSeen(child<QPushButton>(&s, QStringLiteral("cmdSalva")));
         QCOMPARE(child<QLabel>(&s, QStringLiteral("lblPosizione"))->text(), QStringLiteral("1"));
         QVERIFY(QFile::exists(folder.file(QStringLiteral("Archivio_Rifiuti.pro"))));
+    }
+
+    // Below the smallest factor the menu and the archive screen keep it, the
+    // window stays inside the screen, and what lies beyond the view is
+    // scrolled to and works: the exit icon at the bottom of the menu, the
+    // codice fiscale row at the bottom of the archive screen.
+    void scrollsBelowTheMinimum()
+    {
+        TempProgramFolder folder;
+        TfrmAvvio menu;
+        menu.showMaximized();
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        const QSize room = menu.screen()->availableGeometry().size();
+        if (!WindowScale::fit(menu.panel()->size(), room).scrolls && menu.scaleFactor() != WindowScale::Minimum)
+            QSKIP("the screen holds the windows at the smallest factor");
+        QCOMPARE(menu.scaleFactor(), WindowScale::Minimum);
+        QVERIFY(menu.screen()->availableGeometry().contains(menu.frameGeometry()));
+        auto* view = child<QScrollArea>(&menu, QStringLiteral("scrPannello"));
+        QCOMPARE(view->widget(), menu.panel());
+        QCOMPARE(menu.panel()->size(), WindowScale::scaled(QSize(995, 692), WindowScale::Minimum));
+        QVERIFY(menu.rect().contains(view->geometry()));
+        QVERIFY(view->verticalScrollBar()->maximum() > 0);
+        QSignalSpy quit(&menu, &TfrmAvvio::quitRequested);
+        clickAsSeen(child<QWidget>(&menu, QStringLiteral("imgEsci")));
+        QCOMPARE(quit.count(), 1);
+
+        TfrmArchivio s(cat("Rifiuti"));
+        s.showMaximized();
+        QVERIFY(QTest::qWaitForWindowExposed(&s));
+        QCOMPARE(s.scaleFactor(), WindowScale::Minimum);
+        QVERIFY(s.screen()->availableGeometry().contains(s.frameGeometry()));
+        auto* codFisc = s.Campo(QStringLiteral("CodFisc"));
+        clickAsSeen(codFisc);
+        QTRY_VERIFY(codFisc->hasFocus());
+        QTest::keyClicks(codFisc, QStringLiteral("RSSMRA80A41H501Y"));
+        QCOMPARE(codFisc->text(), QStringLiteral("RSSMRA80A41H501Y"));
+        QSignalSpy check(&s, &TfrmArchivio::codeCheckRequested);
+        clickAsSeen(child<QWidget>(&s, QStringLiteral("btnCodFisc")));
+        QCOMPARE(check.count(), 1);
+        QCOMPARE(check.at(0).at(0).toString(), QStringLiteral("RSSMRA80A41H501Y"));
     }
 
     // Going to another screen, or the screen changing its size, decides the
