@@ -1,7 +1,11 @@
 #include "SampleBill.h"
+#include "platform/Platform.h"
 #include "reading/BillReading.h"
+#include "reading/Ocr.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QHash>
 #include <QTemporaryDir>
 #include <QTest>
@@ -120,6 +124,21 @@ private Q_SLOTS:
         QCOMPARE(sourcesOf(r).size(), r.values.size());
         qInfo("%lld of %lld fields: %s", qint64(r.values.size()), qint64(expected.size()),
             qPrintable(found.join(QStringLiteral("; "))));
+    }
+
+    // The program folder's own language data comes first, so that an
+    // installed folder reads on a machine without the system's.
+    void languageData()
+    {
+        const QString system = QStringLiteral("/usr/share/tesseract-ocr/5/tessdata");
+        QTemporaryDir folder;
+        ProgramFolder::set(folder.path());
+        QCOMPARE(reading::Ocr::dataFolder(), system);
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("tessdata")));
+        QVERIFY(QFile::copy(
+            system + QStringLiteral("/ita.traineddata"), folder.filePath(QStringLiteral("tessdata/ita.traineddata"))));
+        QCOMPARE(reading::Ocr::dataFolder(), folder.filePath(QStringLiteral("tessdata")));
+        ProgramFolder::set(QString());
     }
 
     void emptyPage()
