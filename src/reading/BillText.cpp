@@ -93,7 +93,8 @@ bool hasLetterOrDigit(QStringView s)
     return std::any_of(s.begin(), s.end(), [](QChar c) { return c.isLetterOrNumber(); });
 }
 
-// The text as lines with single blanks: every kind of blank is one blank.
+// The text as lines with single blanks: every kind of blank is one blank,
+// every kind of line end one line end.
 QStringList linesOf(const QString& text)
 {
     QString t = text.left(MaxChars);
@@ -106,9 +107,13 @@ QStringList linesOf(const QString& text)
         else if (c != QLatin1Char('\n') && c.isSpace())
             c = QLatin1Char(' ');
     }
-    QStringList lines = t.split(QLatin1Char('\n'));
-    for (QString& line : lines)
-        line = line.simplified();
+    // Lines with nothing on them do not part a label from its value.
+    QStringList lines;
+    for (const QStringView line : QStringView(t).split(QLatin1Char('\n'))) {
+        const QString simple = line.toString().simplified();
+        if (!simple.isEmpty())
+            lines.append(simple);
+    }
     return lines;
 }
 

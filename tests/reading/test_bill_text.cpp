@@ -94,6 +94,7 @@ private Q_SLOTS:
             {"dotted, one-digit day", BillField::DueDate, "Scadenza 5.3.2025", "05/03/2025"},
             {"two-digit year", BillField::DueDate, "Scadenza 05/03/25", "05/03/2025"},
             {"date on the next line", BillField::DueDate, "Scadenza:\n31/03/2025", "31/03/2025"},
+            {"next line after a blank one", BillField::DueDate, "Scadenza:\r\n\r\n31/03/2025", "31/03/2025"},
             {"impossible date", BillField::DueDate, "Scadenza 31/02/2025", ""},
             {"mixed separators", BillField::DueDate, "Scadenza 31/03-2025", ""},
             {"date far from the label", BillField::DueDate,
