@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building and running need, skipping
-# those already present. `deps.sh test` adds what only the tests use: the
+# those already present (the QR code reader, the OCR engine and its Italian
+# data, which the build copies into the program folder, among them). `deps.sh test` adds what only the tests use: the
 # formatter, the PDF text extractor, the fuzzing compiler and a headless
 # spreadsheet program that opens the exported file, and the SANE drivers whose
 # "test" scanner the scanner window's tests use.
@@ -9,6 +10,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config patchelf
   qt6-base-dev qt6-multimedia-dev qt6-pdf-dev qt6-wayland libgl-dev libsane-dev
+  libzxing-dev libtesseract-dev tesseract-ocr-ita
   fonts-dejavu-core fonts-liberation
 )
 if [ "${1:-}" = test ]; then

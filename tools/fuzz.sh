@@ -30,7 +30,7 @@ for tool in clang clang++; do
   fi
 done
 
-targets=(fuzz_record fuzz_crypt fuzz_codes fuzz_amount fuzz_export)
+targets=(fuzz_record fuzz_crypt fuzz_codes fuzz_amount fuzz_bill_text fuzz_export)
 build=build-fuzz
 
 echo "== Build the fuzz targets with clang =="

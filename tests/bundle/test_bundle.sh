@@ -79,7 +79,8 @@ install_folder
 for f in tessaria qt.conf tessaria.png Guida.pdf unins000.dll plugins/platforms/libqxcb.so \
   plugins/platforms/libqoffscreen.so plugins/imageformats/libqjpeg.so \
   plugins/printsupport/libcupsprintersupport.so plugins/multimedia/libgstreamermediaplugin.so \
-  lib/libQt6Core.so.6 lib/libQt6Widgets.so.6 lib/libQt6Multimedia.so.6 lib/libQt6PrintSupport.so.6; do
+  lib/libQt6Core.so.6 lib/libQt6Widgets.so.6 lib/libQt6Multimedia.so.6 lib/libQt6PrintSupport.so.6 \
+  tessdata/ita.traineddata; do
   [ -f "$folder/$f" ] || fail "the folder has no $f"
 done
 [ -e "$folder/.tessaria-install" ] && fail "the staging folder was left behind"
