@@ -15,17 +15,17 @@ namespace reading {
 
 // The bill's data the reading looks for, whatever the archive it goes to.
 enum class BillField {
-    Amount,          // the amount to pay, in the program's form ("158,30")
-    DueDate,         // dd/mm/yyyy
-    IssueDate,       // dd/mm/yyyy
-    Number,          // bill or invoice number
-    Period,          // "01/01/2025 - 28/02/2025"
-    CustomerCode,    // the supplier's customer code
-    Iban,            // upper case, no blanks, mod-97 checked
-    PayerCode,       // the payer's codice fiscale or partita IVA, checked
-    Payee,           // a payee already known to the archive, found in the text
-    NoticeCode,      // the 18-digit pagoPA notice code
-    CreditorCode,    // the creditor's 11-digit tax code (goes into no field)
+    Amount, // the amount to pay, in the program's form ("158,30")
+    DueDate, // dd/mm/yyyy
+    IssueDate, // dd/mm/yyyy
+    Number, // bill or invoice number
+    Period, // "01/01/2025 - 28/02/2025"
+    CustomerCode, // the supplier's customer code
+    Iban, // upper case, no blanks, mod-97 checked
+    PayerCode, // the payer's codice fiscale or partita IVA, checked
+    Payee, // a payee already known to the archive, found in the text
+    NoticeCode, // the 18-digit pagoPA notice code
+    CreditorCode, // the creditor's 11-digit tax code (goes into no field)
 };
 
 // Where a value was read, in the order of trust.
@@ -38,9 +38,9 @@ struct ReadValue {
 };
 
 struct BillInput {
-    QImage picture;           // may be null when only a PDF is given
-    QString pdfPath;          // the document the picture came from, or empty
-    QStringList knownPayees;  // payees (or shops) of this archive's cards
+    QImage picture; // may be null when only a PDF is given
+    QString pdfPath; // the document the picture came from, or empty
+    QStringList knownPayees; // payees (or shops) of this archive's cards
 };
 
 struct BillReading {
