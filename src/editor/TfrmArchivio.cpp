@@ -26,6 +26,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDate>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -433,6 +434,11 @@ void TfrmArchivio::buildPhotoMenu()
     // would look broken.
     findChild<QAction*>(QStringLiteral("actScanner"))->setEnabled(false);
     mnuFoto->addSeparator();
+    voce("actLeggiDati", QStringLiteral("Leggi i dati dalla bolletta..."),
+        QStringLiteral("Legge dalla foto della bolletta i dati della scheda."), &TfrmArchivio::readBillRequested);
+    // The placeholder is no bill to read.
+    auto* leggi = findChild<QAction*>(QStringLiteral("actLeggiDati"));
+    connect(mnuFoto, &QMenu::aboutToShow, this, [this, leggi] { leggi->setEnabled(!FotoSegnaposto()); });
     // Once closed, the menu's hints leave the status bar.
     connect(mnuFoto, &QMenu::aboutToHide, this, [this] { panInfo->setText(QString()); });
 }
@@ -546,6 +552,38 @@ bool TfrmArchivio::ScriviData(const QString& campo, const QString& data)
     return true;
 }
 
+bool TfrmArchivio::ScriviCampo(const QString& campo, const QString& testo)
+{
+    QLineEdit* e = Campo(campo);
+    const LiveField* c = liveFieldOf(e);
+    if (!c)
+        return false;
+    QString scritto = testo;
+    switch (c->kind) {
+    case FieldKind::Text:
+        break;
+    case FieldKind::Date:
+        // Only a day the picker could have picked.
+        if (!QDate::fromString(testo, Formats::ShortDate).isValid())
+            return false;
+        break;
+    case FieldKind::Amount:
+        if (!amountFits(testo, e->maxLength()))
+            return false;
+        scritto = normalizeAmount(testo);
+        break;
+    case FieldKind::TaxCode:
+        scritto = normalizeTaxCode(testo);
+        break;
+    }
+    if (scritto.size() > e->maxLength())
+        return false;
+    e->setText(scritto);
+    e->setCursorPosition(0); // a long text shows its beginning, as a card read does
+    e->setModified(true);
+    return true;
+}
+
 const QImage& TfrmArchivio::Segnaposto() const
 {
     if (placeholder_.isNull())
@@ -577,9 +615,9 @@ void TfrmArchivio::normaliseAmount(QLineEdit* prezzo)
         prezzo->setText(normale);
 }
 
-void TfrmArchivio::ImpostaFoto(const QImage& immagine)
+void TfrmArchivio::ImpostaFoto(const QImage& immagine, const QString& documento)
 {
-    if (photo_.replace(immagine))
+    if (photo_.replace(immagine, documento))
         showPhoto();
 }
 
