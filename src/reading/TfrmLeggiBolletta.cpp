@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QThread>
 #include <QTimer>
@@ -55,6 +56,20 @@ void runJob(reading::ReadingJob& job)
         job.result.cancelled = true;
 }
 
+// The current cell's dotted frame would look like a second box beside the
+// tick; the selected row's colour shows where the keyboard is.
+class NoFocusFrame : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->state &= ~QStyle::State_HasFocus;
+    }
+};
+
 QTableWidget* makeTable(QWidget* parent, const QRect& geometry)
 {
     auto* t = new QTableWidget(0, Columns, parent);
@@ -66,6 +81,7 @@ QTableWidget* makeTable(QWidget* parent, const QRect& geometry)
     t->setSelectionBehavior(QAbstractItemView::SelectRows);
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->setWordWrap(false);
+    t->setItemDelegate(new NoFocusFrame(t));
     t->setAlternatingRowColors(true);
     t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     t->verticalHeader()->hide();
@@ -132,9 +148,8 @@ TfrmLeggiBolletta::TfrmLeggiBolletta(TfrmArchivio& screen, const reading::Reader
 
     Widgets::box(p, QStringLiteral("bkgPiede"), QRect(0, 336, 680, 64), Qt::white, Palette::BoxBorder, 6);
     lblRigo02 = Widgets::paragraph(p, QStringLiteral("lblRigo02"),
-        QStringLiteral("I dati spuntati vanno nei campi della scheda, che resta da salvare. "
-                       "Un campo già compilato con un altro valore non è spuntato."),
-        QRect(14, 342, 404, 52), 11, false, Palette::Slate);
+        QStringLiteral("La bolletta è letta su questo computer: nulla viene inviato in rete."), QRect(14, 342, 404, 52),
+        11, false, Palette::Slate);
     lblRigo02->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     btnApplica = Widgets::iconButton(
         p, QStringLiteral("btnApplica"), QStringLiteral("Applica"), Icon::Spunta, QRect(430, 348, 116, 40));
@@ -145,7 +160,6 @@ TfrmLeggiBolletta::TfrmLeggiBolletta(TfrmArchivio& screen, const reading::Reader
     // only once the reading takes long enough to be noticed.
     lblRigo01->hide();
     grdDati->hide();
-    lblRigo02->hide();
     lblLettura->hide();
     prgLettura->hide();
     btnApplica->setEnabled(false);
@@ -231,7 +245,8 @@ void TfrmLeggiBolletta::readingEnded()
     fillTable();
     lblRigo01->show();
     grdDati->show();
-    lblRigo02->show();
+    lblRigo02->setText(QStringLiteral("I dati spuntati vanno nei campi della scheda, che resta da salvare. "
+                                      "Un campo già compilato con un altro valore non è spuntato."));
     grdDati->setFocus();
 }
 
