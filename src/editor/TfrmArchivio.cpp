@@ -437,8 +437,8 @@ void TfrmArchivio::buildPhotoMenu()
     voce("actLeggiDati", QStringLiteral("Leggi i dati dalla bolletta..."),
         QStringLiteral("Legge dalla foto della bolletta i dati della scheda."), &TfrmArchivio::readBillRequested);
     // The placeholder is no bill to read.
-    auto* leggi = findChild<QAction*>(QStringLiteral("actLeggiDati"));
-    connect(mnuFoto, &QMenu::aboutToShow, this, [this, leggi] { leggi->setEnabled(!FotoSegnaposto()); });
+    auto* readItem = findChild<QAction*>(QStringLiteral("actLeggiDati"));
+    connect(mnuFoto, &QMenu::aboutToShow, this, [this, readItem] { readItem->setEnabled(!FotoSegnaposto()); });
     // Once closed, the menu's hints leave the status bar.
     connect(mnuFoto, &QMenu::aboutToHide, this, [this] { panInfo->setText(QString()); });
 }
@@ -552,35 +552,35 @@ bool TfrmArchivio::ScriviData(const QString& campo, const QString& data)
     return true;
 }
 
-bool TfrmArchivio::ScriviCampo(const QString& campo, const QString& testo)
+bool TfrmArchivio::ScriviCampo(const QString& field, const QString& text)
 {
-    QLineEdit* e = Campo(campo);
-    const LiveField* c = liveFieldOf(e);
-    if (!c)
+    QLineEdit* edit = Campo(field);
+    const LiveField* live = liveFieldOf(edit);
+    if (!live)
         return false;
-    QString scritto = testo;
-    switch (c->kind) {
+    QString written = text;
+    switch (live->kind) {
     case FieldKind::Text:
         break;
     case FieldKind::Date:
         // Only a day the picker could have picked.
-        if (!QDate::fromString(testo, Formats::ShortDate).isValid())
+        if (!QDate::fromString(text, Formats::ShortDate).isValid())
             return false;
         break;
     case FieldKind::Amount:
-        if (!amountFits(testo, e->maxLength()))
+        if (!amountFits(text, edit->maxLength()))
             return false;
-        scritto = normalizeAmount(testo);
+        written = normalizeAmount(text);
         break;
     case FieldKind::TaxCode:
-        scritto = normalizeTaxCode(testo);
+        written = normalizeTaxCode(text);
         break;
     }
-    if (scritto.size() > e->maxLength())
+    if (written.size() > edit->maxLength())
         return false;
-    e->setText(scritto);
-    e->setCursorPosition(0); // a long text shows its beginning, as a card read does
-    e->setModified(true);
+    edit->setText(written);
+    edit->setCursorPosition(0); // a long text shows its beginning, as a card read does
+    edit->setModified(true);
     return true;
 }
 
@@ -615,9 +615,9 @@ void TfrmArchivio::normaliseAmount(QLineEdit* prezzo)
         prezzo->setText(normale);
 }
 
-void TfrmArchivio::ImpostaFoto(const QImage& immagine, const QString& documento)
+void TfrmArchivio::ImpostaFoto(const QImage& immagine, const QString& document)
 {
-    if (photo_.replace(immagine, documento))
+    if (photo_.replace(immagine, document))
         showPhoto();
 }
 

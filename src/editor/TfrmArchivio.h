@@ -72,9 +72,9 @@ public:
     // The category's picture for a card with no photo.
     const QImage& Segnaposto() const;
     bool FotoSegnaposto() const { return photo_.isPlaceholder(); }
-    // The user put a new picture on the card (loaded, captured); `documento`
+    // The user put a new picture on the card (loaded, captured); `document`
     // names the PDF document it is page 1 of, when it is one.
-    void ImpostaFoto(const QImage& immagine, const QString& documento = QString());
+    void ImpostaFoto(const QImage& immagine, const QString& document = QString());
     // The PDF document the picture on display came from, until the picture
     // or the card changes; empty otherwise.
     QString DocumentoFoto() const { return photo_.document(); }
@@ -97,7 +97,7 @@ public:
     // trimmed and in capitals, the amount in its form. The card is left
     // unsaved. False when this screen has no such field, or the text does
     // not fit in it.
-    bool ScriviCampo(const QString& campo, const QString& testo);
+    bool ScriviCampo(const QString& field, const QString& text);
 
 public Q_SLOTS:
     void cmdNuovoClick();

@@ -136,13 +136,13 @@ std::optional<CardTarget> targetOf(const Categoria& categoria, BillField field)
 {
     if (!keeps(categoria.id, field))
         return std::nullopt;
-    QString campo = billField(field);
-    if (campo.isEmpty())
+    QString name = billField(field);
+    if (name.isEmpty())
         return std::nullopt;
     if (categoria.tipo == Tipo::TSchedaAcquisto && field == BillField::Payee)
-        campo = QStringLiteral("Attivita");
+        name = QStringLiteral("Attivita");
     for (const FieldSlot& slot : fieldSlots(categoria.tipo)) {
-        if (slot.field != campo)
+        if (slot.field != name)
             continue;
         // The amount has no label on the screen; the euro sign stands there.
         const QString label = slot.label.isEmpty() ? QStringLiteral("Importo:") : categoria.TestoEtichetta(slot.field);

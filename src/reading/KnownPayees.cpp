@@ -14,17 +14,17 @@ QStringList knownPayees(const Categoria& categoria)
     QStringList names;
     if (!TArchivioSchede::esiste(categoria))
         return names;
-    const int campo = Tracciato::di(categoria.tipo)
+    const int field = Tracciato::di(categoria.tipo)
                           .indice(categoria.tipo == Tipo::TSchedaAcquisto ? QLatin1String("Attivita")
                                                                           : QLatin1String("Beneficiario"));
     // Compared as the record's bytes: most cards of an archive repeat a few
     // payees, and only each new one is decoded.
     QSet<QByteArray> seen;
     try {
-        TArchivioSchede archivio(categoria);
-        archivio.Apri(TArchivioSchede::Accesso::SoloLettura);
-        archivio.Scorri([&](int, const VistaScheda& scheda) {
-            const FieldText::FieldBytes b = scheda.bytes(campo);
+        TArchivioSchede store(categoria);
+        store.Apri(TArchivioSchede::Accesso::SoloLettura);
+        store.Scorri([&](int, const VistaScheda& card) {
+            const FieldText::FieldBytes b = card.bytes(field);
             if (b.size == 0)
                 return true;
             const QByteArray bytes(b.data, b.size);
@@ -34,7 +34,7 @@ QStringList knownPayees(const Categoria& categoria)
             }
             return true;
         });
-        archivio.Chiudi();
+        store.Chiudi();
     } catch (const ErroreArchivio&) {
         // What was read before the failure is still of use for matching.
     }

@@ -519,14 +519,14 @@ private Q_SLOTS:
         TempProgramFolder folder;
         const Categoria& luce = cat("Luce");
         {
-            TArchivioSchede archivio(luce);
-            archivio.Apri(TArchivioSchede::Accesso::Scrittura);
+            TArchivioSchede store(luce);
+            store.Apri(TArchivioSchede::Accesso::Scrittura);
             for (const char* payee : {"Enel Energia", "A2A Energia", "Enel Energia"}) {
-                Scheda s = archivio.nuovaScheda();
+                Scheda s = store.nuovaScheda();
                 s.imposta("Beneficiario", QString::fromLatin1(payee));
-                archivio.Aggiungi(s);
+                store.Aggiungi(s);
             }
-            archivio.Chiudi();
+            store.Chiudi();
         }
         AppWindows app;
         app.setBillReader(reader);
@@ -578,11 +578,11 @@ private Q_SLOTS:
         figlio(w, "cmdSalva")->click();
         QCOMPARE(w->Posizione(), QStringLiteral("4"));
 
-        TArchivioSchede archivio(luce);
-        archivio.Apri(TArchivioSchede::Accesso::SoloLettura);
-        QCOMPARE(archivio.Conta(), 4);
-        const Scheda s = archivio.Leggi(4);
-        archivio.Chiudi();
+        TArchivioSchede store(luce);
+        store.Apri(TArchivioSchede::Accesso::SoloLettura);
+        QCOMPARE(store.Conta(), 4);
+        const Scheda s = store.Leggi(4);
+        store.Chiudi();
         QCOMPARE(s.testo("Numero"), QStringLiteral("2025/0001234"));
         QCOMPARE(s.testo("DataEmi"), QStringLiteral("01/03/2025"));
         QCOMPARE(s.testo("DataSca"), QStringLiteral("31/03/2025"));

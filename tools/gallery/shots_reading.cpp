@@ -47,22 +47,22 @@ void readingShots(GalleryCamera& camera)
     ProgramFolder::set(dir.path());
     const Categoria& acqua = *Catalogo::PerChiave(QStringLiteral("Acqua"));
 
-    TfrmArchivio schermo(acqua);
-    schermo.setAttribute(Qt::WA_DontShowOnScreen);
-    schermo.resize(TfrmArchivio::DesignSize);
-    schermo.show();
+    TfrmArchivio screen(acqua);
+    screen.setAttribute(Qt::WA_DontShowOnScreen);
+    screen.resize(TfrmArchivio::DesignSize);
+    screen.show();
     WindowCamera::settle();
     QImage bill(620, 877, QImage::Format_RGB32);
     bill.fill(Qt::white);
-    schermo.ImpostaFoto(bill);
+    screen.ImpostaFoto(bill);
     // What the user had typed before reading the bill: a number of their
     // own, left unticked.
-    schermo.Campo(QStringLiteral("Numero"))->setText(QStringLiteral("33871"));
+    screen.Campo(QStringLiteral("Numero"))->setText(QStringLiteral("33871"));
 
     {
         const BillReading found = waterBill();
         TfrmLeggiBolletta window(
-            schermo, [found](const BillInput&, const std::atomic_bool&, const Progress&) { return found; });
+            screen, [found](const BillInput&, const std::atomic_bool&, const Progress&) { return found; });
         window.show();
         for (int i = 0; i < 200 && window.rows().isEmpty(); ++i) {
             WindowCamera::settle();
@@ -79,7 +79,7 @@ void readingShots(GalleryCamera& camera)
                 QThread::msleep(5);
             return BillReading {};
         };
-        TfrmLeggiBolletta window(schermo, slow);
+        TfrmLeggiBolletta window(screen, slow);
         window.show();
         for (int i = 0; i < 20; ++i) {
             WindowCamera::settle();
@@ -88,7 +88,7 @@ void readingShots(GalleryCamera& camera)
         camera.shoot(QStringLiteral("leggi_bolletta_lettura"), window);
         window.reject();
     }
-    schermo.close();
+    screen.close();
     ProgramFolder::set(previous);
 }
 
