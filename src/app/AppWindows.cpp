@@ -19,6 +19,7 @@
 #include "output/TfrmExp.h"
 #include "output/TfrmStampa.h"
 #include "platform/Platform.h"
+#include "reading/TfrmLeggiBolletta.h"
 #include "search/TfrmSospesi.h"
 #include "search/TfrmTrova.h"
 
@@ -40,6 +41,7 @@ template <typename Window> std::optional<ChosenCard> chooseIn(QWidget* owner)
 } // namespace
 
 AppWindows::AppWindows()
+    : billReader_(&reading::readBill)
 {
     login_ = std::make_unique<TfrmPassword>();
     menu_ = std::make_unique<TfrmAvvio>();
@@ -105,8 +107,16 @@ void AppWindows::connectArchive(TfrmArchivio& archivio)
     connect(a, &TfrmArchivio::printRequested, a, [a] { TfrmStampa::Mostra(*a); });
     connect(a, &TfrmArchivio::helpRequested, a, [a] { TfrmGuida::Mostra(a, HelpTopics::archive()); });
     connect(a, &TfrmArchivio::codeCheckRequested, a, [a](const QString& codice) { openCodeCheck(a, codice); });
-    connect(a, &TfrmArchivio::pdfPhotoRequested, a, [a] { PdfPhoto::choose(*a); });
-    connect(a, &TfrmArchivio::pdfDropped, a, [a](const QString& percorso) { PdfPhoto::load(*a, percorso); });
+    // A bill that came in as a PDF may be read at once.
+    connect(a, &TfrmArchivio::pdfPhotoRequested, a, [this, a] {
+        if (PdfPhoto::choose(*a))
+            TfrmLeggiBolletta::Proponi(*a, billReader_);
+    });
+    connect(a, &TfrmArchivio::pdfDropped, a, [this, a](const QString& percorso) {
+        if (PdfPhoto::load(*a, percorso))
+            TfrmLeggiBolletta::Proponi(*a, billReader_);
+    });
+    connect(a, &TfrmArchivio::readBillRequested, a, [this, a] { TfrmLeggiBolletta::Mostra(*a, billReader_); });
 }
 
 AppWindows::~AppWindows() = default;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "household/DuePayments.h"
+#include "reading/BillReading.h"
 
 #include <QObject>
 
@@ -44,6 +45,10 @@ public:
     // included: what a household window's choice of a card leads to.
     void showCard(const ChosenCard& chosen);
 
+    // What reads a bill for the archive screens' "Leggi i dati dalla
+    // bolletta...": the reading engine, unless a test put another in.
+    void setBillReader(reading::Reader reader) { billReader_ = std::move(reader); }
+
 signals:
     // The program is over: "Esci" on the login window, the exit icon or the
     // window close of the main menu.
@@ -52,7 +57,7 @@ signals:
 private:
     void showArchive(const Categoria& categoria);
     void connectMenu();
-    static void connectArchive(TfrmArchivio& archivio);
+    void connectArchive(TfrmArchivio& archivio);
     static void handOver(QWidget* from, QWidget* to, bool maximised);
 
     // What is due: the menu's strip counted again, and the list opened by
@@ -62,6 +67,7 @@ private:
     void openScadenze();
     void openSearchAll();
     bool reminded_ = false;
+    reading::Reader billReader_;
 
     std::unique_ptr<TfrmPassword> login_;
     std::unique_ptr<TfrmAvvio> menu_;

@@ -15,11 +15,10 @@ FileDialogSpec openSpec()
     return spec;
 }
 
-void choose(TfrmArchivio& screen)
+bool choose(TfrmArchivio& screen)
 {
     const QString file = Dialogs::current().openFile(&screen, openSpec());
-    if (!file.isEmpty())
-        load(screen, file);
+    return !file.isEmpty() && load(screen, file);
 }
 
 bool load(TfrmArchivio& screen, const QString& path)
@@ -29,7 +28,7 @@ bool load(TfrmArchivio& screen, const QString& path)
         Dialogs::current().message(&screen, Dialogs::Kind::Warning, PdfPage::unreadable());
         return false;
     }
-    screen.ImpostaFoto(picture->image);
+    screen.ImpostaFoto(picture->image, path);
     if (picture->pages > 1)
         screen.MostraStato(PdfPage::firstOfPages(picture->pages));
 

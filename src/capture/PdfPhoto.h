@@ -14,11 +14,13 @@ namespace PdfPhoto {
 FileDialogSpec openSpec();
 
 // Asks for a document and loads it as below; nothing when the user cancels.
-void choose(TfrmArchivio& screen);
+// True when a document was loaded.
+bool choose(TfrmArchivio& screen);
 
 // Puts page 1 of the document at `path` on the screen's card. A longer
 // document is told in the status bar; one that cannot be read is told in a
-// message and leaves the picture as it was. Once loaded, and when the card
+// message and leaves the picture as it was. The screen remembers the
+// document as the one its picture came from. Once loaded, and when the card
 // has a free attachment slot, offers to attach the document too. False when
 // the document could not be read.
 bool load(TfrmArchivio& screen, const QString& path);

@@ -4,6 +4,7 @@ void CardPhoto::show(const QImage& image, bool placeholder)
 {
     image_ = image;
     placeholder_ = placeholder;
+    document_.clear();
 }
 
 void CardPhoto::blank(const QImage& placeholder)
@@ -23,11 +24,12 @@ void CardPhoto::read(const QImage& stored, bool fileExists, const QImage& placeh
         show(stored, false);
 }
 
-bool CardPhoto::replace(const QImage& picture)
+bool CardPhoto::replace(const QImage& picture, const QString& document)
 {
     if (picture.isNull())
         return false;
     show(picture, false);
+    document_ = document;
     replaced_ = true;
     return true;
 }

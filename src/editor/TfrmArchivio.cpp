@@ -27,6 +27,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDate>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -434,6 +435,11 @@ void TfrmArchivio::buildPhotoMenu()
     // would look broken.
     findChild<QAction*>(QStringLiteral("actScanner"))->setEnabled(false);
     mnuFoto->addSeparator();
+    voce("actLeggiDati", QStringLiteral("Leggi i dati dalla bolletta..."),
+        QStringLiteral("Legge dalla foto della bolletta i dati della scheda."), &TfrmArchivio::readBillRequested);
+    // The placeholder is no bill to read.
+    auto* readItem = findChild<QAction*>(QStringLiteral("actLeggiDati"));
+    connect(mnuFoto, &QMenu::aboutToShow, this, [this, readItem] { readItem->setEnabled(!FotoSegnaposto()); });
     // Once closed, the menu's hints leave the status bar.
     connect(mnuFoto, &QMenu::aboutToHide, this, [this] { panInfo->setText(QString()); });
 }
@@ -547,6 +553,38 @@ bool TfrmArchivio::ScriviData(const QString& campo, const QString& data)
     return true;
 }
 
+bool TfrmArchivio::ScriviCampo(const QString& field, const QString& text)
+{
+    QLineEdit* edit = Campo(field);
+    const LiveField* live = liveFieldOf(edit);
+    if (!live)
+        return false;
+    QString written = text;
+    switch (live->kind) {
+    case FieldKind::Text:
+        break;
+    case FieldKind::Date:
+        // Only a day the picker could have picked.
+        if (!QDate::fromString(text, Formats::ShortDate).isValid())
+            return false;
+        break;
+    case FieldKind::Amount:
+        if (!amountFits(text, edit->maxLength()))
+            return false;
+        written = normalizeAmount(text);
+        break;
+    case FieldKind::TaxCode:
+        written = normalizeTaxCode(text);
+        break;
+    }
+    if (written.size() > edit->maxLength())
+        return false;
+    edit->setText(written);
+    edit->setCursorPosition(0); // a long text shows its beginning, as a card read does
+    edit->setModified(true);
+    return true;
+}
+
 const QImage& TfrmArchivio::Segnaposto() const
 {
     if (placeholder_.isNull())
@@ -583,9 +621,9 @@ void TfrmArchivio::normaliseAmount(QLineEdit* prezzo)
         prezzo->setText(normale);
 }
 
-void TfrmArchivio::ImpostaFoto(const QImage& immagine)
+void TfrmArchivio::ImpostaFoto(const QImage& immagine, const QString& document)
 {
-    if (photo_.replace(immagine))
+    if (photo_.replace(immagine, document))
         showPhoto();
 }
 

@@ -72,8 +72,12 @@ public:
     // The category's picture for a card with no photo.
     const QImage& Segnaposto() const;
     bool FotoSegnaposto() const { return photo_.isPlaceholder(); }
-    // The user put a new picture on the card (loaded, captured).
-    void ImpostaFoto(const QImage& immagine);
+    // The user put a new picture on the card (loaded, captured); `document`
+    // names the PDF document it is page 1 of, when it is one.
+    void ImpostaFoto(const QImage& immagine, const QString& document = QString());
+    // The PDF document the picture on display came from, until the picture
+    // or the card changes; empty otherwise.
+    QString DocumentoFoto() const { return photo_.document(); }
     // The user cleared the picture: the placeholder stands in until saved.
     void CancellaFoto();
 
@@ -88,6 +92,12 @@ public:
     // Writes a picked date into one of the date fields ("DataEmi", "DataSca",
     // "DataPag"); false when this screen has no such date field.
     bool ScriviData(const QString& campo, const QString& data);
+    // Writes a text into the edit of a record field as the user would have
+    // entered it: a date as the date picker writes it, the payer's code
+    // trimmed and in capitals, the amount in its form. The card is left
+    // unsaved. False when this screen has no such field, or the text does
+    // not fit in it.
+    bool ScriviCampo(const QString& field, const QString& text);
 
 public Q_SLOTS:
     void cmdNuovoClick();
@@ -130,6 +140,9 @@ Q_SIGNALS:
     void pdfPhotoRequested();
     void pdfDropped(const QString& percorso);
     void scannerRequested();
+    // "Leggi i dati dalla bolletta..." in the photo's context menu: the data
+    // on the bill in the photo, read for the user to confirm.
+    void readBillRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

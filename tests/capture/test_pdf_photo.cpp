@@ -32,6 +32,8 @@ namespace {
 const QString Modificata
     = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 const QString Allegare = QStringLiteral("Allegare anche il documento PDF alla scheda?");
+// Asked after every document loaded; reading it is tested with the reading.
+const QString Leggere = QStringLiteral("Leggere i dati dalla bolletta?");
 const QString Sovrascrivere = QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file "
                                              "con lo stesso nome.\r\n\r\nSi vuole sovrascrivere il file esistente?");
 
@@ -104,12 +106,14 @@ private Q_SLOTS:
         QCOMPARE(foto->focusPolicy(), Qt::ClickFocus);
         auto* menu = figlio<QMenu>(s.w, "mnuFoto");
         const QList<QAction*> voci = menu->actions();
-        QCOMPARE(voci.size(), 3);
+        QCOMPARE(voci.size(), 4);
         QCOMPARE(voci.at(0)->objectName(), QStringLiteral("actCaricaPdf"));
         QCOMPARE(voci.at(0)->text(), QStringLiteral("Carica da documento PDF..."));
         QCOMPARE(voci.at(1)->objectName(), QStringLiteral("actScanner"));
         QCOMPARE(voci.at(1)->text(), QStringLiteral("Acquisisci da scanner..."));
         QVERIFY(voci.at(2)->isSeparator());
+        QCOMPARE(voci.at(3)->objectName(), QStringLiteral("actLeggiDati"));
+        QCOMPARE(voci.at(3)->text(), QStringLiteral("Leggi i dati dalla bolletta..."));
 
         QTest::mouseClick(foto, Qt::LeftButton);
         QCOMPARE(QApplication::focusWidget(), foto);
@@ -123,6 +127,8 @@ private Q_SLOTS:
         QCOMPARE(s.stato(), QStringLiteral("Carica come foto la prima pagina di un documento PDF."));
         voci.at(1)->hover();
         QCOMPARE(s.stato(), QStringLiteral("Acquisisci la foto della ricevuta con lo scanner."));
+        voci.at(3)->hover();
+        QCOMPARE(s.stato(), QStringLiteral("Legge dalla foto della bolletta i dati della scheda."));
         menu->hide();
         QCOMPARE(s.stato(), QString());
     }
@@ -143,10 +149,12 @@ private Q_SLOTS:
         QVERIFY(samples::writeBill(pdf));
         if (dropped) {
             testDialogs().expectQuestion(Allegare, Answer::No);
+            testDialogs().expectQuestion(Leggere, Answer::No);
             QVERIFY(trascina(s.imgFoto(), {pdf}));
         } else {
             testDialogs().expectOpenFile(pdf);
             testDialogs().expectQuestion(Allegare, Answer::No);
+            testDialogs().expectQuestion(Leggere, Answer::No);
             s.caricaDaMenu();
             const FileDialogSpec spec = ultimoDialogo(What::OpenFile);
             QCOMPARE(spec.filter, QStringLiteral("Documento PDF (*.pdf)|*.pdf"));
@@ -181,6 +189,7 @@ private Q_SLOTS:
         QVERIFY(samples::writeBill(pdf, 3));
         testDialogs().expectOpenFile(pdf);
         testDialogs().expectQuestion(Allegare, Answer::No);
+        testDialogs().expectQuestion(Leggere, Answer::No);
         s.caricaDaMenu();
         QCOMPARE(s.stato(), QStringLiteral("Documento di 3 pagine: è stata usata la prima."));
     }
@@ -251,6 +260,7 @@ private Q_SLOTS:
         s.w->ImpostaAllegato(1, QStringLiteral("contratto.pdf"), QStringLiteral("Contratto"));
         testDialogs().expectOpenFile(pdf);
         testDialogs().expectQuestion(Allegare, Answer::Yes);
+        testDialogs().expectQuestion(Leggere, Answer::No);
         s.caricaDaMenu();
         QCOMPARE(s.w->Allegato(1), QStringLiteral("contratto.pdf"));
         QCOMPARE(s.w->Allegato(2), QStringLiteral("bolletta.pdf"));
@@ -268,13 +278,15 @@ private Q_SLOTS:
         testDialogs().expectOpenFile(pdf);
         testDialogs().expectQuestion(Allegare, Answer::Yes);
         testDialogs().expectQuestion(Sovrascrivere, Answer::No);
+        testDialogs().expectQuestion(Leggere, Answer::No);
         s.caricaDaMenu();
         QCOMPARE(s.w->Allegato(2), QStringLiteral("bolletta.pdf"));
         QCOMPARE(leggi(s.file("Documenti_Allegati/bolletta.pdf")), QByteArray("precedente"));
 
-        // Every slot taken: nothing is asked.
+        // Every slot taken: attaching is not offered.
         s.w->ImpostaAllegato(3, QStringLiteral("terzo.pdf"), QString());
         testDialogs().expectOpenFile(pdf);
+        testDialogs().expectQuestion(Leggere, Answer::No);
         s.caricaDaMenu();
         QCOMPARE(s.w->Foto().size(), QSize(1240, 1754));
     }
