@@ -5,6 +5,7 @@
 #include "app/TfrmPassword.h"
 #include "archive/Categoria.h"
 #include "capture/PdfPhoto.h"
+#include "capture/TfrmScanner.h"
 #include "checkers/CodeCheck.h"
 #include "editor/TfrmArchivio.h"
 #include "help/HelpTopics.h"
@@ -107,6 +108,7 @@ void AppWindows::connectArchive(TfrmArchivio& archivio)
     connect(a, &TfrmArchivio::codeCheckRequested, a, [a](const QString& codice) { openCodeCheck(a, codice); });
     connect(a, &TfrmArchivio::pdfPhotoRequested, a, [a] { PdfPhoto::choose(*a); });
     connect(a, &TfrmArchivio::pdfDropped, a, [a](const QString& percorso) { PdfPhoto::load(*a, percorso); });
+    connect(a, &TfrmArchivio::scannerRequested, a, [a] { TfrmScanner::Mostra(a, a->categoria().Sigla); });
 }
 
 AppWindows::~AppWindows() = default;

@@ -429,9 +429,6 @@ void TfrmArchivio::buildPhotoMenu()
         QStringLiteral("Carica come foto la prima pagina di un documento PDF."), &TfrmArchivio::pdfPhotoRequested);
     voce("actScanner", QStringLiteral("Acquisisci da scanner..."),
         QStringLiteral("Acquisisci la foto della ricevuta con lo scanner."), &TfrmArchivio::scannerRequested);
-    // Greyed until the scanner window is built: an item that does nothing
-    // would look broken.
-    findChild<QAction*>(QStringLiteral("actScanner"))->setEnabled(false);
     mnuFoto->addSeparator();
     // Once closed, the menu's hints leave the status bar.
     connect(mnuFoto, &QMenu::aboutToHide, this, [this] { panInfo->setText(QString()); });
