@@ -108,6 +108,7 @@ void AppWindows::connectArchive(TfrmArchivio& archivio)
     connect(a, &TfrmArchivio::codeCheckRequested, a, [a](const QString& codice) { openCodeCheck(a, codice); });
     connect(a, &TfrmArchivio::pdfPhotoRequested, a, [a] { PdfPhoto::choose(*a); });
     connect(a, &TfrmArchivio::pdfDropped, a, [a](const QString& percorso) { PdfPhoto::load(*a, percorso); });
+    a->setPdfPicture(&PdfPhoto::picture);
     connect(a, &TfrmArchivio::scannerRequested, a, [a] { TfrmScanner::Mostra(a, a->categoria().Sigla); });
 }
 
