@@ -23,7 +23,7 @@ namespace {
 const QColor PanelFill(0xF4, 0xF7, 0xFA);
 const QColor PanelEdge(0x2E, 0x4A, 0x66);
 const QRect PreviewPanel(14, 14, 310, 430);
-const QRect SettingsPanel(338, 14, 408, 302);
+const QRect SettingsPanel(338, 14, 408, 342);
 
 const int Resolutions[] = {150, 200, 300};
 constexpr int DefaultResolution = 200;
@@ -71,12 +71,12 @@ TfrmScanner::TfrmScanner(QWidget* owner)
     cmbModo->setCurrentIndex(0);
 
     lblStato = Widgets::paragraph(
-        impostazioni, QStringLiteral("lblStato"), QString(), QRect(14, 146, 380, 96), 12, true, Palette::DeepBlue);
+        impostazioni, QStringLiteral("lblStato"), QString(), QRect(14, 150, 380, 132), 12, true, Palette::DeepBlue);
     lblStato->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     prgScansione = new QProgressBar(impostazioni);
     prgScansione->setObjectName(QStringLiteral("prgScansione"));
-    prgScansione->setGeometry(14, 254, 380, 24);
+    prgScansione->setGeometry(14, 300, 380, 24);
     prgScansione->setRange(0, 100);
     prgScansione->setValue(0);
     prgScansione->setFont(Fonts::verdana(11, true));
@@ -86,11 +86,11 @@ TfrmScanner::TfrmScanner(QWidget* owner)
                                                "QProgressBar::chunk { background: #3C7EC6; border-radius: 2px; }"));
 
     btnAcquisisci = Widgets::plainButton(
-        panel(), QStringLiteral("btnAcquisisci"), QStringLiteral("Acquisisci"), QRect(338, 330, 408, 34));
+        panel(), QStringLiteral("btnAcquisisci"), QStringLiteral("Acquisisci"), QRect(338, 370, 408, 34));
     btnImportaFoto = Widgets::plainButton(
-        panel(), QStringLiteral("btnImportaFoto"), QStringLiteral("Importa foto in scheda"), QRect(338, 370, 202, 34));
+        panel(), QStringLiteral("btnImportaFoto"), QStringLiteral("Importa foto in scheda"), QRect(338, 410, 202, 34));
     btnAnnulla = Widgets::plainButton(
-        panel(), QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), QRect(544, 370, 202, 34));
+        panel(), QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), QRect(544, 410, 202, 34));
     connect(btnAcquisisci, &QPushButton::clicked, this, &TfrmScanner::btnAcquisisciClick);
     connect(btnImportaFoto, &QPushButton::clicked, this, &TfrmScanner::btnImportaFotoClick);
     connect(btnAnnulla, &QPushButton::clicked, this, &TfrmScanner::btnAnnullaClick);
