@@ -70,8 +70,12 @@ TfrmScanner::TfrmScanner(QWidget* owner)
     cmbModo->addItem(QStringLiteral("Scala di grigi"), false);
     cmbModo->setCurrentIndex(0);
 
+    Widgets::paragraph(impostazioni, QStringLiteral("lblIstruzioni"),
+        QStringLiteral("Appoggiare la ricevuta sul vetro con il lato stampato verso il basso, chiudere il coperchio "
+                       "e premere \"Acquisisci\"."),
+        QRect(14, 146, 380, 48), 11, false, Palette::Slate);
     lblStato = Widgets::paragraph(
-        impostazioni, QStringLiteral("lblStato"), QString(), QRect(14, 150, 380, 132), 12, true, Palette::DeepBlue);
+        impostazioni, QStringLiteral("lblStato"), QString(), QRect(14, 208, 380, 80), 12, true, Palette::DeepBlue);
     lblStato->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     prgScansione = new QProgressBar(impostazioni);
@@ -81,6 +85,7 @@ TfrmScanner::TfrmScanner(QWidget* owner)
     prgScansione->setValue(0);
     prgScansione->setFont(Fonts::verdana(11, true));
     prgScansione->setAlignment(Qt::AlignCenter);
+    prgScansione->setTextVisible(false);
     prgScansione->setStyleSheet(QStringLiteral("QProgressBar { color: #1E3A5C; background: #FFFFFF; "
                                                "border: 1px solid #9BB5CC; border-radius: 3px; }"
                                                "QProgressBar::chunk { background: #3C7EC6; border-radius: 2px; }"));
@@ -172,6 +177,8 @@ void TfrmScanner::scannersFound(const QList<ScannerDevice>& devices)
         lblStato->setText(QString());
         btnAcquisisci->setFocus();
     } else {
+        lblStato->setStyleSheet(
+            QStringLiteral("QLabel { color: %1; background: transparent; }").arg(Palette::Crimson.name()));
         lblStato->setText(nessunoScanner());
     }
 }
@@ -196,6 +203,7 @@ void TfrmScanner::btnAcquisisciClick()
     btnAcquisisci->setText(QStringLiteral("Interrompi"));
     prgScansione->setRange(0, 100);
     prgScansione->setValue(0);
+    prgScansione->setTextVisible(true);
     lblStato->setText(QStringLiteral("Acquisizione in corso..."));
     service_->scan(request, imgAnteprima->size());
 }
@@ -236,6 +244,7 @@ void TfrmScanner::stopped()
 {
     prgScansione->setRange(0, 100);
     prgScansione->setValue(0);
+    prgScansione->setTextVisible(false);
     showIdle(QStringLiteral("Acquisizione interrotta."));
 }
 
@@ -244,6 +253,7 @@ void TfrmScanner::failed(const QString& status)
 {
     prgScansione->setRange(0, 100);
     prgScansione->setValue(0);
+    prgScansione->setTextVisible(false);
     showIdle(QString());
     Dialogs::current().message(this, Dialogs::Kind::Warning, erroreScanner(status));
 }
