@@ -47,38 +47,38 @@ TfrmScanner::TfrmScanner(QWidget* owner)
     setObjectName(QStringLiteral("frmScanner"));
     setWindowTitle(QStringLiteral(" Acquisizione da scanner"));
 
-    ShapeBox* anteprima = Widgets::box(panel(), QStringLiteral("panAnteprima"), PreviewPanel, PanelFill, PanelEdge, 4);
-    imgAnteprima = new ImageBox(anteprima);
+    ShapeBox* previewBox = Widgets::box(panel(), QStringLiteral("panAnteprima"), PreviewPanel, PanelFill, PanelEdge, 4);
+    imgAnteprima = new ImageBox(previewBox);
     imgAnteprima->setObjectName(QStringLiteral("imgAnteprima"));
     imgAnteprima->setGeometry(QRect(QPoint(8, 8), ScannerPictures::PreviewSize));
     imgAnteprima->setImage(ScannerPictures::flatbed());
 
-    ShapeBox* impostazioni
+    ShapeBox* settingsBox
         = Widgets::box(panel(), QStringLiteral("panImpostazioni"), SettingsPanel, PanelFill, PanelEdge, 4);
     Widgets::label(
-        impostazioni, QStringLiteral("lblScanner"), QStringLiteral("Scanner:"), QRect(14, 14, 380, 18), 12, true);
-    cmbScanner = comboBox(impostazioni, QStringLiteral("cmbScanner"), QRect(14, 36, 380, 28));
-    Widgets::label(impostazioni, QStringLiteral("lblRisoluzione"), QStringLiteral("Risoluzione:"),
+        settingsBox, QStringLiteral("lblScanner"), QStringLiteral("Scanner:"), QRect(14, 14, 380, 18), 12, true);
+    cmbScanner = comboBox(settingsBox, QStringLiteral("cmbScanner"), QRect(14, 36, 380, 28));
+    Widgets::label(settingsBox, QStringLiteral("lblRisoluzione"), QStringLiteral("Risoluzione:"),
         QRect(14, 78, 183, 18), 12, true);
-    cmbRisoluzione = comboBox(impostazioni, QStringLiteral("cmbRisoluzione"), QRect(14, 100, 183, 28));
+    cmbRisoluzione = comboBox(settingsBox, QStringLiteral("cmbRisoluzione"), QRect(14, 100, 183, 28));
     for (int dpi : Resolutions)
         cmbRisoluzione->addItem(QStringLiteral("%1 dpi").arg(dpi), dpi);
     cmbRisoluzione->setCurrentIndex(cmbRisoluzione->findData(DefaultResolution));
-    Widgets::label(impostazioni, QStringLiteral("lblModo"), QStringLiteral("Modo:"), QRect(211, 78, 183, 18), 12, true);
-    cmbModo = comboBox(impostazioni, QStringLiteral("cmbModo"), QRect(211, 100, 183, 28));
+    Widgets::label(settingsBox, QStringLiteral("lblModo"), QStringLiteral("Modo:"), QRect(211, 78, 183, 18), 12, true);
+    cmbModo = comboBox(settingsBox, QStringLiteral("cmbModo"), QRect(211, 100, 183, 28));
     cmbModo->addItem(QStringLiteral("Colori"), true);
     cmbModo->addItem(QStringLiteral("Scala di grigi"), false);
     cmbModo->setCurrentIndex(0);
 
-    Widgets::paragraph(impostazioni, QStringLiteral("lblIstruzioni"),
+    Widgets::paragraph(settingsBox, QStringLiteral("lblIstruzioni"),
         QStringLiteral("Appoggiare la ricevuta sul vetro con il lato stampato verso il basso, chiudere il coperchio "
                        "e premere \"Acquisisci\"."),
         QRect(14, 146, 380, 48), 11, false, Palette::Slate);
     lblStato = Widgets::paragraph(
-        impostazioni, QStringLiteral("lblStato"), QString(), QRect(14, 208, 380, 80), 12, true, Palette::DeepBlue);
+        settingsBox, QStringLiteral("lblStato"), QString(), QRect(14, 208, 380, 80), 12, true, Palette::DeepBlue);
     lblStato->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    prgScansione = new QProgressBar(impostazioni);
+    prgScansione = new QProgressBar(settingsBox);
     prgScansione->setObjectName(QStringLiteral("prgScansione"));
     prgScansione->setGeometry(14, 300, 380, 24);
     prgScansione->setRange(0, 100);
@@ -118,7 +118,7 @@ TfrmScanner::TfrmScanner(QWidget* owner)
     cmbScanner->setEnabled(false);
     btnAcquisisci->setEnabled(false);
     btnImportaFoto->setEnabled(false);
-    lblStato->setText(ricercaInCorso());
+    lblStato->setText(searchingText());
     btnAnnulla->setFocus();
     service_->findScanners();
 }
@@ -128,26 +128,26 @@ TfrmScanner::~TfrmScanner()
     service_->shutdown();
 }
 
-QString TfrmScanner::ricercaInCorso()
+QString TfrmScanner::searchingText()
 {
     return QStringLiteral("Ricerca degli scanner in corso...");
 }
 
-QString TfrmScanner::nessunoScanner()
+QString TfrmScanner::noScannerText()
 {
     return QStringLiteral("Nessuno scanner trovato. Verificare che lo scanner sia acceso e collegato.");
 }
 
-QString TfrmScanner::erroreScanner(const QString& status)
+QString TfrmScanner::errorText(const QString& status)
 {
     return QStringLiteral("Attenzione: lo scanner ha segnalato un errore: ") + status + QStringLiteral(".");
 }
 
 void TfrmScanner::Mostra(QWidget* owner, const QString& tag)
 {
-    TfrmScanner finestra(owner);
-    finestra.ImpostaTag(tag);
-    finestra.exec();
+    TfrmScanner window(owner);
+    window.ImpostaTag(tag);
+    window.exec();
 }
 
 void TfrmScanner::ImpostaTag(const QString& tag)
@@ -179,7 +179,7 @@ void TfrmScanner::scannersFound(const QList<ScannerDevice>& devices)
     } else {
         lblStato->setStyleSheet(
             QStringLiteral("QLabel { color: %1; background: transparent; }").arg(Palette::Crimson.name()));
-        lblStato->setText(nessunoScanner());
+        lblStato->setText(noScannerText());
     }
 }
 
@@ -219,20 +219,20 @@ void TfrmScanner::progressed(int percent)
     prgScansione->setValue(percent);
 }
 
-void TfrmScanner::showIdle(const QString& stato)
+void TfrmScanner::showIdle(const QString& text)
 {
     btnAcquisisci->setText(QStringLiteral("Acquisisci"));
     btnAcquisisci->setEnabled(found_);
     cmbScanner->setEnabled(found_);
     cmbRisoluzione->setEnabled(true);
     cmbModo->setEnabled(true);
-    btnImportaFoto->setEnabled(!scansione_.isNull());
-    lblStato->setText(stato);
+    btnImportaFoto->setEnabled(!lastScan_.isNull());
+    lblStato->setText(text);
 }
 
 void TfrmScanner::scanned(const QImage& picture, const QImage& preview)
 {
-    scansione_ = picture;
+    lastScan_ = picture;
     imgAnteprima->setImage(preview.isNull() ? picture : preview);
     prgScansione->setRange(0, 100);
     prgScansione->setValue(100);
@@ -255,17 +255,17 @@ void TfrmScanner::failed(const QString& status)
     prgScansione->setValue(0);
     prgScansione->setTextVisible(false);
     showIdle(QString());
-    Dialogs::current().message(this, Dialogs::Kind::Warning, erroreScanner(status));
+    Dialogs::current().message(this, Dialogs::Kind::Warning, errorText(status));
 }
 
 void TfrmScanner::btnImportaFotoClick()
 {
-    if (scansione_.isNull() || service_->scanning())
+    if (lastScan_.isNull() || service_->scanning())
         return;
-    TfrmArchivio* schermo = TfrmArchivio::PerSigla(FieldText::trimmed(lblMemory->text()).toString());
-    if (!schermo)
+    TfrmArchivio* screen = TfrmArchivio::PerSigla(FieldText::trimmed(lblMemory->text()).toString());
+    if (!screen)
         return;
-    schermo->ImpostaFoto(scansione_);
+    screen->ImpostaFoto(lastScan_);
     accept();
 }
 

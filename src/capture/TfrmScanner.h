@@ -28,15 +28,15 @@ public:
 
     void ImpostaTag(const QString& tag);
     // The last scan at its own pixel size; null before the first one.
-    QImage Scansione() const { return scansione_; }
+    QImage Scansione() const { return lastScan_; }
     // True from "Acquisisci" until the scan has ended.
     bool Acquisendo() const;
 
     // What the window says while it looks for scanners and when it finds none.
-    static QString ricercaInCorso();
-    static QString nessunoScanner();
+    static QString searchingText();
+    static QString noScannerText();
     // The message of a scan the scanner ended with an error.
-    static QString erroreScanner(const QString& status);
+    static QString errorText(const QString& status);
 
     // Opens the window over an archive screen, modally, for its card.
     static void Mostra(QWidget* owner, const QString& tag);
@@ -66,6 +66,6 @@ private:
     QProgressBar* prgScansione;
     QLabel* lblStato;
     QLabel* lblMemory;
-    QImage scansione_;
+    QImage lastScan_;
     bool found_ = false;
 };

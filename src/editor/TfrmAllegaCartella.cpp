@@ -200,18 +200,18 @@ void TfrmAllegaCartella::offerPhoto(int slot, const QString& chosen)
 {
     if (!chosen.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) || pendingSlot_ != 0)
         return;
-    TfrmArchivio* schermo = TfrmArchivio::PerSigla(FieldText::trimmed(lblMemory->text()).toString());
-    if (!schermo || !schermo->FotoSegnaposto() || !schermo->pdfPicture())
+    TfrmArchivio* screen = TfrmArchivio::PerSigla(FieldText::trimmed(lblMemory->text()).toString());
+    if (!screen || !screen->FotoSegnaposto() || !screen->pdfPicture())
         return;
-    const auto risposta = Dialogs::current().question(
+    const auto answer = Dialogs::current().question(
         this, QStringLiteral("Usare la prima pagina del documento come foto della scheda?"));
-    if (risposta != Dialogs::Answer::Yes)
+    if (answer != Dialogs::Answer::Yes)
         return;
-    const QImage pagina = schermo->pdfPicture()(this, chosen);
-    if (pagina.isNull())
+    const QImage page = screen->pdfPicture()(this, chosen);
+    if (page.isNull())
         return;
     pendingSlot_ = slot;
-    pendingPhoto_ = pagina;
+    pendingPhoto_ = page;
 }
 
 void TfrmAllegaCartella::btnApriClick(int slot)

@@ -90,25 +90,25 @@ QImage scannedLook(const QImage& page)
     return bed;
 }
 
-void scannerShots(GalleryCamera& camera, TfrmArchivio& schermo, const QImage& bill)
+void scannerShots(GalleryCamera& camera, TfrmArchivio& screen, const QImage& bill)
 {
     auto shoot = [&](const char* name, FakeScanner::Mode mode, const std::function<void(TfrmScanner&)>& state) {
         const QImage page = mode == FakeScanner::Mode::Done ? scannedLook(bill) : QImage();
         ScannerSource::setFactory([mode, page] { return std::make_unique<FakeScanner>(mode, page); });
-        TfrmScanner finestra(&schermo);
-        finestra.ImpostaTag(schermo.categoria().Sigla);
-        auto* stato = finestra.findChild<QLabel*>(QStringLiteral("lblStato"));
-        waitUntil([stato] { return stato->text() != TfrmScanner::ricercaInCorso(); });
-        state(finestra);
-        camera.shoot(QString::fromLatin1(name), finestra);
-        finestra.done(QDialog::Rejected);
+        TfrmScanner window(&screen);
+        window.ImpostaTag(screen.categoria().Sigla);
+        auto* status = window.findChild<QLabel*>(QStringLiteral("lblStato"));
+        waitUntil([status] { return status->text() != TfrmScanner::searchingText(); });
+        state(window);
+        camera.shoot(QString::fromLatin1(name), window);
+        window.done(QDialog::Rejected);
         ScannerSource::setFactory({});
     };
     shoot("scanner_nessuno", FakeScanner::Mode::None, [](TfrmScanner&) {});
     shoot("scanner_in_corso", FakeScanner::Mode::Halfway, [](TfrmScanner& f) {
         f.btnAcquisisciClick();
-        auto* barra = f.findChild<QProgressBar*>(QStringLiteral("prgScansione"));
-        waitUntil([barra] { return barra->value() == 45; });
+        auto* bar = f.findChild<QProgressBar*>(QStringLiteral("prgScansione"));
+        waitUntil([bar] { return bar->value() == 45; });
     });
     shoot("scanner_anteprima", FakeScanner::Mode::Done, [](TfrmScanner& f) {
         f.btnAcquisisciClick();
@@ -168,10 +168,10 @@ void captureShots(GalleryCamera& camera)
     schermo.cmdPrimoClick();
     const QString pdf = dir.filePath(QStringLiteral("bolletta.pdf"));
     writeBill(pdf);
-    QImage bolletta;
+    QImage bill;
     if (const auto pagina = PdfPage::firstPage(pdf)) {
-        bolletta = pagina->image;
-        schermo.ImpostaFoto(bolletta);
+        bill = pagina->image;
+        schermo.ImpostaFoto(bill);
     }
 
     // The menu is a window of its own: drawn onto the screen's picture
@@ -194,7 +194,7 @@ void captureShots(GalleryCamera& camera)
         menu->hide();
     }
     camera.save(QStringLiteral("archivio_menu_foto"), picture);
-    scannerShots(camera, schermo, bolletta);
+    scannerShots(camera, schermo, bill);
     schermo.close();
     ProgramFolder::set(previous);
 }
