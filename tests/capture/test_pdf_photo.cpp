@@ -33,7 +33,7 @@ namespace {
 const QString Modificata
     = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 const QString Allegare = QStringLiteral("Allegare anche il documento PDF alla scheda?");
-const QString UsarePagina = QStringLiteral("Usare la prima pagina del documento come foto della scheda?");
+const QString UsePage = QStringLiteral("Usare la prima pagina del documento come foto della scheda?");
 const QString Sovrascrivere = QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file "
                                              "con lo stesso nome.\r\n\r\nSi vuole sovrascrivere il file esistente?");
 
@@ -288,39 +288,39 @@ private Q_SLOTS:
     // read: nothing is taken.
     void photoFromAnAttachment_data()
     {
-        QTest::addColumn<bool>("senzaFoto");
-        QTest::addColumn<QString>("documento");
-        QTest::addColumn<int>("risposta"); // -1: nothing asked
-        QTest::addColumn<QString>("poi"); // "", "cancella", "altro", "stesso"
-        QTest::addColumn<bool>("applica");
-        QTest::addColumn<bool>("pagina");
+        QTest::addColumn<bool>("noPhoto");
+        QTest::addColumn<QString>("document");
+        QTest::addColumn<int>("answer"); // -1: nothing asked
+        QTest::addColumn<QString>("then"); // "", "clear", "other", "same"
+        QTest::addColumn<bool>("apply");
+        QTest::addColumn<bool>("page");
         QTest::newRow("yes, applied") << true << "bolletta.pdf" << 1 << "" << true << true;
         QTest::newRow("upper-case name") << true << "BOLLETTA.PDF" << 1 << "" << true << true;
         QTest::newRow("yes, cancelled") << true << "bolletta.pdf" << 1 << "" << false << false;
         QTest::newRow("no") << true << "bolletta.pdf" << 0 << "" << true << false;
-        QTest::newRow("yes, slot cleared") << true << "bolletta.pdf" << 1 << "cancella" << true << false;
-        QTest::newRow("yes, slot filled again") << true << "bolletta.pdf" << 1 << "altro" << true << false;
-        QTest::newRow("yes, same document again") << true << "bolletta.pdf" << 1 << "stesso" << true << true;
+        QTest::newRow("yes, slot cleared") << true << "bolletta.pdf" << 1 << "clear" << true << false;
+        QTest::newRow("yes, slot filled again") << true << "bolletta.pdf" << 1 << "other" << true << false;
+        QTest::newRow("yes, same document again") << true << "bolletta.pdf" << 1 << "same" << true << true;
         QTest::newRow("card with a photo") << false << "bolletta.pdf" << -1 << "" << true << false;
         QTest::newRow("not a PDF") << true << "nota.txt" << -1 << "" << true << false;
         QTest::newRow("unreadable") << true << "rotto.pdf" << 1 << "" << true << false;
     }
     void photoFromAnAttachment()
     {
-        QFETCH(bool, senzaFoto);
-        QFETCH(QString, documento);
-        QFETCH(int, risposta);
-        QFETCH(QString, poi);
-        QFETCH(bool, applica);
-        QFETCH(bool, pagina);
+        QFETCH(bool, noPhoto);
+        QFETCH(QString, document);
+        QFETCH(int, answer);
+        QFETCH(QString, then);
+        QFETCH(bool, apply);
+        QFETCH(bool, page);
         Scheda1 s;
-        if (senzaFoto)
+        if (noPhoto)
             s.w->CancellaFoto();
-        const QImage prima = s.w->Foto();
-        const QString file = s.cartella.file(documento);
-        if (documento == QLatin1String("rotto.pdf"))
+        const QImage before = s.w->Foto();
+        const QString file = s.cartella.file(document);
+        if (document == QLatin1String("rotto.pdf"))
             QVERIFY(samples::save(file, "%PDF-1.4\n1 0 obj\n<< /Type"));
-        else if (documento.endsWith(QLatin1String(".txt")))
+        else if (document.endsWith(QLatin1String(".txt")))
             QVERIFY(scrivi(file, "niente"));
         else
             QVERIFY(samples::writeBill(file));
@@ -328,37 +328,37 @@ private Q_SLOTS:
         TfrmAllegaCartella d(s.w);
         d.ImpostaTag(s.w->categoria().Sigla);
         testDialogs().expectOpenFile(file);
-        if (risposta >= 0)
-            testDialogs().expectQuestion(UsarePagina, risposta ? Answer::Yes : Answer::No);
-        if (documento == QLatin1String("rotto.pdf"))
+        if (answer >= 0)
+            testDialogs().expectQuestion(UsePage, answer ? Answer::Yes : Answer::No);
+        if (document == QLatin1String("rotto.pdf"))
             testDialogs().expectMessage(Kind::Warning, PdfPage::unreadable());
         d.btnSfogliaClick(1);
-        QCOMPARE(figlio<QLineEdit>(&d, "txtFile01")->text(), documento);
-        if (poi == QLatin1String("cancella")) {
+        QCOMPARE(figlio<QLineEdit>(&d, "txtFile01")->text(), document);
+        if (then == QLatin1String("clear")) {
             d.imgCancellaClick(1);
-        } else if (poi == QLatin1String("altro")) {
-            const QString altro = s.file("altro.txt");
-            QVERIFY(scrivi(altro, "altro"));
-            testDialogs().expectOpenFile(altro);
+        } else if (then == QLatin1String("other")) {
+            const QString other = s.file("other.txt");
+            QVERIFY(scrivi(other, "other"));
+            testDialogs().expectOpenFile(other);
             d.btnSfogliaClick(1);
-        } else if (poi == QLatin1String("stesso")) {
+        } else if (then == QLatin1String("same")) {
             // Chosen again: the copy is already there.
             testDialogs().expectOpenFile(file);
             testDialogs().expectQuestion(Sovrascrivere, Answer::Yes);
-            testDialogs().expectQuestion(UsarePagina, Answer::Yes);
+            testDialogs().expectQuestion(UsePage, Answer::Yes);
             d.btnSfogliaClick(1);
         }
         // Nothing reaches the card before "Applica e chiudi".
-        QCOMPARE(s.w->Foto(), prima);
-        if (applica)
+        QCOMPARE(s.w->Foto(), before);
+        if (apply)
             d.btnApplicaClick();
         else
             d.btnAnnullaClick();
-        if (pagina) {
+        if (page) {
             QCOMPARE(s.w->Foto().size(), QSize(1240, 1754));
             QVERIFY(!s.w->FotoSegnaposto());
         } else {
-            QCOMPARE(s.w->Foto(), prima);
+            QCOMPARE(s.w->Foto(), before);
         }
     }
 };
