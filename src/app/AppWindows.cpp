@@ -5,6 +5,7 @@
 #include "app/TfrmPassword.h"
 #include "archive/Categoria.h"
 #include "capture/PdfPhoto.h"
+#include "capture/TfrmScanner.h"
 #include "checkers/CodeCheck.h"
 #include "editor/TfrmArchivio.h"
 #include "help/HelpTopics.h"
@@ -117,6 +118,8 @@ void AppWindows::connectArchive(TfrmArchivio& archivio)
             TfrmLeggiBolletta::Proponi(*a, billReader_);
     });
     connect(a, &TfrmArchivio::readBillRequested, a, [this, a] { TfrmLeggiBolletta::Mostra(*a, billReader_); });
+    a->setPdfPicture(&PdfPhoto::picture);
+    connect(a, &TfrmArchivio::scannerRequested, a, [a] { TfrmScanner::Mostra(a, a->categoria().Sigla); });
 }
 
 AppWindows::~AppWindows() = default;

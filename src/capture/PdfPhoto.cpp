@@ -15,6 +15,16 @@ FileDialogSpec openSpec()
     return spec;
 }
 
+QImage picture(QWidget* parent, const QString& path)
+{
+    const auto page = PdfPage::firstPage(path);
+    if (!page) {
+        Dialogs::current().message(parent, Dialogs::Kind::Warning, PdfPage::unreadable());
+        return QImage();
+    }
+    return page->image;
+}
+
 bool choose(TfrmArchivio& screen)
 {
     const QString file = Dialogs::current().openFile(&screen, openSpec());

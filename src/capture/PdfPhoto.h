@@ -2,6 +2,7 @@
 
 #include "dialogs/Dialogs.h"
 
+#include <QImage>
 #include <QString>
 
 class TfrmArchivio;
@@ -12,6 +13,12 @@ namespace PdfPhoto {
 
 // The dialog that picks the document.
 FileDialogSpec openSpec();
+
+// Page 1 of the document at `path` as a picture for a card, or, when it
+// cannot be read, a null picture once the user has been told over `parent`:
+// what the archive screens' dialogs are given to offer a document's page
+// as the card's photo.
+QImage picture(QWidget* parent, const QString& path);
 
 // Asks for a document and loads it as below; nothing when the user cancels.
 // True when a document was loaded.

@@ -156,6 +156,13 @@ void TfrmAllegaCartella::creaSlot(int n, int y)
     QPushButton* apri = s.btnApri;
     connect(s.txtFile, &QLineEdit::textChanged, apri,
         [apri](const QString& testo) { apri->setEnabled(!FieldText::trimmed(testo).isEmpty()); });
+    // A slot cleared or filled again no longer brings its document's page.
+    connect(s.txtFile, &QLineEdit::textChanged, this, [this, n] {
+        if (pendingSlot_ == n) {
+            pendingSlot_ = 0;
+            pendingPhoto_ = QImage();
+        }
+    });
 }
 
 void TfrmAllegaCartella::ImpostaTag(const QString& tag)
@@ -183,7 +190,32 @@ void TfrmAllegaCartella::btnSfogliaClick(int slot)
     const QString nome = AttachmentCopy::copyChosen(this, scelto);
     if (nome.isEmpty())
         return;
+    // The slot's earlier document, even under the same name, no longer
+    // brings its page.
+    if (pendingSlot_ == slot) {
+        pendingSlot_ = 0;
+        pendingPhoto_ = QImage();
+    }
     slot_[slot - 1].txtFile->setText(nome);
+    offerPhoto(slot, scelto);
+}
+
+void TfrmAllegaCartella::offerPhoto(int slot, const QString& chosen)
+{
+    if (!chosen.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) || pendingSlot_ != 0)
+        return;
+    TfrmArchivio* screen = TfrmArchivio::PerSigla(FieldText::trimmed(lblMemory->text()).toString());
+    if (!screen || !screen->FotoSegnaposto() || !screen->pdfPicture())
+        return;
+    const auto answer = Dialogs::current().question(
+        this, QStringLiteral("Usare la prima pagina del documento come foto della scheda?"));
+    if (answer != Dialogs::Answer::Yes)
+        return;
+    const QImage page = screen->pdfPicture()(this, chosen);
+    if (page.isNull())
+        return;
+    pendingSlot_ = slot;
+    pendingPhoto_ = page;
 }
 
 void TfrmAllegaCartella::btnApriClick(int slot)
@@ -207,6 +239,8 @@ void TfrmAllegaCartella::btnApplicaClick()
         schermo->ImpostaAllegato(
             n, FieldText::trimmed(s.txtFile->text()).toString(), FieldText::trimmed(s.txtDesc->text()).toString());
     }
+    if (pendingSlot_ != 0)
+        schermo->ImpostaFoto(pendingPhoto_);
     accept();
 }
 

@@ -2,6 +2,8 @@
 
 #include "ui/GradientDialog.h"
 
+#include <QImage>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -11,6 +13,11 @@ class QPushButton;
 // "Sfoglia..." is copied into the attachments folder at once; the names and
 // descriptions go back into the archive screen named by the tag in lblMemory
 // only on "Applica e chiudi", and reach the record when that card is saved.
+//
+// A PDF document chosen for a card that shows the placeholder photo may also
+// give the card its photo: page 1 is kept aside when the user agrees, and
+// goes into the card's picture on "Applica e chiudi" unless the slot it came
+// with was cleared or filled again by then.
 class TfrmAllegaCartella : public GradientDialog {
     Q_OBJECT
 public:
@@ -37,9 +44,14 @@ private:
         QPushButton* btnApri = nullptr;
     };
     void creaSlot(int n, int y);
+    void offerPhoto(int slot, const QString& chosen);
 
     Slot slot_[Slots];
     QLabel* lblMemory;
     QPushButton* btnApplica;
     QPushButton* btnAnnulla;
+    // Page 1 of the PDF document in slot pendingSlot_ (0: none), for the
+    // card's photo.
+    int pendingSlot_ = 0;
+    QImage pendingPhoto_;
 };

@@ -431,9 +431,6 @@ void TfrmArchivio::buildPhotoMenu()
         QStringLiteral("Carica come foto la prima pagina di un documento PDF."), &TfrmArchivio::pdfPhotoRequested);
     voce("actScanner", QStringLiteral("Acquisisci da scanner..."),
         QStringLiteral("Acquisisci la foto della ricevuta con lo scanner."), &TfrmArchivio::scannerRequested);
-    // Greyed until the scanner window is built: an item that does nothing
-    // would look broken.
-    findChild<QAction*>(QStringLiteral("actScanner"))->setEnabled(false);
     mnuFoto->addSeparator();
     voce("actLeggiDati", QStringLiteral("Leggi i dati dalla bolletta..."),
         QStringLiteral("Legge dalla foto della bolletta i dati della scheda."), &TfrmArchivio::readBillRequested);

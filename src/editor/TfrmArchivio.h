@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPointer>
 
+#include <functional>
 #include <optional>
 
 struct Categoria;
@@ -85,6 +86,15 @@ public:
     QString Allegato(int slot) const;
     QString DescrizioneAllegato(int slot) const;
     void ImpostaAllegato(int slot, const QString& file, const QString& descrizione);
+
+    // Page 1 of a PDF document as a picture, for the dialogs of this screen
+    // that offer it as the card's photo. The drawing lives in a room above
+    // this one: AppWindows installs it. It tells the user itself when the
+    // document cannot be read, and then gives a null picture; none installed,
+    // nothing is offered.
+    using PdfPicture = std::function<QImage(QWidget* parent, const QString& path)>;
+    void setPdfPicture(PdfPicture reader) { pdfPicture_ = std::move(reader); }
+    const PdfPicture& pdfPicture() const { return pdfPicture_; }
 
     // Shows a passing message in the status bar (until the mouse's next hint).
     void MostraStato(const QString& testo);
@@ -200,4 +210,5 @@ private:
 
     mutable QImage placeholder_; // the category's placeholder picture, painted when first needed
     CardPhoto photo_;
+    PdfPicture pdfPicture_;
 };

@@ -9,6 +9,7 @@
 #include "archive/PhotoFiles.h"
 #include "capture/PdfPage.h"
 #include "capture/PdfPhoto.h"
+#include "editor/TfrmAllegaCartella.h"
 #include "ui/ImageBox.h"
 
 #include <QAction>
@@ -34,6 +35,7 @@ const QString Modificata
 const QString Allegare = QStringLiteral("Allegare anche il documento PDF alla scheda?");
 // Asked after every document loaded; reading it is tested with the reading.
 const QString Leggere = QStringLiteral("Leggere i dati dalla bolletta?");
+const QString UsePage = QStringLiteral("Usare la prima pagina del documento come foto della scheda?");
 const QString Sovrascrivere = QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file "
                                              "con lo stesso nome.\r\n\r\nSi vuole sovrascrivere il file esistente?");
 
@@ -289,6 +291,87 @@ private Q_SLOTS:
         testDialogs().expectQuestion(Leggere, Answer::No);
         s.caricaDaMenu();
         QCOMPARE(s.w->Foto().size(), QSize(1240, 1754));
+    }
+
+    // A PDF document chosen as an attachment of a card without a photo: Yes
+    // puts its page 1 on the card on "Applica e chiudi", unless the slot was
+    // cleared or filled again before; "Annulla" and No leave the picture. A
+    // card with a photo, a file that is not a PDF, a document that cannot be
+    // read: nothing is taken.
+    void photoFromAnAttachment_data()
+    {
+        QTest::addColumn<bool>("noPhoto");
+        QTest::addColumn<QString>("document");
+        QTest::addColumn<int>("answer"); // -1: nothing asked
+        QTest::addColumn<QString>("then"); // "", "clear", "other", "same"
+        QTest::addColumn<bool>("apply");
+        QTest::addColumn<bool>("page");
+        QTest::newRow("yes, applied") << true << "bolletta.pdf" << 1 << "" << true << true;
+        QTest::newRow("upper-case name") << true << "BOLLETTA.PDF" << 1 << "" << true << true;
+        QTest::newRow("yes, cancelled") << true << "bolletta.pdf" << 1 << "" << false << false;
+        QTest::newRow("no") << true << "bolletta.pdf" << 0 << "" << true << false;
+        QTest::newRow("yes, slot cleared") << true << "bolletta.pdf" << 1 << "clear" << true << false;
+        QTest::newRow("yes, slot filled again") << true << "bolletta.pdf" << 1 << "other" << true << false;
+        QTest::newRow("yes, same document again") << true << "bolletta.pdf" << 1 << "same" << true << true;
+        QTest::newRow("card with a photo") << false << "bolletta.pdf" << -1 << "" << true << false;
+        QTest::newRow("not a PDF") << true << "nota.txt" << -1 << "" << true << false;
+        QTest::newRow("unreadable") << true << "rotto.pdf" << 1 << "" << true << false;
+    }
+    void photoFromAnAttachment()
+    {
+        QFETCH(bool, noPhoto);
+        QFETCH(QString, document);
+        QFETCH(int, answer);
+        QFETCH(QString, then);
+        QFETCH(bool, apply);
+        QFETCH(bool, page);
+        Scheda1 s;
+        if (noPhoto)
+            s.w->CancellaFoto();
+        const QImage before = s.w->Foto();
+        const QString file = s.cartella.file(document);
+        if (document == QLatin1String("rotto.pdf"))
+            QVERIFY(samples::save(file, "%PDF-1.4\n1 0 obj\n<< /Type"));
+        else if (document.endsWith(QLatin1String(".txt")))
+            QVERIFY(scrivi(file, "niente"));
+        else
+            QVERIFY(samples::writeBill(file));
+
+        TfrmAllegaCartella d(s.w);
+        d.ImpostaTag(s.w->categoria().Sigla);
+        testDialogs().expectOpenFile(file);
+        if (answer >= 0)
+            testDialogs().expectQuestion(UsePage, answer ? Answer::Yes : Answer::No);
+        if (document == QLatin1String("rotto.pdf"))
+            testDialogs().expectMessage(Kind::Warning, PdfPage::unreadable());
+        d.btnSfogliaClick(1);
+        QCOMPARE(figlio<QLineEdit>(&d, "txtFile01")->text(), document);
+        if (then == QLatin1String("clear")) {
+            d.imgCancellaClick(1);
+        } else if (then == QLatin1String("other")) {
+            const QString other = s.file("other.txt");
+            QVERIFY(scrivi(other, "other"));
+            testDialogs().expectOpenFile(other);
+            d.btnSfogliaClick(1);
+        } else if (then == QLatin1String("same")) {
+            // Chosen again: the copy is already there.
+            testDialogs().expectOpenFile(file);
+            testDialogs().expectQuestion(Sovrascrivere, Answer::Yes);
+            testDialogs().expectQuestion(UsePage, Answer::Yes);
+            d.btnSfogliaClick(1);
+        }
+        // Nothing reaches the card before "Applica e chiudi".
+        QCOMPARE(s.w->Foto(), before);
+        if (apply)
+            d.btnApplicaClick();
+        else
+            d.btnAnnullaClick();
+        if (page) {
+            QCOMPARE(s.w->Foto().size(), QSize(1240, 1754));
+            QVERIFY(!s.w->FotoSegnaposto());
+        } else {
+            QCOMPARE(s.w->Foto(), before);
+        }
     }
 };
 

@@ -11,6 +11,8 @@
 #include "app/TfrmCambiaPassword.h"
 #include "app/TfrmPassword.h"
 #include "archive/Categoria.h"
+#include "capture/ScannerSource.h"
+#include "capture/TfrmScanner.h"
 #include "checkers/TfrmCodFisc.h"
 #include "checkers/TfrmPartitaIva.h"
 #include "editor/TfrmAllegaCartella.h"
@@ -71,6 +73,19 @@ const Categoria& cat(const char* chiave)
     return *Catalogo::PerChiave(QString::fromLatin1(chiave));
 }
 
+// The scanner window's drivers here: none, so that no real driver probes the
+// machine's ports while the window is measured.
+struct NoScanner : ScannerSource {
+    QList<ScannerDevice> devices() override { return {}; }
+    ScanResult scan(const ScanRequest&, const Progress&) override { return {}; }
+};
+
+QWidget* scannerWindow(TfrmArchivio& owner)
+{
+    ScannerSource::setFactory([] { return std::make_unique<NoScanner>(); });
+    return new TfrmScanner(&owner);
+}
+
 using Maker = std::function<QWidget*(TfrmArchivio& owner)>;
 
 struct Window {
@@ -94,6 +109,7 @@ const QList<Window>& windows()
         {"codice_fiscale", [](TfrmArchivio& o) -> QWidget* { return new TfrmCodFisc(&o); }},
         {"partita_iva", [](TfrmArchivio& o) -> QWidget* { return new TfrmPartitaIva(&o); }},
         {"allegati", [](TfrmArchivio& o) -> QWidget* { return new TfrmAllegaCartella(&o); }},
+        {"scanner", &scannerWindow},
         {"guida", [](TfrmArchivio& o) -> QWidget* { return new TfrmGuida(&o); }},
         {"info", [](TfrmArchivio& o) -> QWidget* { return new TfrmInfo(&o); }},
         {"presentazione", [](TfrmArchivio& o) -> QWidget* { return new TfrmSplash(&o); }},
