@@ -119,7 +119,11 @@ void AppWindows::connectArchive(TfrmArchivio& archivio)
     });
     connect(a, &TfrmArchivio::readBillRequested, a, [this, a] { TfrmLeggiBolletta::Mostra(*a, billReader_); });
     a->setPdfPicture(&PdfPhoto::picture);
-    connect(a, &TfrmArchivio::scannerRequested, a, [a] { TfrmScanner::Mostra(a, a->categoria().Sigla); });
+    // So may a bill that came in from the scanner.
+    connect(a, &TfrmArchivio::scannerRequested, a, [this, a] {
+        if (TfrmScanner::Mostra(a, a->categoria().Sigla))
+            TfrmLeggiBolletta::Proponi(*a, billReader_);
+    });
 }
 
 AppWindows::~AppWindows() = default;

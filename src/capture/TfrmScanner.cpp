@@ -143,11 +143,11 @@ QString TfrmScanner::errorText(const QString& status)
     return QStringLiteral("Attenzione: lo scanner ha segnalato un errore: ") + status + QStringLiteral(".");
 }
 
-void TfrmScanner::Mostra(QWidget* owner, const QString& tag)
+bool TfrmScanner::Mostra(QWidget* owner, const QString& tag)
 {
     TfrmScanner window(owner);
     window.ImpostaTag(tag);
-    window.exec();
+    return window.exec() == QDialog::Accepted;
 }
 
 void TfrmScanner::ImpostaTag(const QString& tag)

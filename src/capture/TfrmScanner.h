@@ -38,8 +38,9 @@ public:
     // The message of a scan the scanner ended with an error.
     static QString errorText(const QString& status);
 
-    // Opens the window over an archive screen, modally, for its card.
-    static void Mostra(QWidget* owner, const QString& tag);
+    // Opens the window over an archive screen, modally, for its card. True
+    // when a scan was put on the card.
+    static bool Mostra(QWidget* owner, const QString& tag);
 
 public Q_SLOTS:
     void btnAcquisisciClick();
