@@ -7,6 +7,7 @@
 
 #include "../capture/PdfSamples.h"
 #include "../editor/EditorFixtures.h"
+#include "SampleBill.h"
 #include "app/AppWindows.h"
 #include "archive/TArchivioSchede.h"
 #include "reading/CardMapping.h"
@@ -589,6 +590,74 @@ private Q_SLOTS:
         QCOMPARE(s.testo("Prezzo"), QStringLiteral("158,30"));
         QCOMPARE(s.testo("Beneficiario"), QStringLiteral("Enel Energia"));
         QCOMPARE(s.testo("Estremi"), QStringLiteral("Avviso pagoPA 301000000012345678"));
+        w->hide();
+    }
+
+    // The whole way with the program's own reading, as the user takes it: a
+    // PDF bill loaded from the photo's menu, read at once, applied, saved.
+    // Every field of the bill reaches the record.
+    void aPdfBillReadIntoTheSavedCard()
+    {
+        TempProgramFolder folder;
+        const Categoria& luce = cat("Luce");
+        const SampleBill::Data bill;
+        {
+            TArchivioSchede store(luce);
+            store.Apri(TArchivioSchede::Accesso::Scrittura);
+            Scheda s = store.nuovaScheda();
+            s.imposta("Beneficiario", bill.supplier);
+            store.Aggiungi(s);
+            store.Chiudi();
+        }
+        AppWindows app;
+        TfrmArchivio* w = app.archive(luce);
+        w->show();
+        QApplication::setActiveWindow(w);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+
+        const QString pdf = folder.file(QStringLiteral("bolletta.pdf"));
+        QVERIFY(SampleBill::writePdf(pdf));
+        testDialogs().expectOpenFile(pdf);
+        testDialogs().expectQuestion(QStringLiteral("Allegare anche il documento PDF alla scheda?"), Answer::No);
+        testDialogs().expectQuestion(QStringLiteral("Leggere i dati dalla bolletta?"), Answer::Yes);
+        int rows = 0;
+        allApertura([&rows](QDialog* d) {
+            auto* grid = figlio<QTableWidget>(d, "grdDati");
+            QTRY_VERIFY_WITH_TIMEOUT(grid->isVisible(), 20000);
+            rows = grid->rowCount();
+            figlio(d, "btnApplica")->click();
+        });
+        w->findChild<QAction*>(QStringLiteral("actCaricaPdf"))->trigger();
+        QCOMPARE(rows, 10);
+        QCOMPARE(figlio<QLabel>(w, "panInfo")->text(),
+            QStringLiteral("Sono stati compilati 10 campi dalla bolletta: controllarli prima di salvare."));
+
+        // What the user still types; the rest came from the bill.
+        figlio<QLineEdit>(w, "txtCausale")->setText(QStringLiteral("Bimestre gennaio-febbraio"));
+        figlio<QLineEdit>(w, "txtPagatore")->setText(QStringLiteral("Maria Rossi"));
+        testDialogs().expectMessage(
+            Kind::Information, QStringLiteral("La scheda corrente è stata inserita in archivio."));
+        figlio(w, "cmdSalva")->click();
+        QVERIFY(testDialogs().verify());
+
+        TArchivioSchede store(luce);
+        store.Apri(TArchivioSchede::Accesso::SoloLettura);
+        const Scheda s = store.Leggi(2);
+        store.Chiudi();
+        const QList<QPair<const char*, QString>> expected = {
+            {"Numero", bill.number},
+            {"DataEmi", bill.issueDate},
+            {"DataSca", bill.dueDate},
+            {"Periodo", bill.period},
+            {"CodCliente", bill.customerCode},
+            {"CC", bill.iban},
+            {"CodFisc", bill.payerCode},
+            {"Prezzo", bill.amount},
+            {"Beneficiario", bill.supplier},
+            {"Estremi", QStringLiteral("Avviso pagoPA ") + bill.noticeCode},
+        };
+        for (const auto& [field, value] : expected)
+            QCOMPARE(s.testo(field), value);
         w->hide();
     }
 
