@@ -161,6 +161,7 @@ void TfrmAllegaCartella::creaSlot(int n, int y)
         if (pendingSlot_ == n) {
             pendingSlot_ = 0;
             pendingPhoto_ = QImage();
+            pendingDocument_.clear();
         }
     });
 }
@@ -195,6 +196,7 @@ void TfrmAllegaCartella::btnSfogliaClick(int slot)
     if (pendingSlot_ == slot) {
         pendingSlot_ = 0;
         pendingPhoto_ = QImage();
+        pendingDocument_.clear();
     }
     slot_[slot - 1].txtFile->setText(nome);
     offerPhoto(slot, scelto);
@@ -216,6 +218,7 @@ void TfrmAllegaCartella::offerPhoto(int slot, const QString& chosen)
         return;
     pendingSlot_ = slot;
     pendingPhoto_ = page;
+    pendingDocument_ = chosen;
 }
 
 void TfrmAllegaCartella::btnApriClick(int slot)
@@ -240,7 +243,9 @@ void TfrmAllegaCartella::btnApplicaClick()
             n, FieldText::trimmed(s.txtFile->text()).toString(), FieldText::trimmed(s.txtDesc->text()).toString());
     }
     if (pendingSlot_ != 0)
-        schermo->ImpostaFoto(pendingPhoto_);
+        // The picture remembers its document, whose text the reading of the
+        // bill then uses.
+        schermo->ImpostaFoto(pendingPhoto_, pendingDocument_);
     accept();
 }
 

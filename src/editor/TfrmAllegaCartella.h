@@ -54,4 +54,5 @@ private:
     // card's photo.
     int pendingSlot_ = 0;
     QImage pendingPhoto_;
+    QString pendingDocument_;
 };

@@ -369,8 +369,10 @@ private Q_SLOTS:
         if (page) {
             QCOMPARE(s.w->Foto().size(), QSize(1240, 1754));
             QVERIFY(!s.w->FotoSegnaposto());
+            QCOMPARE(s.w->DocumentoFoto(), file);
         } else {
             QCOMPARE(s.w->Foto(), before);
+            QCOMPARE(s.w->DocumentoFoto(), QString());
         }
     }
 };
