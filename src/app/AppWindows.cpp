@@ -117,6 +117,7 @@ void AppWindows::connectArchive(TfrmArchivio& archivio)
         if (PdfPhoto::load(*a, percorso))
             TfrmLeggiBolletta::Proponi(*a, billReader_);
     });
+    connect(a, &TfrmArchivio::documentPageTaken, a, [this, a] { TfrmLeggiBolletta::Proponi(*a, billReader_); });
     connect(a, &TfrmArchivio::readBillRequested, a, [this, a] { TfrmLeggiBolletta::Mostra(*a, billReader_); });
     a->setPdfPicture(&PdfPhoto::picture);
     // So may a bill that came in from the scanner.

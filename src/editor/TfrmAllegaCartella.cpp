@@ -242,10 +242,12 @@ void TfrmAllegaCartella::btnApplicaClick()
         schermo->ImpostaAllegato(
             n, FieldText::trimmed(s.txtFile->text()).toString(), FieldText::trimmed(s.txtDesc->text()).toString());
     }
-    if (pendingSlot_ != 0)
+    if (pendingSlot_ != 0) {
         // The picture remembers its document, whose text the reading of the
         // bill then uses.
         schermo->ImpostaFoto(pendingPhoto_, pendingDocument_);
+        tookDocumentPage_ = true;
+    }
     accept();
 }
 

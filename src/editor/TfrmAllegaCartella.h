@@ -28,6 +28,9 @@ public:
     void ImpostaTag(const QString& tag);
     // Fills slot 1 to 3 with a file name and its description.
     void ImpostaSlot(int slot, const QString& file, const QString& descrizione);
+    // True once "Applica e chiudi" has put a PDF attachment's page on the
+    // card as its photo.
+    bool tookDocumentPage() const { return tookDocumentPage_; }
 
 public Q_SLOTS:
     void btnSfogliaClick(int slot);
@@ -55,4 +58,5 @@ private:
     int pendingSlot_ = 0;
     QImage pendingPhoto_;
     QString pendingDocument_;
+    bool tookDocumentPage_ = false;
 };

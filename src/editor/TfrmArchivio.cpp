@@ -845,7 +845,8 @@ void TfrmArchivio::cmdFileClick()
     for (int n = 1; n <= 3; ++n)
         allegati.ImpostaSlot(n, FieldText::trimmed(lblFile[n - 1]->text()).toString(),
             FieldText::trimmed(lblDesc[n - 1]->text()).toString());
-    allegati.exec();
+    if (allegati.exec() == QDialog::Accepted && allegati.tookDocumentPage())
+        Q_EMIT documentPageTaken();
 }
 
 // ---- The photo panel -------------------------------------------------------

@@ -150,6 +150,9 @@ Q_SIGNALS:
     void pdfPhotoRequested();
     void pdfDropped(const QString& percorso);
     void scannerRequested();
+    // The attachments dialog has put page 1 of a PDF attachment on the card
+    // as its photo.
+    void documentPageTaken();
     // "Leggi i dati dalla bolletta..." in the photo's context menu: the data
     // on the bill in the photo, read for the user to confirm.
     void readBillRequested();

@@ -375,6 +375,26 @@ private Q_SLOTS:
             QCOMPARE(s.w->DocumentoFoto(), QString());
         }
     }
+    // Taken through the archive screen's "Allega file", the page is offered
+    // for reading, as a PDF loaded from the photo's menu is.
+    void pageOfAnAttachmentOfferedForReading()
+    {
+        Scheda1 s;
+        s.w->CancellaFoto();
+        const QString file = s.file("bolletta.pdf");
+        QVERIFY(samples::writeBill(file));
+        testDialogs().expectOpenFile(file);
+        testDialogs().expectQuestion(UsePage, Answer::Yes);
+        testDialogs().expectQuestion(Leggere, Answer::No);
+        allApertura([](QDialog* d) {
+            QCOMPARE(d->objectName(), QStringLiteral("frmAllegaCartella"));
+            figlio(d, "btnSfoglia01")->click();
+            figlio(d, "btnApplica")->click();
+        });
+        figlio(s.w, "cmdFile")->click();
+        QVERIFY(!s.w->FotoSegnaposto());
+        QCOMPARE(s.w->DocumentoFoto(), file);
+    }
 };
 
 TESSARIA_TEST_MAIN(TestPdfPhoto)
