@@ -15,6 +15,8 @@
 #include <memory>
 #include <mutex>
 
+#include <omp.h>
+
 namespace reading::Ocr {
 
 namespace {
@@ -148,6 +150,12 @@ std::optional<QString> read(
     monitor.cancel = &cancelled;
     monitor.cancel_this = &watch;
     monitor.progress_callback2 = &progressed;
+    // The engine asks for four threads in its inner loops whatever the
+    // machine has; on a two-core laptop they then wait on each other and the
+    // reading takes about four times as long. Allowed to adjust, the thread
+    // library gives each loop only the cores that are free. The setting
+    // belongs to the calling thread, so it is made here, before every reading.
+    omp_set_dynamic(1);
     const int failed = api->Recognize(&monitor);
     if (failed != 0 || cancel) {
         api->Clear();
