@@ -28,16 +28,6 @@ const QRect SettingsPanel(338, 14, 408, 342);
 const int Resolutions[] = {150, 200, 300};
 constexpr int DefaultResolution = 200;
 
-QComboBox* comboBox(QWidget* parent, const QString& name, const QRect& geometry)
-{
-    auto* c = new QComboBox(parent);
-    c->setObjectName(name);
-    c->setGeometry(geometry);
-    c->setFont(Fonts::verdana(12));
-    c->setCursor(Qt::PointingHandCursor);
-    return c;
-}
-
 } // namespace
 
 TfrmScanner::TfrmScanner(QWidget* owner)
@@ -57,15 +47,15 @@ TfrmScanner::TfrmScanner(QWidget* owner)
         = Widgets::box(panel(), QStringLiteral("panImpostazioni"), SettingsPanel, PanelFill, PanelEdge, 4);
     Widgets::label(
         settingsBox, QStringLiteral("lblScanner"), QStringLiteral("Scanner:"), QRect(14, 14, 380, 18), 12, true);
-    cmbScanner = comboBox(settingsBox, QStringLiteral("cmbScanner"), QRect(14, 36, 380, 28));
+    cmbScanner = Widgets::comboBox(settingsBox, QStringLiteral("cmbScanner"), QRect(14, 36, 380, 28));
     Widgets::label(settingsBox, QStringLiteral("lblRisoluzione"), QStringLiteral("Risoluzione:"),
         QRect(14, 78, 183, 18), 12, true);
-    cmbRisoluzione = comboBox(settingsBox, QStringLiteral("cmbRisoluzione"), QRect(14, 100, 183, 28));
+    cmbRisoluzione = Widgets::comboBox(settingsBox, QStringLiteral("cmbRisoluzione"), QRect(14, 100, 183, 28));
     for (int dpi : Resolutions)
         cmbRisoluzione->addItem(QStringLiteral("%1 dpi").arg(dpi), dpi);
     cmbRisoluzione->setCurrentIndex(cmbRisoluzione->findData(DefaultResolution));
     Widgets::label(settingsBox, QStringLiteral("lblModo"), QStringLiteral("Modo:"), QRect(211, 78, 183, 18), 12, true);
-    cmbModo = comboBox(settingsBox, QStringLiteral("cmbModo"), QRect(211, 100, 183, 28));
+    cmbModo = Widgets::comboBox(settingsBox, QStringLiteral("cmbModo"), QRect(211, 100, 183, 28));
     cmbModo->addItem(QStringLiteral("Colori"), true);
     cmbModo->addItem(QStringLiteral("Scala di grigi"), false);
     cmbModo->setCurrentIndex(0);

@@ -61,13 +61,3 @@ void SpendingLook::fill(
         }
     }
 }
-
-QComboBox* SpendingLook::comboBox(QWidget* parent, const QString& name, const QRect& geometry)
-{
-    auto* c = new QComboBox(parent);
-    c->setObjectName(name);
-    c->setGeometry(geometry);
-    c->setFont(Fonts::verdana(12));
-    c->setCursor(Qt::PointingHandCursor);
-    return c;
-}

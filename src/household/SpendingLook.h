@@ -21,6 +21,4 @@ QTableWidget* table(QWidget* parent, const QString& name, const QRect& geometry,
 // `totals`.
 void fill(QTableWidget* table, const QStringList& header, const QList<QStringList>& rows, int firstNumber, bool totals);
 
-QComboBox* comboBox(QWidget* parent, const QString& name, const QRect& geometry);
-
 } // namespace SpendingLook

@@ -38,7 +38,7 @@ TfrmSpese::TfrmSpese(QWidget* owner)
 
     Widgets::box(p, QStringLiteral("shpSpese"), p->rect(), Palette::Snow, Palette::BoxBorder, 6);
     Widgets::label(p, QStringLiteral("lblAnno"), QStringLiteral("Anno:"), {12, 12, 48, 26}, 12, true);
-    cmbAnno = SpendingLook::comboBox(p, QStringLiteral("cmbAnno"), {62, 12, 150, 26});
+    cmbAnno = Widgets::comboBox(p, QStringLiteral("cmbAnno"), {62, 12, 150, 26});
     lblAvvisi
         = Widgets::paragraph(p, QStringLiteral("lblAvvisi"), QString(), {232, 6, 876, 40}, 11, true, Palette::Crimson);
     grdSpese = SpendingLook::table(p, QStringLiteral("grdSpese"), {12, 48, 1096, 248}, {});

@@ -3,6 +3,7 @@
 #include "ui/Fonts.h"
 #include "ui/ShapeBox.h"
 
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -82,6 +83,16 @@ QLabel* picture(QWidget* parent, const QString& name, const PicturePainter& pain
     ScaledPicture::show(l, paint);
     l->setGeometry(geometry);
     return l;
+}
+
+QComboBox* comboBox(QWidget* parent, const QString& name, const QRect& geometry)
+{
+    auto* c = new QComboBox(parent);
+    c->setObjectName(name);
+    c->setGeometry(geometry);
+    c->setFont(Fonts::verdana(12));
+    c->setCursor(Qt::PointingHandCursor);
+    return c;
 }
 
 QLabel* label(QWidget* parent, const QString& name, const QString& text, const QRect& geometry, int pixels, bool bold,

@@ -9,6 +9,7 @@
 #include <QRect>
 #include <QString>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -35,6 +36,9 @@ QLabel* paragraph(QWidget* parent, const QString& name, const QString& text, con
     bool bold, const QColor& colour = Palette::DeepBlue);
 // The hidden label a window keeps a value in for whoever opened it.
 QLabel* memory(QWidget* parent);
+
+// A drop-down list in Verdana 12, with the hand cursor of things to click.
+QComboBox* comboBox(QWidget* parent, const QString& name, const QRect& geometry);
 
 // The edit box of the search windows: pale blue, white with a gold edge
 // while it has the focus.
